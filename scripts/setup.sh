@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what building, running and testing Letterloom needs on Debian 12,
+# then prepares the project's own Wine prefix. Quick when everything is there.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+
+packages=(
+  cmake make g++ python3 googletest locales
+  g++-mingw-w64-i686 mingw-w64-i686-dev
+  wine wine32:i386 libcups2:i386
+  xvfb xauth x11-utils xdotool imagemagick
+  fonts-dejavu-core fonts-liberation fonts-wqy-zenhei fonts-wine
+  cups cups-bsd printer-driver-cups-pdf poppler-utils fp-utils
+  fontforge-nox
+)
+
+missing_packages() {
+  local p
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || echo "$p"
+  done
+}
+
+as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
+
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+  as_root dpkg --add-architecture i386
+fi
+need=$(missing_packages)
+if [ -n "$need" ]; then
+  echo "setup: installing $(echo $need | wc -w) packages" >&2
+  as_root apt-get update -qq
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $need >/dev/null
+fi
+
+# Wine takes the ANSI code page from the locale: zh_CN.UTF-8 gives 936 (GBK).
+# Without the locale on the Linux side, Wine still reports 936 but turns
+# Chinese command-line arguments and file names into garbage.
+if ! locale -a 2>/dev/null | grep -qix 'zh_CN.utf8'; then
+  echo "setup: generating the zh_CN.UTF-8 locale" >&2
+  if [ -f /etc/locale.gen ]; then
+    as_root sed -i 's/^# *\(zh_CN.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  fi
+  as_root localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
+fi
+
+"$here/scripts/wineprefix.sh"

@@ -1,0 +1,170 @@
+#include "app/MainFormUnit.h"
+
+#include "app/InternalProcs.h"
+#include "logic/WindowFloor.h"
+#include "print/Printunit.h"
+#include "resources/resource_ids.h"
+#include "settings/RegSave.h"
+#include "toolkit/Application.h"
+
+namespace letterloom {
+
+TMainForm* MainForm = nullptr;
+
+namespace {
+
+constexpr int kDesignClientWidth = 561;
+constexpr int kDesignClientHeight = 285;
+constexpr int kProgressWidth = 200;
+constexpr int kProgressHeight = 17;
+constexpr int kTabWidth = 90;
+constexpr int kFontListDesignHeight = 24;
+constexpr int kSelectedListDesignHeight = 36;
+constexpr int kFirstShowPause = 1000;
+constexpr int kLastShowPause = 200;
+
+tk::FontSpec SongTi(int height) {
+    tk::FontSpec font;
+    font.name = "宋体";
+    font.height = height;
+    font.color = tk::kClBlack;
+    font.pixelsPerInch = tk::ScreenPixelsPerInch();
+    return font;
+}
+
+}  // namespace
+
+TMainForm::TMainForm() {
+    MainForm = this;
+    ImageList.LoadFromResource(IDB_IMAGELIST, IMAGELIST_SIZE, RGB(255, 0, 255));
+    tk::Form::SetFont(SongTi(-13));
+    CreateForm("Letterloom", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+               kDesignClientWidth, kDesignClientHeight, nullptr, true);
+    CreateActions();
+    CreateMenus();
+
+    Sbar.Create(Handle(), {200, 291});
+    Sbar.onResize = [this] { SbarResize(); };
+    PBar.Create(Handle());
+    ::SetWindowPos(PBar.Handle(), HWND_TOP, 0, 0, kProgressWidth, kProgressHeight, SWP_NOACTIVATE);
+
+    CreatePages();
+    LayoutClient();
+}
+
+TMainForm::~TMainForm() {
+    if (MainForm == this) MainForm = nullptr;
+}
+
+void TMainForm::CreatePages() {
+    Pagine.Create(Handle(), SongTi(-12), kTabWidth);
+    Pagine.onChange = [this] { PagineChange(); };
+    ListaFont = &Pagine.AddPage("ListaFont", "字体列表");
+    SelectedFontsPage = &Pagine.AddPage("SelectedFontsPage", "已选字体");
+    TestaFont = &Pagine.AddPage("TestaFont", "字体测试");
+    MappaCaratteri = &Pagine.AddPage("MappaCaratteri", "字符映射表");
+    Pagine.SetTabVisible(*SelectedFontsPage, false);
+
+    FontList.Create(ListaFont->Handle(), tk::ListBox::Selection::Extended, kFontListDesignHeight);
+    FontList.SetFont(SongTi(-11));
+    FontList.onClick = [this] { FontListClick(); };
+    FontList.onDrawItem = [this](int index, const RECT& rect, UINT state) {
+        DrawItem(FontList, index, rect, state);
+    };
+    ListaFont->onResize = [this] {
+        const RECT r = ListaFont->ClientRect();
+        FontList.SetBounds(0, 0, r.right, r.bottom);
+    };
+
+    SelectedList.Create(SelectedFontsPage->Handle(), tk::ListBox::Selection::Single,
+                        kSelectedListDesignHeight);
+    SelectedList.SetFont(SongTi(-11));
+    SelectedList.onClick = [this] { SelectedListClick(); };
+    SelectedList.onDrawItem = [this](int index, const RECT& rect, UINT state) {
+        SelectedListDrawItem(SelectedList, index, rect, state);
+    };
+    SelectedFontsPage->onResize = [this] {
+        const RECT r = SelectedFontsPage->ClientRect();
+        SelectedList.SetBounds(0, 0, r.right, r.bottom);
+    };
+
+    CreateFontTestPage();
+}
+
+void TMainForm::LayoutClient() {
+    if (!Sbar.HandleAllocated()) return;
+    Sbar.ParentResized();
+    const RECT client = ClientRect();
+    const RECT bar = Sbar.BoundsRect();
+    if (Pagine.HandleAllocated()) Pagine.SetBounds(0, 0, client.right, bar.top);
+}
+
+LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_GETMINMAXINFO) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMinTrackSize.x = logic::kMinTrackSize;
+        info->ptMinTrackSize.y = logic::kMinTrackSize;
+        return 0;
+    }
+    return tk::Form::HandleMessage(msg, wParam, lParam);
+}
+
+void TMainForm::FormShow() {
+    if (shown_) return;
+    shown_ = true;
+    SetText("Letterloom");
+    tk::Application::Instance().SetTitle("Letterloom");
+    BuildInstalledFontNames();
+    LoadConfig();
+    SetListItemHeights();
+    tk::Pause(kFirstShowPause);
+    FontList.SetItems(InstalledFontNames);
+    FontList.SetItemIndex(0);
+    tk::FontSpec testFont = Test.GetFont();
+    testFont.SetSize(24);
+    Test.SetFont(testFont);
+    Pagine.SetActivePage(ListaFont);
+    SyncPages(true);
+    Test.SetText(ConfigData.TryString);
+    tk::Pause(kLastShowPause);
+}
+
+void TMainForm::FormResize() {
+    LayoutClient();
+    if (!PBar.HandleAllocated() || !MappaCaratteri) return;
+    const RECT bar = Sbar.BoundsRect();
+    ::SetWindowPos(PBar.Handle(), HWND_TOP, 0, bar.top + 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
+    const logic::OuterSize floor = logic::ApplyMainWindowFloor({Width(), Height()});
+    if (floor.width != Width() || floor.height != Height())
+        ::SetWindowPos(Handle(), nullptr, 0, 0, floor.width, floor.height,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SyncPages(false);
+}
+
+void TMainForm::SbarResize() {
+    if (Sbar.HandleAllocated()) ::InvalidateRect(Sbar.Handle(), nullptr, TRUE);
+}
+
+void TMainForm::PagineChange() { SyncPages(false); }
+
+void TMainForm::Exit1Click() { Close(); }
+
+bool TMainForm::FormCloseQuery() {
+    Pagine.SetActivePage(ListaFont);
+    try {
+        SaveConfig();
+    } catch (const std::exception& error) {
+        // Saving failed; say so, but never keep the user from closing the program.
+        tk::Application::Instance().HandleException(error);
+    }
+    return true;
+}
+
+void TMainForm::FontListClick() {
+    if (FontList.SelCount() >= 2) SelectedList.ClearSelection();
+    SyncPages(true);
+}
+
+void TMainForm::SelectedListClick() { SyncPages(false); }
+
+}  // namespace letterloom

@@ -1,0 +1,32 @@
+// Letterloom: start-up of the program.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/MainFormUnit.h"
+#include "app/XPTheme.h"
+#include "resources/resource_ids.h"
+#include "settings/RegSave.h"
+#include "toolkit/Application.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+    letterloom::SetDefaultConfig();
+    letterloom::EnableVisualStyles();
+
+    // The toolkit's controls need their window classes whatever the platform's version.
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
+
+    tk::Application& app = tk::Application::Instance();
+    app.SetTitle("Letterloom");
+    app.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
+    try {
+        letterloom::TMainForm mainForm;
+        app.SetMainForm(&mainForm);
+        const int exitCode = app.Run();
+        app.SetMainForm(nullptr);
+        return exitCode;
+    } catch (const std::exception& error) {
+        app.ShowError(error.what());
+        return 1;
+    }
+}

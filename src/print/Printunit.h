@@ -1,0 +1,14 @@
+#pragma once
+// The installed font families, as the font list and the printed font list show them.
+#include <string>
+#include <vector>
+
+namespace letterloom {
+
+extern std::vector<std::string> InstalledFontNames;
+
+// The screen's font families, each once, with the pseudo-face "Default", sorted in the user
+// locale's order ignoring case.
+void BuildInstalledFontNames();
+
+}  // namespace letterloom

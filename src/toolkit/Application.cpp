@@ -1,0 +1,85 @@
+#include "toolkit/Application.h"
+
+#include <algorithm>
+
+#include "logic/ErrorText.h"
+#include "toolkit/Action.h"
+#include "toolkit/Form.h"
+
+namespace tk {
+
+namespace {
+std::function<void(DWORD)>& PauseFunction() {
+    static std::function<void(DWORD)> pause = [](DWORD ms) { ::Sleep(ms); };
+    return pause;
+}
+}  // namespace
+
+void Pause(DWORD milliseconds) { PauseFunction()(milliseconds); }
+void SetPauseFunction(std::function<void(DWORD)> pause) { PauseFunction() = std::move(pause); }
+
+Application& Application::Instance() {
+    static Application application;
+    return application;
+}
+
+bool Application::ProcessOneMessage() {
+    MSG msg{};
+    if (!::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        exitCode_ = static_cast<int>(msg.wParam);
+        return true;
+    }
+    if (Form* form = Form::DialogKeysTarget(msg.hwnd); form && ::IsDialogMessageA(form->Handle(), &msg))
+        return true;
+    ::TranslateMessage(&msg);
+    ::DispatchMessageA(&msg);
+    return true;
+}
+
+int Application::Run() {
+    if (mainForm_) mainForm_->Show(true);
+    while (!terminated_) {
+        if (!ProcessOneMessage()) {
+            DoIdle();
+            if (!terminated_) ::WaitMessage();
+        }
+    }
+    return exitCode_;
+}
+
+void Application::ProcessMessages() {
+    while (!terminated_ && ProcessOneMessage()) {
+    }
+}
+
+void Application::DoIdle() {
+    try {
+        for (ActionList* list : actionLists_) list->UpdateAll();
+    } catch (const std::exception& error) {
+        HandleException(error);
+    }
+}
+
+void Application::Terminate(int exitCode) {
+    exitCode_ = exitCode;
+    ::PostQuitMessage(exitCode);
+}
+
+void Application::HandleException(const std::exception& error) { ShowError(error.what()); }
+
+void Application::ShowError(const std::string& text) {
+    HWND owner = ::GetActiveWindow();
+    if (!owner && mainForm_) owner = mainForm_->Handle();
+    ::MessageBoxA(owner, logic::WithFullStop(text).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+}
+
+void Application::AddActionList(ActionList* list) { actionLists_.push_back(list); }
+
+void Application::RemoveActionList(ActionList* list) {
+    actionLists_.erase(std::remove(actionLists_.begin(), actionLists_.end(), list),
+                       actionLists_.end());
+}
+
+}  // namespace tk

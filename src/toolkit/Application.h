@@ -1,0 +1,64 @@
+#pragma once
+// The application object: title and icon, the message loop with idle-time action updates,
+// running pending messages, and the standard report of errors that leave a handler.
+#include <windows.h>
+
+#include <exception>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tk {
+
+class ActionList;
+class Form;
+
+class Application {
+public:
+    static Application& Instance();
+
+    void SetTitle(const std::string& title) { title_ = title; }
+    const std::string& Title() const { return title_; }
+    void SetIcon(HICON icon) { icon_ = icon; }
+    HICON Icon() const { return icon_; }
+
+    // The main form: closing it ends the message loop.
+    void SetMainForm(Form* form) { mainForm_ = form; }
+    Form* MainForm() const { return mainForm_; }
+
+    // Shows the main form and runs the message loop until the program ends; returns the exit code.
+    int Run();
+    // Runs every message that is waiting, then returns.
+    void ProcessMessages();
+    // Runs one waiting message; false when the queue was empty.
+    bool ProcessOneMessage();
+    // Updates every registered action, as the loop does whenever the queue runs empty.
+    void DoIdle();
+    void Terminate(int exitCode = 0);
+    bool Terminated() const { return terminated_; }
+    // Lets a process run a main window again after the last one ended the loop.
+    void ClearTerminated() { terminated_ = false; }
+
+    void HandleException(const std::exception& error);
+    // The standard error box: the text with its full stop, the title as caption, error icon, OK.
+    void ShowError(const std::string& text);
+
+    void AddActionList(ActionList* list);
+    void RemoveActionList(ActionList* list);
+
+private:
+    Application() = default;
+
+    std::string title_;
+    HICON icon_ = nullptr;
+    Form* mainForm_ = nullptr;
+    bool terminated_ = false;
+    int exitCode_ = 0;
+    std::vector<ActionList*> actionLists_;
+};
+
+// Blocks for the given milliseconds; tests may shorten the program's fixed pauses.
+void Pause(DWORD milliseconds);
+void SetPauseFunction(std::function<void(DWORD)> pause);
+
+}  // namespace tk

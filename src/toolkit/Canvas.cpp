@@ -1,0 +1,106 @@
+#include "toolkit/Canvas.h"
+
+#include "toolkit/Error.h"
+
+namespace tk {
+
+Canvas::Canvas(HDC dc) { Attach(dc); }
+
+Canvas::~Canvas() { RestoreOriginals(); }
+
+void Canvas::Attach(HDC dc) {
+    RestoreOriginals();
+    dc_ = dc;
+}
+
+void Canvas::RestoreOriginals() {
+    if (dc_) {
+        if (originalFont_) ::SelectObject(dc_, originalFont_);
+        if (originalBrush_) ::SelectObject(dc_, originalBrush_);
+        if (originalPen_) ::SelectObject(dc_, originalPen_);
+    }
+    originalFont_ = originalBrush_ = originalPen_ = nullptr;
+    fontHandle_.reset();
+    brushHandle_.reset();
+    penHandle_.reset();
+}
+
+void Canvas::RealizeFont() {
+    if (fontHandle_ && realizedFont_.SameRealisation(font_)) return;
+    const LOGFONTA lf = font_.ToLogFont();
+    UniqueFont created(::CreateFontIndirectA(&lf));
+    if (!created) throw Error("CreateFont " + font_.name);
+    HGDIOBJ previous = ::SelectObject(dc_, created.get());
+    if (!originalFont_) originalFont_ = previous;
+    fontHandle_ = std::move(created);
+    realizedFont_ = font_;
+}
+
+void Canvas::RealizeBrush() {
+    if (brushHandle_ && realizedBrush_ == brushColor) return;
+    UniqueBrush created(::CreateSolidBrush(ToRGB(brushColor)));
+    HGDIOBJ previous = ::SelectObject(dc_, created.get());
+    if (!originalBrush_) originalBrush_ = previous;
+    brushHandle_ = std::move(created);
+    realizedBrush_ = brushColor;
+}
+
+void Canvas::RealizePen() {
+    if (penHandle_ && realizedPen_ == penColor) return;
+    UniquePen created(::CreatePen(PS_SOLID, 1, ToRGB(penColor)));
+    HGDIOBJ previous = ::SelectObject(dc_, created.get());
+    if (!originalPen_) originalPen_ = previous;
+    penHandle_ = std::move(created);
+    realizedPen_ = penColor;
+}
+
+void Canvas::PrepareText() {
+    RealizeFont();
+    RealizeBrush();
+    ::SetTextColor(dc_, ToRGB(font_.color));
+    ::SetBkColor(dc_, ToRGB(brushColor));
+    ::SetBkMode(dc_, OPAQUE);
+}
+
+void Canvas::TextOut(int x, int y, std::string_view text) {
+    PrepareText();
+    ::ExtTextOutA(dc_, x, y, 0, nullptr, text.data(), static_cast<UINT>(text.size()), nullptr);
+}
+
+void Canvas::TextRect(const RECT& clip, int x, int y, std::string_view text) {
+    PrepareText();
+    ::ExtTextOutA(dc_, x, y, ETO_CLIPPED | ETO_OPAQUE, &clip, text.data(),
+                  static_cast<UINT>(text.size()), nullptr);
+}
+
+SIZE Canvas::TextExtent(std::string_view text) {
+    RealizeFont();
+    SIZE size{};
+    ::GetTextExtentPoint32A(dc_, text.data(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+void Canvas::FillRect(const RECT& r) {
+    RealizeBrush();
+    ::FillRect(dc_, &r, brushHandle_.get());
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
+    RealizeBrush();
+    RealizePen();
+    ::Rectangle(dc_, left, top, right, bottom);
+}
+
+void Canvas::PatBlt(int x, int y, int width, int height, DWORD rop) {
+    RealizeBrush();
+    ::PatBlt(dc_, x, y, width, height, rop);
+}
+
+void Canvas::DrawFocusRect(const RECT& r) {
+    // The focus frame inverts with the text and background colours of the DC.
+    ::SetTextColor(dc_, RGB(0, 0, 0));
+    ::SetBkColor(dc_, RGB(255, 255, 255));
+    ::DrawFocusRect(dc_, &r);
+}
+
+}  // namespace tk

@@ -1,0 +1,59 @@
+#include "toolkit/Edit.h"
+
+namespace tk {
+
+void Edit::Create(HWND parent, Lines lines, DWORD extraStyle, DWORD exStyle) {
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | extraStyle;
+    style |= lines == Lines::Multi ? ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL | WS_VSCROLL
+                                   : ES_AUTOHSCROLL;
+    CreateSystemControl("EDIT", exStyle, style, parent);
+    SetColor(color_);
+    SetFont(font_);
+}
+
+void Edit::SetFont(const FontSpec& font) {
+    font_ = font;
+    const LOGFONTA lf = font_.ToLogFont();
+    UniqueFont created(::CreateFontIndirectA(&lf));
+    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
+    fontHandle_ = std::move(created);
+    Invalidate();
+}
+
+void Edit::SetColor(Color color) {
+    color_ = color;
+    brush_.reset(::CreateSolidBrush(ToRGB(color_)));
+    Invalidate();
+}
+
+void Edit::SetMaxLength(int length) { ::SendMessageA(Handle(), EM_SETLIMITTEXT, length, 0); }
+
+void Edit::OnCommand(WORD code, WORD) {
+    if (code == EN_CHANGE && onChange) onChange();
+}
+
+HBRUSH Edit::OnControlColor(HDC dc) {
+    ::SetTextColor(dc, ToRGB(font_.color));
+    ::SetBkColor(dc, ToRGB(color_));
+    return brush_.get();
+}
+
+void Label::Create(HWND parent, const std::string& text) {
+    CreateSystemControl("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE, parent, text);
+}
+
+void Label::SetFont(const FontSpec& font) {
+    font_ = font;
+    const LOGFONTA lf = font_.ToLogFont();
+    UniqueFont created(::CreateFontIndirectA(&lf));
+    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
+    fontHandle_ = std::move(created);
+}
+
+HBRUSH Label::OnControlColor(HDC dc) {
+    ::SetTextColor(dc, ToRGB(font_.color));
+    ::SetBkMode(dc, TRANSPARENT);
+    return ::GetSysColorBrush(COLOR_BTNFACE);
+}
+
+}  // namespace tk

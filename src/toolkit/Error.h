@@ -1,0 +1,17 @@
+#pragma once
+// Errors leave handlers as exceptions whose text is in the ANSI code page; the application
+// object reports them.
+#include <stdexcept>
+#include <string>
+
+namespace tk {
+
+class Error : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Raises an Error naming the failed operation and the system's text for GetLastError().
+[[noreturn]] void ThrowLastError(const std::string& operation);
+
+}  // namespace tk

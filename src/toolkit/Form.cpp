@@ -1,0 +1,112 @@
+#include "toolkit/Form.h"
+
+#include <vector>
+
+#include "toolkit/Application.h"
+
+namespace tk {
+
+namespace {
+constexpr const char* kFormClass = "LetterloomForm";
+
+BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM param) {
+    if (::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd))
+        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    return TRUE;
+}
+}  // namespace
+
+Form::~Form() = default;
+
+void Form::CreateForm(const std::string& caption, DWORD style, DWORD exStyle, int clientWidth,
+                      int clientHeight, HWND owner, bool systemPlacement) {
+    RegisterToolkitClass(kFormClass, CS_DBLCLKS, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                         Application::Instance().Icon());
+    CreateOwnClass(kFormClass, exStyle, style, owner, caption);
+    if (HICON icon = Application::Instance().Icon()) {
+        ::SendMessageA(Handle(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+        ::SendMessageA(Handle(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    }
+    if (!systemPlacement) {
+        RECT r{0, 0, clientWidth, clientHeight};
+        ::AdjustWindowRectEx(&r, style, ::GetMenu(Handle()) != nullptr, exStyle);
+        ::SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    SetFont(font_);
+}
+
+void Form::SetFont(const FontSpec& font) {
+    font_ = font;
+    const LOGFONTA lf = font_.ToLogFont();
+    fontHandle_.reset(::CreateFontIndirectA(&lf));
+    if (HandleAllocated())
+        ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
+}
+
+void Form::Close() {
+    if (HandleAllocated()) ::SendMessageA(Handle(), WM_CLOSE, 0, 0);
+}
+
+Form* Form::DialogKeysTarget(HWND hwnd) {
+    HWND root = hwnd ? ::GetAncestor(hwnd, GA_ROOT) : nullptr;
+    auto* form = dynamic_cast<Form*>(FromHandle(root));
+    return form && form->dialogKeys_ ? form : nullptr;
+}
+
+int Form::ShowModal() {
+    std::vector<HWND> disabled;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabledWindows,
+                        reinterpret_cast<LPARAM>(&disabled));
+    for (HWND hwnd : disabled)
+        if (hwnd != Handle()) ::EnableWindow(hwnd, FALSE);
+    modal_ = true;
+    modalResult_ = kModalNone;
+    Show(true);
+    ::SetForegroundWindow(Handle());
+    Application& app = Application::Instance();
+    while (modalResult_ == kModalNone && HandleAllocated() && !app.Terminated()) {
+        if (!app.ProcessOneMessage()) {
+            app.DoIdle();
+            if (modalResult_ == kModalNone) ::WaitMessage();
+        }
+    }
+    for (HWND hwnd : disabled)
+        if (hwnd != Handle()) ::EnableWindow(hwnd, TRUE);
+    if (HandleAllocated()) Show(false);
+    modal_ = false;
+    return modalResult_;
+}
+
+LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_GETFONT:
+            return reinterpret_cast<LRESULT>(fontHandle_.get());
+        case WM_SHOWWINDOW:
+            if (wParam) FormShow();
+            break;
+        case WM_SIZE:
+            FormResize();
+            break;
+        case WM_CLOSE:
+            if (!FormCloseQuery()) return 0;
+            if (modal_) {
+                if (modalResult_ == kModalNone) modalResult_ = kModalCancel;
+                return 0;
+            }
+            FormClose();
+            if (Application::Instance().MainForm() == this)
+                ::DestroyWindow(Handle());
+            else
+                Show(false);
+            return 0;
+        case WM_DESTROY:
+            if (Application::Instance().MainForm() == this) Application::Instance().Terminate();
+            break;
+        default:
+            break;
+    }
+    return Window::HandleMessage(msg, wParam, lParam);
+}
+
+}  // namespace tk

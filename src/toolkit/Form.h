@@ -1,0 +1,55 @@
+#pragma once
+// Top-level windows: shown, resized, asked whether they may close, and run modally.
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/FontSpec.h"
+#include "toolkit/UniqueHandle.h"
+#include "toolkit/Window.h"
+
+namespace tk {
+
+constexpr int kModalNone = 0;
+constexpr int kModalOk = IDOK;
+constexpr int kModalCancel = IDCANCEL;
+
+class Form : public Window {
+public:
+    Form() = default;
+    ~Form() override;
+
+    // Creates the window with the given client size; position and size may be left to the system.
+    void CreateForm(const std::string& caption, DWORD style, DWORD exStyle, int clientWidth,
+                    int clientHeight, HWND owner = nullptr, bool systemPlacement = false);
+
+    void SetFont(const FontSpec& font);
+    const FontSpec& GetFont() const { return font_; }
+    HFONT FontHandle() const { return fontHandle_.get(); }
+
+    // Asks the form to close, exactly as its close box does.
+    void Close();
+    int ShowModal();
+    void SetModalResult(int result) { modalResult_ = result; }
+    int ModalResult() const { return modalResult_; }
+    // Dialog keys (Tab, Enter, Esc) are handled for forms that ask for them.
+    void SetDialogKeys(bool on) { dialogKeys_ = on; }
+    static Form* DialogKeysTarget(HWND hwnd);
+
+protected:
+    virtual void FormShow() {}
+    virtual void FormResize() {}
+    virtual bool FormCloseQuery() { return true; }
+    // The close was allowed; the form is about to go (main form) or to be hidden.
+    virtual void FormClose() {}
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    FontSpec font_;
+    UniqueFont fontHandle_;
+    int modalResult_ = kModalNone;
+    bool modal_ = false;
+    bool dialogKeys_ = false;
+};
+
+}  // namespace tk

@@ -1,0 +1,128 @@
+#include "toolkit/ListBox.h"
+
+namespace tk {
+
+void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
+    selection_ = selection;
+    DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED |
+                  LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    if (selection == Selection::Extended) style |= LBS_EXTENDEDSEL;
+    CreateSystemControl("LISTBOX", 0, style, parent);
+    SetFont(font_);
+    SetItemHeight(itemHeight);
+}
+
+void ListBox::SetFont(const FontSpec& font) {
+    font_ = font;
+    const LOGFONTA lf = font_.ToLogFont();
+    UniqueFont created(::CreateFontIndirectA(&lf));
+    const int height = ItemHeight();
+    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), FALSE);
+    fontHandle_ = std::move(created);
+    // A new font must not change the fixed item height.
+    if (height > 0) ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+}
+
+void ListBox::SetItems(const std::vector<std::string>& items) {
+    ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+    size_t bytes = 0;
+    for (const auto& item : items) bytes += item.size() + 1;
+    ::SendMessageA(Handle(), LB_INITSTORAGE, items.size(), bytes);
+    for (const auto& item : items)
+        ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    Invalidate();
+}
+
+void ListBox::AddItem(const std::string& item) {
+    ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+}
+
+void ListBox::Clear() { ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+
+int ListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
+
+std::string ListBox::Item(int index) const {
+    const LRESULT length = ::SendMessageA(Handle(), LB_GETTEXTLEN, index, 0);
+    if (length == LB_ERR) return {};
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    ::SendMessageA(Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(length));
+    return text;
+}
+
+int ListBox::ItemIndex() const {
+    if (Count() == 0) return -1;
+    if (selection_ == Selection::Extended)
+        return static_cast<int>(::SendMessageA(Handle(), LB_GETCARETINDEX, 0, 0));
+    return static_cast<int>(::SendMessageA(Handle(), LB_GETCURSEL, 0, 0));
+}
+
+void ListBox::SetItemIndex(int index) {
+    if (selection_ == Selection::Extended) {
+        ::SendMessageA(Handle(), LB_SETSEL, FALSE, -1);
+        if (index >= 0) ::SendMessageA(Handle(), LB_SETSEL, TRUE, index);
+        ::SendMessageA(Handle(), LB_SETCARETINDEX, index, FALSE);
+    } else {
+        ::SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+    }
+}
+
+bool ListBox::Selected(int index) const {
+    return ::SendMessageA(Handle(), LB_GETSEL, index, 0) > 0;
+}
+
+void ListBox::SetSelected(int index, bool selected) {
+    if (selection_ == Selection::Extended)
+        ::SendMessageA(Handle(), LB_SETSEL, selected, index);
+    else
+        ::SendMessageA(Handle(), LB_SETCURSEL, selected ? index : -1, 0);
+}
+
+int ListBox::SelCount() const {
+    if (selection_ == Selection::Extended) {
+        const LRESULT count = ::SendMessageA(Handle(), LB_GETSELCOUNT, 0, 0);
+        return count == LB_ERR ? 0 : static_cast<int>(count);
+    }
+    return ItemIndex() >= 0 ? 1 : 0;
+}
+
+void ListBox::ClearSelection() {
+    if (selection_ == Selection::Extended)
+        ::SendMessageA(Handle(), LB_SETSEL, FALSE, -1);
+    else
+        ::SendMessageA(Handle(), LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+int ListBox::ItemHeight() const {
+    return static_cast<int>(::SendMessageA(Handle(), LB_GETITEMHEIGHT, 0, 0));
+}
+
+void ListBox::SetItemHeight(int height) {
+    if (height <= 0) return;
+    ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+    Invalidate();
+}
+
+void ListBox::OnCommand(WORD code, WORD) {
+    if (code == LBN_SELCHANGE && onClick) onClick();
+}
+
+void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
+    canvas_.Attach(item->hDC);
+    canvas_.Font() = font_;
+    canvas_.brushColor = color_;
+    if ((item->itemState & ODS_SELECTED) && static_cast<int>(item->itemID) >= 0) {
+        canvas_.brushColor = kClHighlight;
+        canvas_.Font().color = kClHighlightText;
+    }
+    if (static_cast<int>(item->itemID) >= 0 && onDrawItem)
+        onDrawItem(static_cast<int>(item->itemID), item->rcItem, item->itemState);
+    else
+        canvas_.FillRect(item->rcItem);
+    if (item->itemState & ODS_FOCUS) canvas_.DrawFocusRect(item->rcItem);
+    canvas_.Attach(nullptr);
+}
+
+}  // namespace tk

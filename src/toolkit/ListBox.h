@@ -1,0 +1,62 @@
+#pragma once
+// Owner-drawn list box of fixed item height. Before the drawing handler runs, the list prepares
+// its canvas (its font, its background, or the highlight colours for a selected item); after it,
+// the list draws the focus frame of the focused item itself.
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "toolkit/Canvas.h"
+#include "toolkit/Color.h"
+#include "toolkit/FontSpec.h"
+#include "toolkit/UniqueHandle.h"
+#include "toolkit/Window.h"
+
+namespace tk {
+
+class ListBox : public Window {
+public:
+    enum class Selection { Single, Extended };
+
+    void Create(HWND parent, Selection selection, int itemHeight);
+
+    void SetFont(const FontSpec& font);
+    const FontSpec& GetFont() const { return font_; }
+
+    void SetItems(const std::vector<std::string>& items);
+    void AddItem(const std::string& item);
+    void Clear();
+    int Count() const;
+    std::string Item(int index) const;
+
+    // The current item: the focused one for a multiple selection, the selected one otherwise.
+    int ItemIndex() const;
+    void SetItemIndex(int index);
+    bool Selected(int index) const;
+    void SetSelected(int index, bool selected);
+    int SelCount() const;
+    void ClearSelection();
+
+    int ItemHeight() const;
+    // Heights of 0 or less, and heights the control refuses, leave the old height.
+    void SetItemHeight(int height);
+
+    Canvas& GetCanvas() { return canvas_; }
+
+    // The user changed the selection, by mouse or keyboard.
+    std::function<void()> onClick;
+    // Draws item index inside rect on GetCanvas(); state holds ODS_SELECTED, ODS_FOCUS.
+    std::function<void(int index, const RECT& rect, UINT state)> onDrawItem;
+
+    void OnCommand(WORD code, WORD id) override;
+    void OnDrawItem(DRAWITEMSTRUCT* item) override;
+
+private:
+    FontSpec font_;
+    UniqueFont fontHandle_;
+    Color color_ = kClWindow;
+    Selection selection_ = Selection::Single;
+    Canvas canvas_;
+};
+
+}  // namespace tk

@@ -1,0 +1,46 @@
+#pragma once
+// An off-screen picture: a 32-bit DIB section selected into its own memory DC, drawn on through
+// a canvas whose attributes survive resizing.
+#include <windows.h>
+
+#include <cstdint>
+
+#include "toolkit/Canvas.h"
+#include "toolkit/UniqueHandle.h"
+
+namespace tk {
+
+class MemoryBitmap {
+public:
+    MemoryBitmap();
+    MemoryBitmap(int width, int height);
+    ~MemoryBitmap();
+    MemoryBitmap(const MemoryBitmap&) = delete;
+    MemoryBitmap& operator=(const MemoryBitmap&) = delete;
+
+    // Replaces the picture by a new one of this size (contents black).
+    void SetSize(int width, int height);
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    bool Empty() const { return width_ <= 0 || height_ <= 0; }
+
+    Canvas& GetCanvas() { return canvas_; }
+    HDC DC() const { return dc_.get(); }
+    HBITMAP Bitmap() const { return bitmap_.get(); }
+
+    // Copies other's size and pixels; this bitmap's canvas keeps its own attributes.
+    void Assign(const MemoryBitmap& other);
+    // Pixel as 0x00BBGGRR, for drawing code that reads back what it drew.
+    COLORREF Pixel(int x, int y) const;
+
+private:
+    UniqueDC dc_;
+    UniqueBitmap bitmap_;
+    HGDIOBJ originalBitmap_ = nullptr;
+    uint32_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    Canvas canvas_;
+};
+
+}  // namespace tk

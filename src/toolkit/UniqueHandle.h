@@ -1,0 +1,96 @@
+#pragma once
+// Move-only owners for Win32 handles: one type per handle kind, each released by its own function.
+#include <windows.h>
+
+#include <utility>
+
+namespace tk {
+
+template <typename Handle, typename Traits>
+class UniqueHandle {
+public:
+    UniqueHandle() = default;
+    explicit UniqueHandle(Handle h) : handle_(h) {}
+    ~UniqueHandle() { reset(); }
+    UniqueHandle(const UniqueHandle&) = delete;
+    UniqueHandle& operator=(const UniqueHandle&) = delete;
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.release()) {}
+    UniqueHandle& operator=(UniqueHandle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != Traits::invalid(); }
+    Handle release() { return std::exchange(handle_, Traits::invalid()); }
+    void reset(Handle h = Traits::invalid()) {
+        Handle old = std::exchange(handle_, h);
+        if (old != Traits::invalid()) Traits::close(old);
+    }
+
+private:
+    Handle handle_ = Traits::invalid();
+};
+
+template <typename Handle, auto Close>
+struct NullHandleTraits {
+    static Handle invalid() { return nullptr; }
+    static void close(Handle h) { Close(h); }
+};
+
+inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
+inline void CloseRegistryKey(HKEY h) { ::RegCloseKey(h); }
+inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
+inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
+inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
+inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
+inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
+
+using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, DeleteGdiObject>>;
+using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, DeleteGdiObject>>;
+using UniqueBrush = UniqueHandle<HBRUSH, NullHandleTraits<HBRUSH, DeleteGdiObject>>;
+using UniquePen = UniqueHandle<HPEN, NullHandleTraits<HPEN, DeleteGdiObject>>;
+using UniqueKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, CloseRegistryKey>>;
+using UniqueMenu = UniqueHandle<HMENU, NullHandleTraits<HMENU, DestroyMenuHandle>>;
+using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, DestroyIconHandle>>;
+using UniqueDC = UniqueHandle<HDC, NullHandleTraits<HDC, DeleteDeviceContext>>;
+using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, ReleaseModule>>;
+
+struct FileHandleTraits {
+    static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
+    static void close(HANDLE h) { ::CloseHandle(h); }
+};
+using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+
+// A DC borrowed from a window with GetDC, given back with ReleaseDC.
+class WindowDC {
+public:
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(::GetDC(hwnd)) {}
+    ~WindowDC() {
+        if (dc_) ::ReleaseDC(hwnd_, dc_);
+    }
+    WindowDC(const WindowDC&) = delete;
+    WindowDC& operator=(const WindowDC&) = delete;
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    HDC dc_;
+};
+
+// Selects a GDI object into a DC for the scope's lifetime.
+class SelectScope {
+public:
+    SelectScope(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
+    ~SelectScope() {
+        if (old_) ::SelectObject(dc_, old_);
+    }
+    SelectScope(const SelectScope&) = delete;
+    SelectScope& operator=(const SelectScope&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ old_;
+};
+
+}  // namespace tk

@@ -1,0 +1,72 @@
+#pragma once
+// Base of every window the toolkit makes: one window procedure trampoline that finds the C++
+// object, lets it handle the message and stops exceptions at the handler boundary.
+#include <windows.h>
+
+#include <string>
+
+namespace tk {
+
+class Window {
+public:
+    Window() = default;
+    virtual ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+    bool HandleAllocated() const { return hwnd_ != nullptr; }
+
+    void SetBounds(int left, int top, int width, int height);
+    RECT BoundsRect() const;  // in the parent's client coordinates
+    RECT ClientRect() const;
+    int Width() const;
+    int Height() const;
+    void Show(bool visible);
+    bool Visible() const;
+    void SetEnabled(bool enabled);
+    void SetFocus();
+    bool Focused() const;
+    void Invalidate(bool erase = true);
+    void Repaint();  // invalidates and paints at once
+    std::string Text() const;
+    void SetText(const std::string& text);
+
+    // The object behind a window made by the toolkit, or null.
+    static Window* FromHandle(HWND hwnd);
+
+    // Notifications that a parent forwards to the child they are about.
+    virtual void OnCommand(WORD /*code*/, WORD /*id*/) {}
+    virtual LRESULT OnNotify(NMHDR* /*header*/) { return 0; }
+    virtual void OnDrawItem(DRAWITEMSTRUCT* /*item*/) {}
+    virtual void OnMeasureItem(MEASUREITEMSTRUCT* /*item*/) {}
+    // Brush for WM_CTLCOLOR*; null lets the system choose.
+    virtual HBRUSH OnControlColor(HDC /*dc*/) { return nullptr; }
+
+protected:
+    // Creates a window of a class registered by the toolkit (see RegisterToolkitClass).
+    void CreateOwnClass(const char* className, DWORD exStyle, DWORD style, HWND parent,
+                        const std::string& text = {});
+    // Creates a system control and subclasses it so its messages also come here.
+    void CreateSystemControl(const char* className, DWORD exStyle, DWORD style, HWND parent,
+                             const std::string& text = {});
+    static void RegisterToolkitClass(const char* className, UINT classStyle = CS_DBLCLKS,
+                                     HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                     HICON icon = nullptr);
+
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam);
+    // Called after WM_NCDESTROY: the handle is gone.
+    virtual void OnHandleDestroyed() {}
+
+private:
+    static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
+
+    HWND hwnd_ = nullptr;
+    bool subclassed_ = false;
+};
+
+}  // namespace tk

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Builds Letterloom and runs all its tests:
+#   logic  native unit tests of the logic layer        (build/native)
+#   win    Windows test programs run under Wine         (build/win, ctest label "win")
+#   e2e    the real Letterloom.exe driven on a display  (build/win, ctest label "e2e")
+# Prints one line per suite and, last, the totals as "N passed, N failed".
+# Exits non-zero when a test failed or a suite could not be built or run.
+#
+# Options through the environment:
+#   LETTERLOOM_TEST_TIMEOUT   seconds a test may take unless it sets its own (120)
+#   LETTERLOOM_LOGIC_JOBS     logic tests run in parallel (2)
+set -uo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+cd "$root" || exit 1
+
+timeout="${LETTERLOOM_TEST_TIMEOUT:-120}"
+results="$root/build/test-results"
+summary=()
+total_passed=0
+total_failed=0
+total_skipped=0
+
+# add_result SUITE PASSED FAILED SKIPPED [NOTE]
+add_result() {
+  local line="$1: $2 passed, $3 failed"
+  [ "$4" -gt 0 ] && line+=", $4 skipped"
+  [ -n "${5:-}" ] && line+=" ($5)"
+  summary+=("$line")
+  total_passed=$((total_passed + $2))
+  total_failed=$((total_failed + $3))
+  total_skipped=$((total_skipped + $4))
+}
+
+# Counts the test cases of a ctest JUnit file: prints "passed failed skipped".
+count_junit() {
+  /usr/bin/python3 - "$1" <<'EOF'
+import sys, xml.etree.ElementTree as ET
+passed = failed = skipped = 0
+for case in ET.parse(sys.argv[1]).getroot().iter("testcase"):
+    status = case.get("status", "")
+    if case.find("skipped") is not None or status == "disabled":
+        skipped += 1
+    elif case.find("failure") is not None or case.find("error") is not None or status != "run":
+        failed += 1
+    else:
+        passed += 1
+print(passed, failed, skipped)
+EOF
+}
+
+# run_suite NAME BUILD_DIR [CTEST OPTIONS...]
+run_suite() {
+  local name="$1" dir="$2" junit="$results/$1.xml" log="$results/$1.log" status=0
+  local counts line passed failed skipped
+  shift 2
+  rm -f "$junit"
+  echo "=== $name tests"
+  ctest --test-dir "$dir" --output-on-failure --timeout "$timeout" \
+    --output-junit "$junit" "$@" 2>&1 | tee "$log"
+  status=${PIPESTATUS[0]}
+  if [ -f "$junit" ] && counts=$(count_junit "$junit" 2>/dev/null); then
+    read -r passed failed skipped <<<"$counts"
+  elif grep -q "No tests were found" "$log"; then
+    passed=0 failed=0 skipped=0
+  elif line=$(grep -E "tests passed, [0-9]+ tests? failed out of [0-9]+" "$log" | tail -n1); then
+    failed=$(sed -E 's/.* ([0-9]+) tests? failed out of ([0-9]+).*/\1/' <<<"$line")
+    passed=$(( $(sed -E 's/.* failed out of ([0-9]+).*/\1/' <<<"$line") - failed ))
+    skipped=0
+  else
+    add_result "$name" 0 1 0 "ctest did not run"
+    return
+  fi
+  if [ "$status" -ne 0 ] && [ "$failed" -eq 0 ]; then
+    add_result "$name" "$passed" 1 "$skipped" "ctest exited with $status"
+  else
+    add_result "$name" "$passed" "$failed" "$skipped"
+  fi
+}
+
+if ! "$root/scripts/setup.sh"; then
+  echo "setup failed"
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+mkdir -p "$results"
+
+native_built=yes
+win_built=yes
+echo "=== building the logic tests (build/native)"
+"$root/scripts/build.sh" native || native_built=no
+echo "=== building the Windows program and its tests (build/win)"
+"$root/scripts/build.sh" win || win_built=no
+
+if [ "$native_built" = yes ]; then
+  run_suite logic "$root/build/native" -j "${LETTERLOOM_LOGIC_JOBS:-2}"
+else
+  add_result logic 0 1 0 "build failed"
+fi
+
+if [ "$win_built" = yes ]; then
+  # shellcheck source=scripts/xvfb.sh
+  source "$root/scripts/xvfb.sh"
+  if letterloom_xvfb_start; then
+    # The Wine environment stays in subshells: ctest and its wrapper set it up
+    # for each Windows program themselves.
+    letterloom_at_exit "(source '$root/scripts/wine-env.sh' && letterloom_wineserver_stop)"
+    (source "$root/scripts/wine-env.sh" && letterloom_wineserver_start "")
+    run_suite win "$root/build/win" -L '^win$'
+    run_suite e2e "$root/build/win" -L '^e2e$'
+    _letterloom_run_exit_hooks
+  else
+    add_result win 0 1 0 "no display"
+    add_result e2e 0 0 0 "not run"
+  fi
+else
+  add_result win 0 1 0 "build failed"
+  add_result e2e 0 0 0 "not run"
+fi
+
+echo
+printf '%s\n' "${summary[@]}"
+if [ "$total_skipped" -gt 0 ]; then
+  echo "$total_passed passed, $total_failed failed, $total_skipped skipped"
+else
+  echo "$total_passed passed, $total_failed failed"
+fi
+[ "$total_failed" -eq 0 ]

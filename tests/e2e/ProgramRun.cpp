@@ -1,0 +1,97 @@
+#include "ProgramRun.h"
+
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    char caption[64] = {};
+    ::GetWindowTextA(hwnd, caption, sizeof caption);
+    if (owner == search->processId && ::IsWindowVisible(hwnd) && std::string(caption) == "Letterloom" &&
+        ::GetMenu(hwnd)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path);
+    folder.resize(folder.find_last_of("\\/") + 1);
+    return folder + "Letterloom.exe";
+}
+
+ProgramRun::ProgramRun() {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    // Built piece by piece: GCC 12 misreads a chain of + on strings as an overlapping copy.
+    std::string command(1, '"');
+    command.append(ProgramPath());
+    command.push_back('"');
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process_))
+        throw std::runtime_error("cannot start " + command);
+}
+
+ProgramRun::~ProgramRun() {
+    if (process_.hProcess) {
+        if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+            ::TerminateProcess(process_.hProcess, 1);
+        ::CloseHandle(process_.hProcess);
+        ::CloseHandle(process_.hThread);
+    }
+}
+
+HWND ProgramRun::WaitForMainWindow(DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs) {
+        Search search{process_.dwProcessId};
+        ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        if (search.found) return search.found;
+        if (WaitForExit(100)) return nullptr;
+    }
+    return nullptr;
+}
+
+bool ProgramRun::WaitForExit(DWORD timeoutMs) {
+    return ::WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD ProgramRun::ExitCode() const {
+    DWORD code = 0;
+    ::GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+}
+
+void TypeKey(WORD key, bool alt) {
+    INPUT inputs[4] = {};
+    int count = 0;
+    auto add = [&](WORD vk, bool up) {
+        inputs[count].type = INPUT_KEYBOARD;
+        inputs[count].ki.wVk = vk;
+        inputs[count].ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+        ++count;
+    };
+    if (alt) add(VK_MENU, false);
+    add(key, false);
+    add(key, true);
+    if (alt) add(VK_MENU, true);
+    ::SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
+    ::Sleep(150);
+}
+
+}  // namespace e2e

@@ -1,0 +1,31 @@
+#pragma once
+// Starts the real Letterloom.exe as a user would and finds its main window.
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+class ProgramRun {
+public:
+    ProgramRun();
+    ~ProgramRun();
+    ProgramRun(const ProgramRun&) = delete;
+    ProgramRun& operator=(const ProgramRun&) = delete;
+
+    // The visible main window titled "Letterloom", or null after the timeout.
+    HWND WaitForMainWindow(DWORD timeoutMs);
+    // True when the process ended within the timeout.
+    bool WaitForExit(DWORD timeoutMs);
+    DWORD ExitCode() const;
+
+private:
+    PROCESS_INFORMATION process_{};
+};
+
+// The program built beside the tests.
+std::string ProgramPath();
+// Keys typed into the foreground window.
+void TypeKey(WORD key, bool alt = false);
+
+}  // namespace e2e

@@ -1,0 +1,53 @@
+// The real program under Wine on the virtual display: it comes up, and the File menu's Exit
+// closes it and leaves the settings in the registry.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "ProgramRun.h"
+
+namespace {
+
+constexpr const char* kSettingsKey = "SOFTWARE\\Orvane\\Letterloom";
+
+bool ValueExists(const char* name) {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    const bool found = ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    ::RegCloseKey(key);
+    return found;
+}
+
+TEST(StartAndExit, MainWindowComesUpAndFileExitClosesIt) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    e2e::ProgramRun program;
+    HWND main = program.WaitForMainWindow(60000);
+    ASSERT_NE(main, nullptr) << "no main window titled Letterloom";
+
+    char caption[64] = {};
+    ::GetWindowTextA(main, caption, sizeof caption);
+    EXPECT_STREQ(caption, "Letterloom");
+    HMENU file = ::GetSubMenu(::GetMenu(main), 0);
+    char fileCaption[64] = {};
+    ::GetMenuStringA(::GetMenu(main), 0, fileCaption, sizeof fileCaption, MF_BYPOSITION);
+    EXPECT_STREQ(fileCaption, "文件(&F)");
+    ASSERT_NE(file, nullptr);
+
+    // Alt+F opens the File menu; Up wraps to its last item, Exit; Enter chooses it.
+    ::SetForegroundWindow(main);
+    ::Sleep(300);
+    e2e::TypeKey('F', true);
+    e2e::TypeKey(VK_UP);
+    e2e::TypeKey(VK_RETURN);
+    if (!program.WaitForExit(5000)) {
+        // The keyboard did not reach the window (no focus on the display): choose the item directly.
+        ADD_FAILURE() << "keyboard did not reach the menu";
+        ::PostMessageA(main, WM_COMMAND, ::GetMenuItemID(file, ::GetMenuItemCount(file) - 1), 0);
+        ASSERT_TRUE(program.WaitForExit(10000));
+    }
+    EXPECT_EQ(program.ExitCode(), 0u);
+    for (const char* name : {"PrevString", "TryString", "字体列表大小", "已选字体大小   "})
+        EXPECT_TRUE(ValueExists(name)) << name;
+}
+
+}  // namespace

@@ -1,0 +1,61 @@
+#include "logic/ConfigData.h"
+
+#include <string>
+#include <string_view>
+
+#include <gtest/gtest.h>
+
+namespace logic {
+namespace {
+
+TEST(SetDefaultConfig, FillsEveryField) {
+    TLetterloomConfigData config{"old", "old", 1, 2};
+    SetDefaultConfig(config);
+    EXPECT_EQ(config.PrevString, "AaBbCcDc 12345 :-=");
+    EXPECT_EQ(config.PrevString.size(), 18u);
+    EXPECT_EQ(config.TryString, std::string("用这来测试所有字体") + std::string(14, ' '));
+    EXPECT_EQ(config.TryString.size(), 32u);
+    EXPECT_EQ(config.FontListSize, 16);
+    EXPECT_EQ(config.SelectedListSize, 24);
+}
+
+TEST(SetDefaultConfig, TestTextIsGbk) {
+    TLetterloomConfigData config{};
+    SetDefaultConfig(config);
+    EXPECT_EQ(config.TryString.substr(0, 18),
+              "\xD3\xC3\xD5\xE2\xC0\xB4\xB2\xE2\xCA\xD4\xCB\xF9\xD3\xD0\xD7\xD6\xCC\xE5");
+}
+
+TEST(SettingsNames, Bytes) {
+    EXPECT_EQ(std::string_view(kSettingsKeyPath), "\\SOFTWARE\\Orvane\\Letterloom");
+    EXPECT_EQ(std::string_view(kSettingsSubKey), "SOFTWARE\\Orvane\\Letterloom");
+    EXPECT_EQ(std::string_view(kSettingsKeyPath).substr(1), kSettingsSubKey);
+    EXPECT_EQ(std::string_view(kPrevStringName), "PrevString");
+    EXPECT_EQ(std::string_view(kPrevStringName).size(), 10u);
+    EXPECT_EQ(std::string_view(kTryStringName), "TryString");
+    EXPECT_EQ(std::string_view(kTryStringName).size(), 9u);
+    EXPECT_EQ(std::string_view(kTryStringReadName), "TRYString");
+    EXPECT_EQ(std::string_view(kPlacementSection), "FormPosition");
+    EXPECT_EQ(std::string_view(kFontListSizeName),
+              "\xD7\xD6\xCC\xE5\xC1\xD0\xB1\xED\xB4\xF3\xD0\xA1");
+    EXPECT_EQ(std::string_view(kFontListSizeName).size(), 12u);
+    EXPECT_EQ(std::string_view(kSelectedListSizeName),
+              "\xD2\xD1\xD1\xA1\xD7\xD6\xCC\xE5\xB4\xF3\xD0\xA1   ");
+    EXPECT_EQ(std::string_view(kSelectedListSizeName).size(), 15u);
+}
+
+TEST(SettingsMessages, NameTheValueOrKey) {
+    EXPECT_EQ(InvalidDataTypeMessage("PrevString"), "对 'PrevString' 的无效数据类型");
+    EXPECT_EQ(InvalidDataTypeMessage("x"),
+              "\xB6\xD4 'x' \xB5\xC4\xCE\xDE\xD0\xA7\xCA\xFD\xBE\xDD\xC0\xE0\xD0\xCD");
+    EXPECT_EQ(CannotGetDataMessage("TRYString"), "无法获得对 'TRYString' 的数据");
+    EXPECT_EQ(CannotSetDataMessage(kFontListSizeName), "无法设置对 '字体列表大小' 的数据");
+    EXPECT_EQ(CannotSetDataMessage("x"),
+              "\xCE\xDE\xB7\xA8\xC9\xE8\xD6\xC3\xB6\xD4 'x' \xB5\xC4\xCA\xFD\xBE\xDD");
+    EXPECT_EQ(CannotCreateKeyMessage(kSettingsKeyPath),
+              "无法创建键 \\SOFTWARE\\Orvane\\Letterloom");
+    EXPECT_EQ(CannotCreateKeyMessage("k"), "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xBC\xFC k");
+}
+
+}  // namespace
+}  // namespace logic

@@ -1,0 +1,54 @@
+// The standard error box: caption, icon and the full-stop rule.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "support/DialogWatcher.h"
+#include "support/ProgramFixture.h"
+#include "toolkit/Application.h"
+#include "toolkit/Error.h"
+#include "toolkit/Form.h"
+
+namespace {
+
+testsupport::SeenDialog ShowAndWatch(const std::string& text) {
+    testsupport::DialogWatcher watcher;
+    tk::Application::Instance().ShowError(text);
+    const auto seen = watcher.Seen();
+    EXPECT_EQ(seen.size(), 1u);
+    return seen.empty() ? testsupport::SeenDialog{} : seen.front();
+}
+
+TEST(ErrorBoxTest, CaptionIsTheTitleWithTheErrorIcon) {
+    const auto seen = ShowAndWatch("abc");
+    EXPECT_EQ(seen.caption, "Letterloom");
+    EXPECT_TRUE(seen.errorIcon);
+    EXPECT_EQ(seen.text, "abc.");
+}
+
+TEST(ErrorBoxTest, FullStopOnlyAfterCharactersThatSortAfterIt) {
+    EXPECT_EQ(ShowAndWatch("done.").text, "done.");
+    EXPECT_EQ(ShowAndWatch("(paren)").text, "(paren)");
+    EXPECT_EQ(ShowAndWatch("不是有效整数值").text, "不是有效整数值.");
+    EXPECT_EQ(ShowAndWatch("value 7").text, "value 7.");
+}
+
+TEST(ErrorBoxTest, AnErrorLeavingAHandlerIsReportedAndTheLoopGoesOn) {
+    struct ThrowingForm : tk::Form {
+        bool armed = false;
+        void FormResize() override {
+            if (armed) throw tk::Error("无法设置对 'PrevString' 的数据");
+        }
+    } window;
+    window.CreateForm("probe", WS_OVERLAPPEDWINDOW, 0, 100, 100);
+    window.armed = true;
+    testsupport::DialogWatcher watcher;
+    window.SetBounds(0, 0, 50, 50);
+    window.SetBounds(0, 0, 60, 60);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].text, "无法设置对 'PrevString' 的数据.");
+    EXPECT_EQ(seen[1].caption, "Letterloom");
+}
+
+}  // namespace

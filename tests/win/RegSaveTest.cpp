@@ -1,0 +1,198 @@
+// Settings storage on the real registry of the test prefix.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <vector>
+
+#include "logic/ConfigData.h"
+#include "settings/RegSave.h"
+#include "support/ProgramFixture.h"
+#include "toolkit/Error.h"
+
+using letterloom::ConfigData;
+using testsupport::DeleteSettingsKey;
+
+namespace {
+
+struct StoredValue {
+    DWORD type;
+    std::vector<unsigned char> data;
+};
+
+std::map<std::string, StoredValue> StoredValues() {
+    std::map<std::string, StoredValue> values;
+    HKEY key = nullptr;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return values;
+    for (DWORD index = 0;; ++index) {
+        char name[256];
+        DWORD nameLength = sizeof name;
+        unsigned char data[1024];
+        DWORD dataLength = sizeof data;
+        DWORD type = 0;
+        if (::RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength) !=
+            ERROR_SUCCESS)
+            break;
+        values[std::string(name, nameLength)] = {type, std::vector<unsigned char>(data, data + dataLength)};
+    }
+    ::RegCloseKey(key);
+    return values;
+}
+
+void Store(const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
+                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
+    ::RegCloseKey(key);
+}
+
+void StoreText(const char* name, const std::string& text) {
+    Store(name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+void StoreInteger(const char* name, int32_t value) { Store(name, REG_DWORD, &value, 4); }
+
+std::string LoadError() {
+    try {
+        letterloom::LoadConfig();
+    } catch (const tk::Error& error) {
+        return error.what();
+    }
+    return {};
+}
+
+class RegSaveTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteSettingsKey();
+        letterloom::SetDefaultConfig();
+    }
+    void TearDown() override { DeleteSettingsKey(); }
+};
+
+TEST_F(RegSaveTest, WithoutTheKeyTheDefaultsStay) {
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.PrevString, "AaBbCcDc 12345 :-=");
+    EXPECT_EQ(ConfigData.TryString, "用这来测试所有字体" + std::string(14, ' '));
+    EXPECT_EQ(ConfigData.FontListSize, 16);
+    EXPECT_EQ(ConfigData.SelectedListSize, 24);
+}
+
+TEST_F(RegSaveTest, SaveWritesExactlyTheFourValuesByteForByte) {
+    ConfigData.PrevString = "";
+    ConfigData.FontListSize = -7;
+    letterloom::SaveConfig();
+    const auto values = StoredValues();
+    ASSERT_EQ(values.size(), 4u);
+
+    const StoredValue& prev = values.at("PrevString");
+    EXPECT_EQ(prev.type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(prev.data, std::vector<unsigned char>{0});
+
+    const StoredValue& test = values.at("TryString");
+    EXPECT_EQ(test.type, static_cast<DWORD>(REG_SZ));
+    ASSERT_EQ(test.data.size(), 33u);  // 32 GBK bytes and the terminator
+    EXPECT_EQ(std::string(test.data.begin(), test.data.end() - 1), ConfigData.TryString);
+
+    const StoredValue& fontList = values.at("字体列表大小");
+    EXPECT_EQ(fontList.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(fontList.data, (std::vector<unsigned char>{0xF9, 0xFF, 0xFF, 0xFF}));
+
+    const StoredValue& selected = values.at("已选字体大小   ");
+    EXPECT_EQ(selected.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(selected.data, (std::vector<unsigned char>{24, 0, 0, 0}));
+}
+
+TEST_F(RegSaveTest, SavedValuesLoadBack) {
+    ConfigData = {"preview", "line one\r\nline two", 0, -3};
+    letterloom::SaveConfig();
+    letterloom::SetDefaultConfig();
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.PrevString, "preview");
+    EXPECT_EQ(ConfigData.TryString, "line one\r\nline two");
+    EXPECT_EQ(ConfigData.FontListSize, 0);
+    EXPECT_EQ(ConfigData.SelectedListSize, -3);
+}
+
+TEST_F(RegSaveTest, SaveOverwritesValuesOfAnotherType) {
+    StoreText("字体列表大小", "big");
+    StoreInteger("PrevString", 5);
+    letterloom::SaveConfig();
+    const auto values = StoredValues();
+    EXPECT_EQ(values.at("字体列表大小").type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(values.at("PrevString").type, static_cast<DWORD>(REG_SZ));
+}
+
+TEST_F(RegSaveTest, TestTextIsFoundWhateverItsCapitalisation) {
+    StoreText("TRYSTRING", "upper");
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.TryString, "upper");
+}
+
+TEST_F(RegSaveTest, OnlyTheStoredValuesReplaceFields) {
+    StoreText("PrevString", "only this");
+    StoreInteger("已选字体大小", 99);  // without the three trailing blanks: another value
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.PrevString, "only this");
+    EXPECT_EQ(ConfigData.TryString, "用这来测试所有字体" + std::string(14, ' '));
+    EXPECT_EQ(ConfigData.FontListSize, 16);
+    EXPECT_EQ(ConfigData.SelectedListSize, 24);
+}
+
+TEST_F(RegSaveTest, TextOfAnotherTypeStopsTheLoad) {
+    StoreInteger("PrevString", 1);
+    StoreInteger("字体列表大小", 30);
+    EXPECT_EQ(LoadError(), "对 'PrevString' 的无效数据类型");
+    EXPECT_EQ(ConfigData.PrevString, "AaBbCcDc 12345 :-=");
+    EXPECT_EQ(ConfigData.FontListSize, 16);
+}
+
+TEST_F(RegSaveTest, TestTextErrorNamesTheValueAsRead) {
+    Store("TryString", REG_BINARY, "ab", 2);
+    EXPECT_EQ(LoadError(), "对 'TRYString' 的无效数据类型");
+}
+
+TEST_F(RegSaveTest, IntegerOfAnotherTypeKeepsEarlierFieldsAndLaterDefaults) {
+    StoreText("PrevString", "loaded");
+    StoreText("TryString", "typed");
+    StoreText("字体列表大小", "12");  // three bytes with its terminator: fetched, wrong type
+    StoreInteger("已选字体大小   ", 50);
+    EXPECT_EQ(LoadError(), "对 '字体列表大小' 的无效数据类型");
+    EXPECT_EQ(ConfigData.PrevString, "loaded");
+    EXPECT_EQ(ConfigData.TryString, "typed");
+    EXPECT_EQ(ConfigData.FontListSize, 16);
+    EXPECT_EQ(ConfigData.SelectedListSize, 24);
+}
+
+TEST_F(RegSaveTest, IntegerDataLongerThanFourBytesCannotBeFetched) {
+    const unsigned char eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
+    Store("已选字体大小   ", REG_BINARY, eight, sizeof eight);
+    EXPECT_EQ(LoadError(), "无法获得对 '已选字体大小   ' 的数据");
+    StoreText("已选字体大小   ", "a long text");
+    EXPECT_EQ(LoadError(), "无法获得对 '已选字体大小   ' 的数据");
+}
+
+TEST_F(RegSaveTest, ExpandableTextIsReadUnexpanded) {
+    const std::string text = "%WINDIR%\\x";
+    Store("PrevString", REG_EXPAND_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.PrevString, text);
+}
+
+TEST_F(RegSaveTest, EmptyDataGivesEmptyText) {
+    Store("PrevString", REG_SZ, "", 0);
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.PrevString, "");
+}
+
+TEST_F(RegSaveTest, TextWithoutTerminatorEndsAtItsData) {
+    Store("PrevString", REG_SZ, "abc", 3);
+    letterloom::LoadConfig();
+    EXPECT_EQ(ConfigData.PrevString, "abc");
+}
+
+}  // namespace

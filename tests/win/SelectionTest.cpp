@@ -1,0 +1,119 @@
+// Tabs follow the selection of the font list, reached through real clicks and keys.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "app/InternalProcs.h"
+#include "support/ProgramFixture.h"
+
+namespace {
+
+using Tabs = std::vector<std::string>;
+const Tabs kMode0{"字体列表"};
+const Tabs kMode1{"字体列表", "已选字体"};
+const Tabs kMode2{"字体列表", "字体测试", "字符映射表"};
+const Tabs kMode3{"字体列表", "已选字体", "字体测试", "字符映射表"};
+
+class SelectionTest : public testsupport::ProgramTest {
+protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        StartProgram();
+        ASSERT_GT(form->FontList.Count(), 6);
+    }
+    std::vector<std::string> SelectedListItems() {
+        std::vector<std::string> items;
+        for (int i = 0; i < form->SelectedList.Count(); ++i) items.push_back(form->SelectedList.Item(i));
+        return items;
+    }
+};
+
+TEST_F(SelectionTest, StartsInModeTwoWithOneFont) {
+    EXPECT_EQ(letterloom::GetSelectionMode(), 2);
+    EXPECT_EQ(VisibleTabs(), kMode2);
+}
+
+TEST_F(SelectionTest, ClickingOneFontKeepsModeTwo) {
+    testsupport::ClickListItem(form->FontList, 3);
+    EXPECT_EQ(form->FontList.SelCount(), 1);
+    EXPECT_EQ(form->FontList.ItemIndex(), 3);
+    EXPECT_EQ(VisibleTabs(), kMode2);
+}
+
+TEST_F(SelectionTest, SeveralFontsGiveModeOneWithTheSelectedListInListOrder) {
+    testsupport::ClickListItem(form->FontList, 5);
+    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);
+    EXPECT_EQ(VisibleTabs(), kMode1);
+    EXPECT_EQ(SelectedListItems(), (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(5)}));
+
+    testsupport::ClickListItem(form->FontList, 4, MK_SHIFT);  // range from the focused item 2
+    EXPECT_EQ(form->FontList.SelCount(), 3);
+    EXPECT_EQ(SelectedListItems(), (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(3),
+                                                             form->FontList.Item(4)}));
+}
+
+TEST_F(SelectionTest, ShiftArrowExtendsTheSelectionFromTheKeyboard) {
+    testsupport::PressKey(form->FontList.Handle(), VK_DOWN, true);
+    EXPECT_EQ(form->FontList.SelCount(), 2);
+    EXPECT_EQ(VisibleTabs(), kMode1);
+    testsupport::PressKey(form->FontList.Handle(), VK_DOWN);
+    EXPECT_EQ(form->FontList.SelCount(), 1);
+    EXPECT_EQ(VisibleTabs(), kMode2);
+}
+
+TEST_F(SelectionTest, PickInTheSelectedListGivesModeThreeThenBackToOneFont) {
+    testsupport::ClickListItem(form->FontList, 1, MK_SHIFT);
+    ASSERT_EQ(VisibleTabs(), kMode1);
+    testsupport::ClickTab(form->Pagine, "已选字体");
+    ASSERT_EQ(form->Pagine.ActivePage(), form->SelectedFontsPage);
+    testsupport::ClickListItem(form->SelectedList, 1);
+    EXPECT_EQ(letterloom::GetSelectionMode(), 3);
+    EXPECT_EQ(VisibleTabs(), kMode3);
+
+    // Opening the test page shows the picked font there.
+    testsupport::ClickTab(form->Pagine, "字体测试");
+    EXPECT_EQ(form->Test.GetFont().name, form->SelectedList.Item(1));
+    EXPECT_EQ(form->TestFontName.Text(), "字体: " + form->SelectedList.Item(1));
+
+    testsupport::ClickTab(form->Pagine, "字体列表");
+    testsupport::ClickListItem(form->FontList, 4);
+    EXPECT_EQ(VisibleTabs(), kMode2);
+}
+
+TEST_F(SelectionTest, NothingSelectedLeavesOnlyTheFontListTab) {
+    testsupport::ClickListItem(form->FontList, 0, MK_CONTROL);
+    EXPECT_EQ(form->FontList.SelCount(), 0);
+    EXPECT_EQ(letterloom::GetSelectionMode(), 0);
+    EXPECT_EQ(VisibleTabs(), kMode0);
+}
+
+TEST_F(SelectionTest, HiddenTabsComeBackInTheirPlace) {
+    testsupport::ClickListItem(form->FontList, 0, MK_CONTROL);
+    ASSERT_EQ(VisibleTabs(), kMode0);
+    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);
+    testsupport::ClickListItem(form->FontList, 3, MK_CONTROL);
+    ASSERT_EQ(VisibleTabs(), kMode1);
+    testsupport::ClickTab(form->Pagine, "已选字体");
+    testsupport::ClickListItem(form->SelectedList, 0);
+    EXPECT_EQ(VisibleTabs(), kMode3);
+}
+
+TEST_F(SelectionTest, SingleFontThatIsNotFocusedUsesTheFocusedEntry) {
+    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);  // 0 and 2 selected, 2 focused
+    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);  // 2 unselected, still focused
+    ASSERT_EQ(form->FontList.SelCount(), 1);
+    EXPECT_EQ(VisibleTabs(), kMode2);
+    testsupport::ClickTab(form->Pagine, "字体测试");
+    EXPECT_EQ(form->Test.GetFont().name, form->FontList.Item(2));
+}
+
+TEST_F(SelectionTest, TestFontIsSetOnlyWhenItsPageOpens) {
+    const std::string before = form->Test.GetFont().name;
+    testsupport::ClickListItem(form->FontList, 4);
+    EXPECT_EQ(form->Test.GetFont().name, before);
+    testsupport::ClickTab(form->Pagine, "字体测试");
+    EXPECT_EQ(form->Test.GetFont().name, form->FontList.Item(4));
+    EXPECT_EQ(form->Test.GetFont().Size(), 24);
+}
+
+}  // namespace

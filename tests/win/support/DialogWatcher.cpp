@@ -1,0 +1,94 @@
+#include "support/DialogWatcher.h"
+
+namespace testsupport {
+
+namespace {
+
+struct Search {
+    DWORD processId;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<Search*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    char className[64] = {};
+    ::GetClassNameA(hwnd, className, sizeof className);
+    if (owner == search->processId && std::string(className) == "#32770" && ::IsWindowVisible(hwnd)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+struct Contents {
+    std::string text;
+    bool errorIcon = false;
+};
+
+BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
+    auto* contents = reinterpret_cast<Contents*>(param);
+    char className[64] = {};
+    ::GetClassNameA(child, className, sizeof className);
+    if (::lstrcmpiA(className, "Static") != 0) return TRUE;
+    if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+        HICON shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
+        contents->errorIcon = shown && shown == ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND));
+    } else {
+        char text[1024] = {};
+        ::GetWindowTextA(child, text, sizeof text);
+        if (text[0]) contents->text = text;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+DialogWatcher::DialogWatcher() : processId_(::GetCurrentProcessId()) {
+    ::InitializeCriticalSection(&lock_);
+    thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
+}
+
+DialogWatcher::~DialogWatcher() {
+    ::InterlockedExchange(&stop_, 1);
+    ::WaitForSingleObject(thread_, INFINITE);
+    ::CloseHandle(thread_);
+    ::DeleteCriticalSection(&lock_);
+}
+
+DWORD WINAPI DialogWatcher::ThreadMain(void* self) {
+    static_cast<DialogWatcher*>(self)->Run();
+    return 0;
+}
+
+std::vector<SeenDialog> DialogWatcher::Seen() const {
+    ::EnterCriticalSection(&lock_);
+    std::vector<SeenDialog> copy = seen_;
+    ::LeaveCriticalSection(&lock_);
+    return copy;
+}
+
+void DialogWatcher::Run() {
+    while (!stop_) {
+        Search search{processId_};
+        ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found) {
+            SeenDialog seen;
+            char caption[256] = {};
+            ::GetWindowTextA(search.found, caption, sizeof caption);
+            seen.caption = caption;
+            Contents contents;
+            ::EnumChildWindows(search.found, ReadChild, reinterpret_cast<LPARAM>(&contents));
+            seen.text = contents.text;
+            seen.errorIcon = contents.errorIcon;
+            ::EnterCriticalSection(&lock_);
+            seen_.push_back(seen);
+            ::LeaveCriticalSection(&lock_);
+            ::SendMessageA(search.found, WM_COMMAND, IDOK, 0);
+        }
+        ::Sleep(20);
+    }
+}
+
+}  // namespace testsupport

@@ -1,0 +1,37 @@
+#pragma once
+// Watches from a second thread for message boxes of this process, records what they show and
+// presses their OK button, so that tests can drive code that reports errors.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+struct SeenDialog {
+    std::string caption;
+    std::string text;
+    bool errorIcon = false;
+};
+
+class DialogWatcher {
+public:
+    DialogWatcher();
+    ~DialogWatcher();
+    DialogWatcher(const DialogWatcher&) = delete;
+    DialogWatcher& operator=(const DialogWatcher&) = delete;
+
+    std::vector<SeenDialog> Seen() const;
+
+private:
+    // Win32 threads and locks: <thread> and <mutex> bring in <chrono>, whose texts have no GBK form.
+    static DWORD WINAPI ThreadMain(void* self);
+    void Run();
+    volatile LONG stop_ = 0;
+    mutable CRITICAL_SECTION lock_;
+    std::vector<SeenDialog> seen_;
+    DWORD processId_;
+    HANDLE thread_;
+};
+
+}  // namespace testsupport

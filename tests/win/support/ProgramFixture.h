@@ -1,0 +1,44 @@
+#pragma once
+// Starts the program's main window in-process, on a clean settings key, the way WinMain does,
+// and drives it as a user would.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/MainFormUnit.h"
+
+namespace testsupport {
+
+// HKEY_CURRENT_USER\SOFTWARE\Orvane\Letterloom and everything below it.
+void DeleteSettingsKey();
+
+// Runs every waiting message of this thread.
+void Pump();
+
+// A press and release of the left button on a list item, with MK_CONTROL or MK_SHIFT.
+void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);
+// A key press on a window, with the Shift or Ctrl key held if asked.
+void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
+// A click on the tab that shows the given caption.
+void ClickTab(tk::PageControl& pages, const std::string& caption);
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Start-up as WinMain does it: defaults, main window, first showing.
+    void StartProgram();
+    // Closes the main window through File > Exit, as the user would.
+    void ExitThroughMenu();
+
+    std::vector<std::string> VisibleTabs() const { return form->Pagine.VisibleTabCaptions(); }
+
+    std::unique_ptr<letterloom::TMainForm> form;
+};
+
+}  // namespace testsupport
