@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 libcups2:i386
   xvfb xauth x11-utils xdotool imagemagick
-  fonts-dejavu-core fonts-liberation fonts-wqy-zenhei fonts-wine
+  fonts-dejavu-core fonts-liberation fonts-wqy-zenhei fonts-wqy-microhei fonts-wine
   cups cups-bsd printer-driver-cups-pdf poppler-utils fp-utils
   fontforge-nox
 )

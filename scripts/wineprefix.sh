@@ -7,7 +7,7 @@ set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 
 # Raise when the settings below change.
-PREFIX_VERSION=1
+PREFIX_VERSION=2
 anchor_source="$LETTERLOOM_ROOT/scripts/desktop-anchor.c"
 expected="letterloom-prefix $PREFIX_VERSION; $(wine --version 2>/dev/null); anchor $(cksum <"$anchor_source")"
 
@@ -71,8 +71,8 @@ link_wine_fonts() {
 #  - FontLink\SystemLink: Wine's own link lists for Tahoma and Microsoft Sans
 #    Serif start with SimSun, which the replacement makes the CJK font; MS Sans
 #    Serif (used by old dialog templates) gets the same link.
-cjk_face="WenQuanYi Zen Hei"
-cjk_link="wqy-zenhei.ttc,$cjk_face"
+cjk_face="WenQuanYi Micro Hei"
+cjk_link="wqy-microhei.ttc,$cjk_face"
 reg_utf8=$(cat <<EOF
 Windows Registry Editor Version 5.00
 

@@ -28,8 +28,15 @@ void Edit::SetColor(Color color) {
 
 void Edit::SetMaxLength(int length) { ::SendMessageA(Handle(), EM_SETLIMITTEXT, length, 0); }
 
+void Edit::SetText(const std::string& text) {
+    settingText_ = true;
+    Window::SetText(text);
+    settingText_ = false;
+    if (onChange) onChange();
+}
+
 void Edit::OnCommand(WORD code, WORD) {
-    if (code == EN_CHANGE && onChange) onChange();
+    if (code == EN_CHANGE && !settingText_ && onChange) onChange();
 }
 
 HBRUSH Edit::OnControlColor(HDC dc) {

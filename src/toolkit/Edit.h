@@ -21,6 +21,9 @@ public:
     Color GetColor() const { return color_; }
     // Limits what the user types; text set by the program may be longer.
     void SetMaxLength(int length);
+    // Sets the text and runs onChange once, for single- and multi-line boxes alike (a multi-line
+    // edit control reports no change for text set by the program).
+    void SetText(const std::string& text);
 
     // The text changed, by typing or by program.
     std::function<void()> onChange;
@@ -33,6 +36,7 @@ private:
     UniqueFont fontHandle_;
     Color color_ = kClWindow;
     UniqueBrush brush_;
+    bool settingText_ = false;
 };
 
 class Label : public Window {

