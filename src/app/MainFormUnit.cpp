@@ -1,6 +1,7 @@
 #include "app/MainFormUnit.h"
 
 #include "app/InternalProcs.h"
+#include "app/frmSplashForm.h"
 #include "logic/WindowFloor.h"
 #include "print/Printunit.h"
 #include "resources/resource_ids.h"
@@ -112,6 +113,10 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TMainForm::FormShow() {
     if (shown_) return;
     shown_ = true;
+    // The splash goes when the first showing ends, also when a step of it fails.
+    struct SplashCloser {
+        ~SplashCloser() { SplashForm.reset(); }
+    } closeSplash;
     SetText("Letterloom");
     tk::Application::Instance().SetTitle("Letterloom");
     BuildInstalledFontNames();

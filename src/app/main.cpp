@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/MainFormUnit.h"
+#include "app/frmSplashForm.h"
 #include "app/XPTheme.h"
 #include "resources/resource_ids.h"
 #include "settings/RegSave.h"
@@ -20,6 +21,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app.SetTitle("Letterloom");
     app.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
     try {
+        letterloom::ShowSplash();
         letterloom::TMainForm mainForm;
         app.SetMainForm(&mainForm);
         const int exitCode = app.Run();

@@ -7,6 +7,7 @@
 #include <set>
 
 #include "app/InternalProcs.h"
+#include "app/frmSplashForm.h"
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
 #include "support/DialogWatcher.h"
@@ -169,6 +170,40 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndPictures) {
     EXPECT_EQ(form->ImageList.Count(), 21);
     EXPECT_EQ(::GetMenuItemCount(form->File1.Handle()), 10);
     EXPECT_EQ(::GetMenuItemCount(form->Help1.Handle()), 6);
+}
+
+}  // namespace
+
+namespace {
+
+class SplashTest : public testsupport::ProgramTest {};
+
+TEST_F(SplashTest, SplashShowsUntilTheEndOfTheFirstShowing) {
+    letterloom::ShowSplash();
+    ASSERT_TRUE(letterloom::SplashForm);
+    HWND splash = letterloom::SplashForm->Handle();
+    EXPECT_TRUE(::IsWindowVisible(splash));
+    RECT client{};
+    ::GetClientRect(splash, &client);
+    EXPECT_EQ(client.right, 298);
+    EXPECT_EQ(client.bottom, 115);
+    StartProgram();
+    EXPECT_FALSE(letterloom::SplashForm);
+    EXPECT_FALSE(::IsWindow(splash));
+}
+
+TEST_F(SplashTest, SplashGoesAlsoWhenTheFirstShowingFails) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
+                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ::RegSetValueExA(key, "PrevString", 0, REG_DWORD, reinterpret_cast<const BYTE*>("\1\0\0\0"), 4);
+    ::RegCloseKey(key);
+    testsupport::DialogWatcher watcher;
+    letterloom::ShowSplash();
+    StartProgram();
+    EXPECT_EQ(watcher.Seen().size(), 1u);
+    EXPECT_FALSE(letterloom::SplashForm);
 }
 
 }  // namespace
