@@ -91,13 +91,9 @@ TEST_F(MainFormTest, CloseFromAnotherPageMakesTheFontListActiveFirst) {
 }
 
 TEST_F(MainFormTest, BadStoredValueIsReportedAndTheProgramStillComesUp) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegSetValueExA(key, "PrevString", 0, REG_SZ, reinterpret_cast<const BYTE*>("kept"), 5);
-    ::RegSetValueExA(key, "TryString", 0, REG_DWORD, reinterpret_cast<const BYTE*>("\1\0\0\0"), 4);
-    ::RegCloseKey(key);
+    const int32_t one = 1;
+    testsupport::StoreSettingsValue("PrevString", REG_SZ, "kept", 5);
+    testsupport::StoreSettingsValue("TryString", REG_DWORD, &one, 4);
 
     testsupport::DialogWatcher watcher;
     StartProgram();
@@ -193,12 +189,8 @@ TEST_F(SplashTest, SplashShowsUntilTheEndOfTheFirstShowing) {
 }
 
 TEST_F(SplashTest, SplashGoesAlsoWhenTheFirstShowingFails) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegSetValueExA(key, "PrevString", 0, REG_DWORD, reinterpret_cast<const BYTE*>("\1\0\0\0"), 4);
-    ::RegCloseKey(key);
+    const int32_t one = 1;
+    testsupport::StoreSettingsValue("PrevString", REG_DWORD, &one, 4);
     testsupport::DialogWatcher watcher;
     letterloom::ShowSplash();
     StartProgram();

@@ -42,12 +42,7 @@ std::map<std::string, StoredValue> StoredValues() {
 }
 
 void Store(const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    ::RegCloseKey(key);
+    testsupport::StoreSettingsValue(name, type, data, size);
 }
 
 void StoreText(const char* name, const std::string& text) {

@@ -11,6 +11,15 @@ namespace testsupport {
 
 void DeleteSettingsKey() { ::RegDeleteTreeA(HKEY_CURRENT_USER, logic::kSettingsSubKey); }
 
+void StoreSettingsValue(const char* name, DWORD type, const void* data, DWORD size) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
+                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
+              ERROR_SUCCESS);
+    ASSERT_EQ(::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
+    ::RegCloseKey(key);
+}
+
 void Pump() { tk::Application::Instance().ProcessMessages(); }
 
 void ClickListItem(tk::ListBox& list, int index, WPARAM keys) {

@@ -16,6 +16,9 @@ namespace testsupport {
 // HKEY_CURRENT_USER\SOFTWARE\Orvane\Letterloom and everything below it.
 void DeleteSettingsKey();
 
+// Writes one value into the settings key, creating the key.
+void StoreSettingsValue(const char* name, DWORD type, const void* data, DWORD size);
+
 // Runs every waiting message of this thread.
 void Pump();
 
