@@ -51,9 +51,10 @@ void TMainForm::CreateMenus() {
     MainMenu.AddSubmenu("Help1", "帮助(&H)", Help1);
     MainMenu.AttachTo(Handle());
 
-    CopyTC.AddItem("tobuffer1", "复制到缓冲区(&T)", 9, later);
-    CopyTC.AddItem("Clearbuffer1", "清除缓冲区", 8, later);
-    CopyTC.AddItem("Copybuffertoclipboard1", "复制缓冲到剪切板(&C)", 7, later);
+    CopyTC.AddItem("tobuffer1", "复制到缓冲区(&T)", 9, [this] { tobuffer1Click(); });
+    CopyTC.AddItem("Clearbuffer1", "清除缓冲区", 8, [this] { Clearbuffer1Click(); });
+    CopyTC.AddItem("Copybuffertoclipboard1", "复制缓冲到剪切板(&C)", 7,
+                   [this] { Copybuffertoclipboard1Click(); });
 }
 
 }  // namespace letterloom

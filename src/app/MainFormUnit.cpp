@@ -89,7 +89,11 @@ void TMainForm::CreatePages() {
         SelectedList.SetBounds(0, 0, r.right, r.bottom);
     };
 
+    FontList.GetCanvas().UseFontCache(&ListItemFonts);
+    SelectedList.GetCanvas().UseFontCache(&ListItemFonts);
+
     CreateFontTestPage();
+    CreateCharMapPage();
 }
 
 void TMainForm::LayoutClient() {
@@ -128,6 +132,7 @@ void TMainForm::FormShow() {
     tk::FontSpec testFont = Test.GetFont();
     testFont.SetSize(24);
     Test.SetFont(testFont);
+    FsizeC.SetText("24");
     Pagine.SetActivePage(ListaFont);
     SyncPages(true);
     Test.SetText(ConfigData.TryString);

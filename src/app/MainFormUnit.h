@@ -4,14 +4,20 @@
 #include <string>
 
 #include "toolkit/Action.h"
+#include "toolkit/ColorPalette.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Edit.h"
+#include "toolkit/FontCache.h"
 #include "toolkit/Form.h"
+#include "toolkit/Image.h"
 #include "toolkit/ImageList.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/Menu.h"
 #include "toolkit/PageControl.h"
 #include "toolkit/Panel.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/StatusBar.h"
+#include "toolkit/ToolBar.h"
 
 namespace letterloom {
 
@@ -44,13 +50,38 @@ public:
     tk::TabSheet* TestaFont = nullptr;
     tk::TabSheet* MappaCaratteri = nullptr;
 
+    // The faces of both lists' items, kept realised from one painting to the next; enough for
+    // two screenfuls of small items.
+    tk::FontCache ListItemFonts{256};
     tk::ListBox FontList;
     tk::ListBox SelectedList;
 
-    // Font test page.
+    // Font test page: the toolbar above the memo, and the two colour grids it drops down.
     tk::Panel Panel1;
+    tk::ToolBar TBXToolbar2;
+    tk::Label TBXLabelItem2;
+    tk::ComboBox FsizeC;
     tk::Label TestFontName;
     tk::Edit Test;
+    tk::ColorPalette FontColorPalette;
+    tk::ColorPalette BGColorPalette;
+    // Toolbar ids of the style toggles and of the two colour split buttons.
+    UINT FontTestBoldButton = 0;
+    UINT FontTestItalicButton = 0;
+    UINT FontTestUnderlineButton = 0;
+    UINT FontColorSubMenu = 0;
+    UINT BGFontColorSubMenu = 0;
+
+    // Character map page: the buffer toolbar above the scroll box that holds the map.
+    tk::ToolBar CmapToolBar;
+    tk::Label BufferLabel;
+    tk::Edit TextBuffer;
+    tk::Label CmapFont;
+    tk::ScrollBox MapScroller;
+    tk::Image CsetPrv;
+    // Toolbar ids of the two buffer buttons.
+    UINT CopyButton = 0;
+    UINT ClearBufferButton = 0;
 
     // Handlers of the window.
     void FormShow() override;
@@ -68,6 +99,33 @@ public:
 
     // Font test page.
     void TestChange();
+    void FsizeCChange();
+    void FontTestBoldExecute();
+    void FontTestBoldUpdate();
+    void FontTestItalicExecute();
+    void FontTestItalicUpdate();
+    void FontTestUnderlineExecute();
+    void FontTestUnderlineUpdate();
+    void FontColorSubMenuClick();
+    void FontColorSubMenuPopup();
+    void FontColorPaletteChange();
+    void BGFontColorSubMenuClick();
+    void BGFontColorSubMenuPopup();
+    void BGColorPaletteChange();
+
+    // Character map page.
+    bool IsCharCell(int32_t x, int32_t y) const;
+    void HighlightCell(int32_t x, int32_t y);
+    void CsetPrvMouseDown(tk::MouseButton button, int32_t x, int32_t y);
+    void CsetPrvMouseUp(tk::MouseButton button, int32_t x, int32_t y);
+    void CsetPrvDblClick();
+    void MapScrollerClick();
+    void MapScrollerMouseWheel(int32_t distance);
+    void tobuffer1Click();
+    void Clearbuffer1Click();
+    void Copybuffertoclipboard1Click();
+    void CopyExecute();
+    void ClearBufferExecute();
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -77,6 +135,11 @@ private:
     void CreateMenus();
     void CreatePages();
     void CreateFontTestPage();
+    void CreateFontTestToolbar();
+    void CreateCharMapPage();
+    void AppendCurrentChar();
+    void ToggleTestStyle(const tk::Action& action, tk::FontStyle style);
+    void SetTestTextColor(tk::Color color);
     void LayoutClient();
 
     bool shown_ = false;

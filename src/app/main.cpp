@@ -5,6 +5,7 @@
 #include "app/MainFormUnit.h"
 #include "app/frmSplashForm.h"
 #include "app/XPTheme.h"
+#include "print/DialogsModuleUnit.h"
 #include "resources/resource_ids.h"
 #include "settings/RegSave.h"
 #include "toolkit/Application.h"
@@ -23,6 +24,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
         letterloom::ShowSplash();
         letterloom::TMainForm mainForm;
+        letterloom::TDialogModule dialogModule;
         app.SetMainForm(&mainForm);
         const int exitCode = app.Run();
         app.SetMainForm(nullptr);

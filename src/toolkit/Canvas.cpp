@@ -1,6 +1,7 @@
 #include "toolkit/Canvas.h"
 
 #include "toolkit/Error.h"
+#include "toolkit/FontCache.h"
 
 namespace tk {
 
@@ -20,19 +21,28 @@ void Canvas::RestoreOriginals() {
         if (originalPen_) ::SelectObject(dc_, originalPen_);
     }
     originalFont_ = originalBrush_ = originalPen_ = nullptr;
+    currentFont_ = nullptr;
     fontHandle_.reset();
     brushHandle_.reset();
     penHandle_.reset();
 }
 
 void Canvas::RealizeFont() {
-    if (fontHandle_ && realizedFont_.SameRealisation(font_)) return;
-    const LOGFONTA lf = font_.ToLogFont();
-    UniqueFont created(::CreateFontIndirectA(&lf));
-    if (!created) throw Error("CreateFont " + font_.name);
-    HGDIOBJ previous = ::SelectObject(dc_, created.get());
+    if (currentFont_ && realizedFont_.SameRealisation(font_)) return;
+    UniqueFont created;
+    HFONT font = nullptr;
+    if (fontCache_) {
+        font = fontCache_->Get(font_);
+    } else {
+        const LOGFONTA lf = font_.ToLogFont();
+        created.reset(::CreateFontIndirectA(&lf));
+        if (!created) throw Error("CreateFont " + font_.name);
+        font = created.get();
+    }
+    HGDIOBJ previous = ::SelectObject(dc_, font);
     if (!originalFont_) originalFont_ = previous;
     fontHandle_ = std::move(created);
+    currentFont_ = font;
     realizedFont_ = font_;
 }
 
@@ -101,6 +111,13 @@ void Canvas::DrawFocusRect(const RECT& r) {
     ::SetTextColor(dc_, RGB(0, 0, 0));
     ::SetBkColor(dc_, RGB(255, 255, 255));
     ::DrawFocusRect(dc_, &r);
+}
+
+int ScreenTextWidth(const FontSpec& font, std::string_view text) {
+    WindowDC screen(nullptr);
+    Canvas canvas(screen.get());
+    canvas.Font() = font;
+    return canvas.TextWidth(text);
 }
 
 }  // namespace tk

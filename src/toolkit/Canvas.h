@@ -13,6 +13,8 @@
 
 namespace tk {
 
+class FontCache;
+
 class Canvas {
 public:
     // Borrows dc; the DC's original objects are selected back when the canvas goes.
@@ -45,6 +47,9 @@ public:
 
     // Makes the current font the DC's font; drawing calls do this themselves.
     void RealizeFont();
+    // Fonts then come from cache, which keeps them realised, instead of being made for each
+    // change. The cache must outlive the canvas's use of it.
+    void UseFontCache(FontCache* cache) { fontCache_ = cache; }
 
 private:
     void RealizeBrush();
@@ -55,7 +60,9 @@ private:
     HDC dc_ = nullptr;
     FontSpec font_;
     FontSpec realizedFont_;
-    UniqueFont fontHandle_;
+    HFONT currentFont_ = nullptr;
+    UniqueFont fontHandle_;  // empty when the font belongs to the cache
+    FontCache* fontCache_ = nullptr;
     Color realizedBrush_ = 0;
     UniqueBrush brushHandle_;
     Color realizedPen_ = 0;
@@ -64,5 +71,8 @@ private:
     HGDIOBJ originalBrush_ = nullptr;
     HGDIOBJ originalPen_ = nullptr;
 };
+
+// Width of text in font on the screen, for laying out controls around it.
+int ScreenTextWidth(const FontSpec& font, std::string_view text);
 
 }  // namespace tk

@@ -11,7 +11,7 @@ constexpr const char* kPageControlClass = "LetterloomPageControl";
 void PageControl::TabStrip::Create(HWND parent) {
     CreateSystemControl(WC_TABCONTROLA, 0,
                         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH |
-                            TCS_HOTTRACK | TCS_FOCUSNEVER,
+                            TCS_HOTTRACK,
                         parent);
 }
 
@@ -80,6 +80,16 @@ void PageControl::RebuildTabs() {
 }
 
 void PageControl::ShowOnly(TabSheet* page) {
+    // Keys must never go to a control that the user cannot see: focus inside a page that is
+    // about to be hidden moves to the tabs.
+    HWND focus = ::GetFocus();
+    for (const auto& candidate : pages_) {
+        if (candidate.get() == page || !focus) continue;
+        if (focus == candidate->Handle() || ::IsChild(candidate->Handle(), focus)) {
+            ::SetFocus(tabs_.Handle());
+            break;
+        }
+    }
     for (const auto& candidate : pages_) candidate->Show(candidate.get() == page);
 }
 

@@ -17,21 +17,46 @@ void StatusBar::ParentResized() {
     if (onResize) onResize();
 }
 
+namespace {
+constexpr UINT_PTR kShowTimer = 1;
+constexpr DWORD kFrameMs = 16;
+}  // namespace
+
 void ProgressBar::Create(HWND parent) {
     CreateSystemControl(PROGRESS_CLASSA, 0, WS_CHILD | WS_VISIBLE, parent);
     SetMax(100);
 }
 
-void ProgressBar::SetMax(int max) { ::SendMessageA(Handle(), PBM_SETRANGE32, 0, max); }
-
-int ProgressBar::Max() const {
-    return static_cast<int>(::SendMessageA(Handle(), PBM_GETRANGE, FALSE, 0));
+void ProgressBar::SetMax(int max) {
+    max_ = max;
+    ::SendMessageA(Handle(), PBM_SETRANGE32, 0, max);
 }
 
-void ProgressBar::SetPosition(int position) { ::SendMessageA(Handle(), PBM_SETPOS, position, 0); }
+void ProgressBar::SetPosition(int position) {
+    position_ = position;
+    if (!HandleAllocated()) return;
+    if (position == 0 || position >= max_ || ::GetTickCount() - shownAt_ >= kFrameMs) {
+        ShowPosition();
+    } else if (!showPending_) {
+        showPending_ = ::SetTimer(Handle(), kShowTimer, kFrameMs, nullptr) != 0;
+    }
+}
 
-int ProgressBar::Position() const {
-    return static_cast<int>(::SendMessageA(Handle(), PBM_GETPOS, 0, 0));
+void ProgressBar::ShowPosition() {
+    if (showPending_) {
+        ::KillTimer(Handle(), kShowTimer);
+        showPending_ = false;
+    }
+    ::SendMessageA(Handle(), PBM_SETPOS, position_, 0);
+    shownAt_ = ::GetTickCount();
+}
+
+LRESULT ProgressBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_TIMER && wParam == kShowTimer) {
+        ShowPosition();
+        return 0;
+    }
+    return Window::HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace tk

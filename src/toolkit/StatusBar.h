@@ -19,9 +19,23 @@ class ProgressBar : public Window {
 public:
     void Create(HWND parent);
     void SetMax(int max);
-    int Max() const;
+    int Max() const { return max_; }
+    // The bar shows a new position at once when it is 0 or the maximum, otherwise at most once a
+    // frame (the last one always shows): the control repaints itself on every change, which costs
+    // far more than a step of the work it follows.
     void SetPosition(int position);
-    int Position() const;
+    int Position() const { return position_; }
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void ShowPosition();
+
+    int max_ = 100;
+    int position_ = 0;
+    DWORD shownAt_ = 0;
+    bool showPending_ = false;
 };
 
 }  // namespace tk

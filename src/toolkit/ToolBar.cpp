@@ -61,7 +61,7 @@ void ToolBar::AddSeparator() {
     ::SendMessageA(Handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&tb));
 }
 
-void ToolBar::AddControl(Window& control, int width) {
+UINT ToolBar::AddControl(Window& control, int width) {
     const UINT id = nextId_++;
     TBBUTTON tb{};
     tb.iBitmap = width;
@@ -72,6 +72,7 @@ void ToolBar::AddControl(Window& control, int width) {
     RECT r{};
     ::SendMessageA(Handle(), TB_GETRECT, id, reinterpret_cast<LPARAM>(&r));
     control.SetBounds(r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return id;
 }
 
 ToolBar::Button* ToolBar::Find(UINT id) {

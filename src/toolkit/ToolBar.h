@@ -26,7 +26,8 @@ public:
                         std::function<void(const RECT&)> onDropDown);
     void AddSeparator();
     // Reserves width pixels and places control there; control must have this toolbar as parent.
-    void AddControl(Window& control, int width);
+    // Returns the id of the reserved slot.
+    UINT AddControl(Window& control, int width);
 
     // What the user would see pressed, and the tooltip text, of a button.
     bool ButtonChecked(UINT id) const;

@@ -117,3 +117,22 @@ TEST_F(SelectionTest, TestFontIsSetOnlyWhenItsPageOpens) {
 }
 
 }  // namespace
+
+namespace {
+
+class PageFocusTest : public testsupport::ProgramTest {};
+
+TEST_F(PageFocusTest, KeysNeverGoToAControlOfAHiddenPage) {
+    StartProgram();
+    form->FontList.SetFocus();
+    ASSERT_TRUE(form->FontList.Focused());
+    testsupport::ClickTab(form->Pagine, "字体测试");
+    HWND focus = ::GetFocus();
+    EXPECT_FALSE(focus == form->FontList.Handle());
+    EXPECT_TRUE(focus == nullptr || ::IsWindowVisible(focus));
+    const int before = form->FontList.ItemIndex();
+    if (focus) testsupport::PressKey(focus, VK_DOWN);
+    EXPECT_EQ(form->FontList.ItemIndex(), before);
+}
+
+}  // namespace

@@ -1,0 +1,278 @@
+// Times the build of the on-screen character map in the real main window: the whole build
+// (without its fixed pause), the same cells drawn with no messages running between them, and the
+// longest time during a build in which waiting messages could not run.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/MainFormUnit.h"
+#include "charmap/CharCellPainter.h"
+#include "charmap/GraphProc.h"
+#include "logic/CharMapGeometry.h"
+#include "settings/RegSave.h"
+#include "toolkit/Application.h"
+#include "toolkit/MemoryBitmap.h"
+
+namespace {
+
+using letterloom::TMainForm;
+
+constexpr int kRuns = 9;
+constexpr UINT kMarker = WM_APP + 1;
+
+double NowMs() {
+    static LARGE_INTEGER frequency = [] {
+        LARGE_INTEGER f;
+        ::QueryPerformanceFrequency(&f);
+        return f;
+    }();
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+// Keeps one marker message waiting in the interface thread's queue at all times: each time a
+// message pump takes it, a helper thread posts the next. The times at which the markers are
+// taken are the times at which waiting messages ran.
+class PumpRecorder {
+public:
+    PumpRecorder() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "CharMapBenchMarker";
+        ::RegisterClassA(&wc);
+        window_ = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    wc.hInstance, nullptr);
+        ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+        taken_ = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
+        thread_ = ::CreateThread(nullptr, 0, Poster, this, 0, nullptr);
+    }
+    ~PumpRecorder() {
+        ::InterlockedExchange(&stop_, 1);
+        ::SetEvent(taken_);
+        ::WaitForSingleObject(thread_, INFINITE);
+        ::CloseHandle(thread_);
+        ::CloseHandle(taken_);
+        ::DestroyWindow(window_);
+    }
+    PumpRecorder(const PumpRecorder&) = delete;
+    PumpRecorder& operator=(const PumpRecorder&) = delete;
+
+    // Posts the first marker; later ones follow each pump.
+    void Start() {
+        times_.clear();
+        recording_ = true;
+        ::PostMessageA(window_, kMarker, 0, 0);
+    }
+    void Stop() {
+        recording_ = false;
+        MSG msg;
+        while (::PeekMessageA(&msg, window_, kMarker, kMarker, PM_REMOVE)) {
+        }
+    }
+    const std::vector<double>& Times() const { return times_; }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg == kMarker) {
+            auto* self = reinterpret_cast<PumpRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+            if (self && self->recording_) {
+                self->times_.push_back(NowMs());
+                ::SetEvent(self->taken_);
+            }
+            return 0;
+        }
+        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    static DWORD WINAPI Poster(void* param) {
+        auto* self = static_cast<PumpRecorder*>(param);
+        while (true) {
+            ::WaitForSingleObject(self->taken_, INFINITE);
+            if (self->stop_) return 0;
+            ::PostMessageA(self->window_, kMarker, 0, 0);
+        }
+    }
+
+    HWND window_ = nullptr;
+    HANDLE taken_ = nullptr;
+    HANDLE thread_ = nullptr;
+    volatile LONG stop_ = 0;
+    bool recording_ = false;
+    std::vector<double> times_;
+};
+
+// Font names are GBK; the figures go to a UTF-8 terminal.
+std::string ForTerminal(const std::string& gbk) {
+    wchar_t wide[128] = {};
+    ::MultiByteToWideChar(936, 0, gbk.c_str(), -1, wide, 128);
+    char utf8[384] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8, nullptr, nullptr);
+    return utf8;
+}
+
+int FindFont(const TMainForm& form, const std::string& name) {
+    for (int i = 0; i < form.FontList.Count(); ++i)
+        if (form.FontList.Item(i) == name) return i;
+    return -1;
+}
+
+// The main window's outer width that gives the column count.
+int WidthForColumns(int columns) { return 50 + columns * logic::kMapCellSize; }
+
+double BuildOnce(TMainForm& form) {
+    const double start = NowMs();
+    letterloom::BuildCharMap(form.FontList);
+    return NowMs() - start;
+}
+
+// The cells of one build drawn straight into a bitmap, the progress bar stepping as in a build,
+// with no messages running in between.
+double CellsOnce(TMainForm& form, const std::string& fontName, int columns) {
+    const int s = letterloom::MapCellSize;
+    tk::MemoryBitmap bitmap(s * columns, s * logic::MapRowCount(columns));
+    tk::Canvas& canvas = bitmap.GetCanvas();
+    canvas.Font().Set(tk::kBold, true);
+    canvas.PatBlt(0, 0, bitmap.Width(), bitmap.Height(), WHITENESS);
+    const double start = NowMs();
+    letterloom::CharCellPainter painter(canvas, fontName, s, columns, 0, 0);
+    for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
+        form.PBar.SetPosition(code - logic::kFirstCode);
+        painter.Draw(code);
+    }
+    ::GdiFlush();
+    return NowMs() - start;
+}
+
+// Every step of a build as BuildCharMap takes it, but with the cells drawn straight through, so
+// that no messages run: what the build would cost if it never let the interface respond.
+double QuietBuildOnce(TMainForm& form, const std::string& fontName, int columns) {
+    const int s = letterloom::MapCellSize;
+    const double start = NowMs();
+    tk::FontSpec bufferFont = form.TextBuffer.GetFont();
+    bufferFont.name = fontName;
+    form.TextBuffer.SetFont(bufferFont);
+    form.CmapFont.SetText("字体: " + fontName);
+    tk::MemoryBitmap bitmap;
+    letterloom::PrepareMapPicture(bitmap);
+    form.CsetPrv.SetPicture(bitmap);
+    form.PBar.SetPosition(0);
+    form.PBar.SetMax(logic::kCellCount - 1);
+    bitmap.SetSize(s * columns, s * logic::MapRowCount(columns));
+    bitmap.GetCanvas().PatBlt(0, 0, bitmap.Width(), bitmap.Height(), WHITENESS);
+    letterloom::CharCellPainter painter(bitmap.GetCanvas(), fontName, s, columns, 0, 0);
+    for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
+        form.PBar.SetPosition(code - logic::kFirstCode);
+        painter.Draw(code);
+    }
+    form.PBar.SetPosition(0);
+    form.CsetPrv.SetPicture(bitmap);
+    form.MapScroller.SetFocus();
+    return NowMs() - start;
+}
+
+struct Watched {
+    double duration;
+    double longestGap;
+};
+
+// A build with a message always waiting, so that every chance to run messages is taken.
+Watched WatchedBuild(TMainForm& form, PumpRecorder& recorder) {
+    tk::Application::Instance().ProcessMessages();
+    recorder.Start();
+    const double start = NowMs();
+    letterloom::BuildCharMap(form.FontList);
+    const double end = NowMs();
+    recorder.Stop();
+    double previous = start;
+    double longest = 0;
+    for (double t : recorder.Times()) {
+        if (t < start || t > end) continue;
+        longest = std::max(longest, t - previous);
+        previous = t;
+    }
+    return {end - start, std::max(longest, end - previous)};
+}
+
+// The name padded to a width of terminal columns; Chinese characters take two.
+std::string Padded(const std::string& gbk, size_t columns) {
+    wchar_t wide[128] = {};
+    const int length = ::MultiByteToWideChar(936, 0, gbk.c_str(), -1, wide, 128) - 1;
+    size_t used = 0;
+    for (int i = 0; i < length; ++i) used += wide[i] >= 0x1100 ? 2 : 1;
+    return ForTerminal(gbk) + std::string(used < columns ? columns - used : 0, ' ');
+}
+
+}  // namespace
+
+int main() {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    tk::Application& app = tk::Application::Instance();
+    app.SetTitle("Letterloom");
+    tk::SetPauseFunction([](DWORD) {});
+    letterloom::SetDefaultConfig();
+
+    TMainForm form;
+    app.SetMainForm(&form);
+    form.Show(true);
+    app.ProcessMessages();
+    PumpRecorder recorder;
+
+    std::printf(
+        "All times in ms. first: the first build of the font; build: median\n"
+        "of %d builds without the fixed pause; cells: the same cells drawn with no messages\n"
+        "running (the floor); quiet: every step of a build, with no messages running; gap: the\n"
+        "longest stretch of a build in which waiting messages could not run (median of the\n"
+        "builds' longest / worst).\n\n",
+        kRuns);
+    std::printf("%-20s %4s %7s %7s %7s %7s %10s %11s %13s\n", "font", "cols", "first",
+                "build", "cells", "quiet", "build/cells", "build/quiet", "gap med/max");
+    const char* const fonts[] = {"宋体", "DejaVu Sans", "Liberation Serif", "Standard Symbols PS",
+                                 "Symbol"};
+    for (const char* name : fonts) {
+        const int index = FindFont(form, name);
+        if (index < 0) {
+            std::printf("%s not installed\n", Padded(name, 20).c_str());
+            continue;
+        }
+        for (int columns : {5, 9}) {
+            form.Pagine.SetActivePage(form.ListaFont);
+            form.FontList.SetItemIndex(index);
+            form.SetBounds(0, 0, WidthForColumns(columns), 700);
+            form.Pagine.SetActivePage(form.MappaCaratteri);
+            app.ProcessMessages();
+
+            const double first = BuildOnce(form);
+            std::vector<double> builds;
+            std::vector<double> cells;
+            std::vector<double> quiet;
+            std::vector<double> gaps;
+            for (int run = 0; run < kRuns; ++run) {
+                app.ProcessMessages();
+                builds.push_back(BuildOnce(form));
+                cells.push_back(CellsOnce(form, name, columns));
+                quiet.push_back(QuietBuildOnce(form, name, columns));
+                gaps.push_back(WatchedBuild(form, recorder).longestGap);
+            }
+            const double build = Median(builds);
+            std::printf("%s %4d %7.2f %7.2f %7.2f %7.2f %10.2f %11.2f %6.2f/%6.2f\n",
+                        Padded(name, 20).c_str(), static_cast<int>(letterloom::MapColumns),
+                        first, build, Median(cells), Median(quiet),
+                        build / Median(cells), build / Median(quiet), Median(gaps),
+                        *std::max_element(gaps.begin(), gaps.end()));
+        }
+    }
+    std::printf("\ntargets: build/cells <= 1.25, longest gap <= 16 ms\n");
+    app.SetMainForm(nullptr);
+    return 0;
+}

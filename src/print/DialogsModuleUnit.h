@@ -1,0 +1,20 @@
+#pragma once
+// The common dialogs that the program's commands share, made once at start-up.
+#include "toolkit/ColorDialog.h"
+
+namespace letterloom {
+
+class TDialogModule {
+  public:
+    TDialogModule();
+    ~TDialogModule();
+    TDialogModule(const TDialogModule&) = delete;
+    TDialogModule& operator=(const TDialogModule&) = delete;
+
+    tk::ColorDialog ColorDialog;
+};
+
+// The one dialog holder of the program.
+extern TDialogModule* DialogModule;
+
+}  // namespace letterloom

@@ -1,0 +1,71 @@
+#include "toolkit/Clipboard.h"
+
+#include <cstring>
+
+#include "toolkit/Error.h"
+#include "toolkit/UniqueHandle.h"
+
+namespace tk {
+
+namespace {
+
+inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
+// Global memory stays ours until the clipboard accepts it.
+using UniqueGlobal = UniqueHandle<HGLOBAL, NullHandleTraits<HGLOBAL, FreeGlobal>>;
+
+// The clipboard is open for the scope's lifetime.
+class OpenClipboardScope {
+public:
+    explicit OpenClipboardScope(HWND owner) {
+        // Another program may hold the clipboard for a moment; try a few times before giving up.
+        constexpr int kAttempts = 10;
+        constexpr DWORD kWaitMs = 10;
+        for (int attempt = 0; attempt < kAttempts && !open_; ++attempt) {
+            open_ = ::OpenClipboard(owner) != FALSE;
+            if (!open_) ::Sleep(kWaitMs);
+        }
+        if (!open_) ThrowLastError("无法打开剪贴板");
+    }
+    ~OpenClipboardScope() {
+        if (open_) ::CloseClipboard();
+    }
+    OpenClipboardScope(const OpenClipboardScope&) = delete;
+    OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
+
+private:
+    bool open_ = false;
+};
+
+// Locks global memory for writing for the scope's lifetime.
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {
+        if (!data_) ThrowLastError("GlobalLock");
+    }
+    ~GlobalLockScope() { ::GlobalUnlock(memory_); }
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    char* Data() const { return static_cast<char*>(data_); }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
+}  // namespace
+
+void SetClipboardText(HWND owner, std::string_view text) {
+    UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    if (!memory) ThrowLastError("GlobalAlloc");
+    {
+        GlobalLockScope lock(memory.get());
+        std::memcpy(lock.Data(), text.data(), text.size());
+        lock.Data()[text.size()] = '\0';
+    }
+    OpenClipboardScope clipboard(owner);
+    if (!::EmptyClipboard()) ThrowLastError("EmptyClipboard");
+    if (!::SetClipboardData(CF_TEXT, memory.get())) ThrowLastError("SetClipboardData");
+    memory.release();  // the clipboard owns it now
+}
+
+}  // namespace tk

@@ -1,0 +1,127 @@
+// The font test page of the real program, used with the mouse and keyboard: a size that is no
+// integer is reported, and the text typed into the memo is stored when the program closes.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ProgramRun.h"
+
+namespace {
+
+constexpr const char* kSettingsKey = "SOFTWARE\\Orvane\\Letterloom";
+constexpr int kTabWidth = 90;
+
+BOOL CALLBACK Collect(HWND hwnd, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
+    return TRUE;
+}
+
+std::string ClassOf(HWND hwnd) {
+    char name[64] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    return name;
+}
+
+// The visible descendants of parent of a class, in creation order.
+std::vector<HWND> Descendants(HWND parent, const char* className) {
+    std::vector<HWND> all, found;
+    ::EnumChildWindows(parent, Collect, reinterpret_cast<LPARAM>(&all));
+    for (HWND hwnd : all)
+        if (::lstrcmpiA(ClassOf(hwnd).c_str(), className) == 0 && ::IsWindowVisible(hwnd))
+            found.push_back(hwnd);
+    return found;
+}
+
+void ClickAt(HWND window, int x, int y) {
+    POINT at{x, y};
+    ::ClientToScreen(window, &at);
+    ::SetCursorPos(at.x, at.y);
+    INPUT inputs[2] = {};
+    inputs[0].type = inputs[1].type = INPUT_MOUSE;
+    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    ::SendInput(2, inputs, sizeof(INPUT));
+    ::Sleep(300);
+}
+
+// The text of the program's message box, if one shows within the timeout; the box is closed.
+std::string TakeMessageBox(DWORD processId, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs) {
+        std::vector<HWND> windows;
+        ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+        for (HWND box : windows) {
+            DWORD owner = 0;
+            ::GetWindowThreadProcessId(box, &owner);
+            if (owner != processId || ClassOf(box) != "#32770" || !::IsWindowVisible(box))
+                continue;
+            std::string text;
+            for (HWND child : Descendants(box, "Static")) {
+                char content[256] = {};
+                ::GetWindowTextA(child, content, sizeof content);
+                if (content[0])
+                    text = content;
+            }
+            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return text;
+        }
+        ::Sleep(50);
+    }
+    return {};
+}
+
+std::string StoredTestText() {
+    char text[1024] = {};
+    DWORD size = sizeof text;
+    ::RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, "TryString", RRF_RT_REG_SZ, nullptr, text,
+                   &size);
+    return text;
+}
+
+TEST(FontTestPageRun, BadSizeIsReportedAndTypedTextIsStoredAtClose) {
+    ::RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    e2e::ProgramRun program;
+    HWND main = program.WaitForMainWindow(60000);
+    ASSERT_NE(main, nullptr);
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(main, &processId);
+    ::SetForegroundWindow(main);
+    ::Sleep(300);
+
+    // With one font selected, the second tab is the font test page.
+    const auto tabs = Descendants(main, "SysTabControl32");
+    ASSERT_EQ(tabs.size(), 1u);
+    ClickAt(tabs[0], kTabWidth + kTabWidth / 2, 10);
+
+    const auto sizeBoxes = Descendants(main, "ComboBox");
+    ASSERT_EQ(sizeBoxes.size(), 1u) << "no size box on the font test page";
+    const auto sizeEdits = Descendants(sizeBoxes[0], "Edit");
+    ASSERT_EQ(sizeEdits.size(), 1u);
+    RECT box{};
+    ::GetClientRect(sizeEdits[0], &box);
+    ClickAt(sizeEdits[0], box.right - 2, box.bottom / 2);
+    e2e::TypeKey(VK_END);
+    e2e::TypeKey('X');
+    EXPECT_EQ(TakeMessageBox(processId, 5000), "'24x' 不是有效整数值.");
+    ::Sleep(300);
+
+    HWND memo = nullptr;
+    for (HWND edit : Descendants(main, "Edit"))
+        if (::GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE)
+            memo = edit;
+    ASSERT_NE(memo, nullptr);
+    ClickAt(memo, 20, 20);
+    e2e::TypeKey(VK_END);
+    for (WORD key : {'O', 'K', '4', '2'}) e2e::TypeKey(key);
+
+    ::PostMessageA(main, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit(10000));
+    const std::string stored = StoredTestText();
+    ASSERT_GE(stored.size(), 4u);
+    EXPECT_EQ(stored.substr(stored.size() - 4), "ok42");
+}
+
+}  // namespace

@@ -1,0 +1,252 @@
+// Picking cells of the character map, the text buffer, the clipboard and the wheel.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "CharMapTestSupport.h"
+#include "charmap/GraphProc.h"
+#include "toolkit/Menu.h"
+
+namespace {
+
+using charmaptest::CharMapTest;
+using charmaptest::kBlack;
+using charmaptest::kBlue;
+using charmaptest::kWhite;
+using charmaptest::kYellow;
+using letterloom::CurrentChar;
+using letterloom::SelectedPoint;
+
+constexpr const char* kFont = "DejaVu Sans";
+constexpr int kS = 70;
+// With 5 columns a press at (140, 70) is on column 2 of row 1: code 2 + 5 + 32 = 39, "'".
+constexpr int kPickX = 140;
+constexpr int kPickY = 70;
+constexpr uint8_t kPicked = 39;
+// The position after code 255 in the last row of a 5-column map.
+constexpr int kEmptyX = 4 * kS + 10;
+constexpr int kEmptyY = 44 * kS + 10;
+
+class PickTest : public CharMapTest {
+protected:
+    void SetUp() override {
+        CharMapTest::SetUp();
+        OpenMap(kFont, charmaptest::WidthForColumns(5));
+    }
+    int Highlighted() { return charmaptest::CellsWithInterior(Map(), 5, kBlue); }
+    bool IsHighlighted(int code) {
+        const logic::CellOrigin cell = logic::CellOriginFor(code, kS, 5, 0, 0);
+        return Map().Pixel(cell.left + 5, cell.top + kS - 5) == kBlue;
+    }
+    std::string Buffer() const { return form->TextBuffer.Text(); }
+    void RunMenuItem(const char* name) {
+        ASSERT_TRUE(tk::MenuCommands::Execute(form->CopyTC.CommandId(name)));
+        testsupport::Pump();
+    }
+    void Wheel(int distance) {
+        ::SendMessageA(::GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(0, distance), MAKELPARAM(100, 100));
+    }
+};
+
+int Differences(tk::MemoryBitmap& a, tk::MemoryBitmap& b) {
+    int different = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) different += a.Pixel(x, y) != b.Pixel(x, y);
+    return different;
+}
+
+TEST_F(PickTest, HighlightTurnsTheCellBlueWithYellowInkAndADottedFrameAndASecondOneUndoesIt) {
+    tk::MemoryBitmap before;
+    before.Assign(Map());
+    const int left = 2 * kS;
+    const int top = kS;
+    form->HighlightCell(kPickX, kPickY);
+    EXPECT_EQ(Map().Pixel(left + 5, top + kS - 5), kBlue);
+    EXPECT_EQ(Map().Pixel(left, top + 35), kYellow);           // the outline
+    EXPECT_EQ(Map().Pixel(left + kS - 1, top + 35), kYellow);
+    int ink = 0;
+    for (int y = top + 1; y < top + kS - 1; ++y)
+        for (int x = left + 1; x < left + kS - 1; ++x)
+            if (before.Pixel(x, y) == kBlack) ink += Map().Pixel(x, y) == kYellow ? 1 : -1000;
+    EXPECT_GT(ink, 20);  // every black pixel of the texts turned yellow
+    int dots = 0;
+    int gaps = 0;
+    for (int x = left + 20; x < left + 50; ++x)  // the frame's bottom line, clear of the texts
+        ++(Map().Pixel(x, top + kS - 4) == kYellow ? dots : gaps);
+    EXPECT_GT(dots, 10);
+    EXPECT_GT(gaps, 10);
+    EXPECT_EQ(Map().Pixel(left - 1, top + 35), kBlack);  // the neighbour's outline is untouched
+
+    form->HighlightCell(left + 60, top + 3);  // another point of the same cell
+    EXPECT_EQ(Differences(Map(), before), 0);
+}
+
+TEST_F(PickTest, APressPicksTheCellUnderIt) {
+    form->TextBuffer.SetFocus();
+    LeftClick(kPickX, kPickY);
+    EXPECT_EQ(CurrentChar, kPicked);
+    EXPECT_EQ(SelectedPoint.x, kPickX);
+    EXPECT_EQ(SelectedPoint.y, kPickY);
+    EXPECT_TRUE(IsHighlighted(kPicked));
+    EXPECT_EQ(Highlighted(), 1);
+    EXPECT_EQ(Buffer(), "TestBuffer");
+    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+}
+
+TEST_F(PickTest, APressOnTheHighlightedCellKeepsItAndAnotherCellTakesTheOnlyHighlight) {
+    LeftClick(kPickX, kPickY);
+    LeftClick(kPickX + 20, kPickY + 30);
+    EXPECT_TRUE(IsHighlighted(kPicked));
+    EXPECT_EQ(Highlighted(), 1);
+    EXPECT_EQ(SelectedPoint.x, kPickX + 20);
+
+    LeftClick(10, 10);
+    EXPECT_EQ(CurrentChar, 32);
+    EXPECT_TRUE(IsHighlighted(32));
+    EXPECT_FALSE(IsHighlighted(kPicked));
+    EXPECT_EQ(Highlighted(), 1);
+}
+
+TEST_F(PickTest, PressesOnTheEmptyPositionsChangeNothing) {
+    LeftClick(kPickX, kPickY);
+    tk::MemoryBitmap before;
+    before.Assign(Map());
+    LeftClick(kEmptyX, kEmptyY);
+    EXPECT_EQ(CurrentChar, kPicked);
+    EXPECT_EQ(SelectedPoint.x, kPickX);
+    EXPECT_EQ(SelectedPoint.y, kPickY);
+    EXPECT_EQ(Differences(Map(), before), 0);
+}
+
+TEST_F(PickTest, PressesWhileTheMapIsBuildingChangeNothing) {
+    LeftClick(kPickX, kPickY);
+    ShowPage("字体列表");
+    charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
+    bool ready = true;
+    charmaptest::DuringBuild probe([&] {
+        ready = letterloom::MapReady;
+        LeftClick(10, 10);
+        RightClick(10, 10);
+    });
+    ShowPage("字符映射表");
+    ASSERT_TRUE(probe.Ran());
+    EXPECT_FALSE(ready);
+    EXPECT_EQ(CurrentChar, kPicked);
+    EXPECT_EQ(SelectedPoint.x, -1);
+    EXPECT_EQ(Highlighted(), 0);
+    EXPECT_EQ(menus.Opened(), 0);
+}
+
+TEST_F(PickTest, ARightPressOpensTheMenuWhoseFirstItemAppendsThePickedCharacter) {
+    LeftClick(kPickX, kPickY);
+    {
+        charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::ChooseFirst);
+        RightClick(10, 10);  // on another cell
+        EXPECT_EQ(menus.Opened(), 1);
+    }
+    EXPECT_EQ(Buffer(), "TestBuffer'");
+    EXPECT_EQ(CurrentChar, kPicked);
+    EXPECT_TRUE(IsHighlighted(kPicked));
+    EXPECT_FALSE(IsHighlighted(32));
+    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+}
+
+TEST_F(PickTest, RightPressesOpenNoMenuBeforeAPick) {
+    charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
+    RightClick(kPickX, kPickY);
+    EXPECT_EQ(menus.Opened(), 0);
+    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+}
+
+TEST_F(PickTest, ADoubleClickPicksAndAppends) {
+    DoubleClick(kPickX, kPickY);
+    EXPECT_EQ(Buffer(), "TestBuffer'");
+    EXPECT_TRUE(IsHighlighted(kPicked));
+    EXPECT_EQ(Highlighted(), 1);
+    DoubleClick(kS * 3 + 5, kS * 6 + 5);  // "A"
+    EXPECT_EQ(Buffer(), "TestBuffer'A");
+}
+
+TEST_F(PickTest, NothingIsAppendedBeforeTheFirstPick) {
+    DoubleClick(kEmptyX, kEmptyY);
+    RunMenuItem("tobuffer1");
+    EXPECT_EQ(Buffer(), "TestBuffer");
+}
+
+TEST_F(PickTest, AfterARebuildNoMenuOpensButADoubleClickStillAppendsTheEarlierCharacter) {
+    LeftClick(kPickX, kPickY);
+    ShowPage("字体列表");
+    ShowPage("字符映射表");
+    EXPECT_EQ(Highlighted(), 0);
+    {
+        charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
+        RightClick(kPickX, kPickY);
+        EXPECT_EQ(menus.Opened(), 0);
+    }
+    DoubleClick(kEmptyX, kEmptyY);
+    EXPECT_EQ(Buffer(), "TestBuffer'");
+
+    LeftClick(kPickX, kPickY);  // the next pick brings the menu back
+    charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
+    RightClick(kPickX, kPickY);
+    EXPECT_EQ(menus.Opened(), 1);
+}
+
+TEST_F(PickTest, CopyPutsTheBuffersBytesOnTheClipboardForOtherPrograms) {
+    const std::string text = "TestBuffer 中文 '#~";
+    form->TextBuffer.SetText(text);
+    form->CmapToolBar.ClickButton(form->CopyButton);
+    EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), text);
+
+    form->TextBuffer.SetText("other");
+    RunMenuItem("Copybuffertoclipboard1");
+    EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), "other");
+
+    form->TextBuffer.SetText("");
+    form->CmapToolBar.ClickButton(form->CopyButton);
+    EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), "");
+}
+
+TEST_F(PickTest, ClearEmptiesTheBuffer) {
+    form->CmapToolBar.ClickButton(form->ClearBufferButton);
+    EXPECT_EQ(Buffer(), "");
+    form->TextBuffer.SetText("abc");
+    RunMenuItem("Clearbuffer1");
+    EXPECT_EQ(Buffer(), "");
+}
+
+TEST_F(PickTest, TheWheelScrollsTheMapAndStopsAtBothEnds) {
+    ASSERT_EQ(::GetFocus(), form->MapScroller.Handle());
+    const int end = form->MapScroller.RangeEnd();
+    ASSERT_EQ(end, 3150 - form->MapScroller.ClientRect().bottom);
+    Wheel(-120);  // one notch toward the user
+    EXPECT_EQ(form->MapScroller.Position(), 120);
+    EXPECT_EQ(form->CsetPrv.BoundsRect().top, -120);
+    for (int i = 0; i < 3; ++i) Wheel(120);
+    EXPECT_EQ(form->MapScroller.Position(), 0);
+    for (int i = 0; i < 40; ++i) Wheel(-120);
+    EXPECT_EQ(form->MapScroller.Position(), end);
+    EXPECT_EQ(form->CsetPrv.BoundsRect().top, -end);
+    Wheel(-240);
+    EXPECT_EQ(form->MapScroller.Position(), end);
+
+    // A press on the scrolled map picks by the map's own coordinates.
+    LeftClick(kPickX, kPickY);
+    EXPECT_EQ(CurrentChar, kPicked);
+}
+
+TEST_F(PickTest, ClicksOnTheMapOrBesideItGiveTheFocusToTheScrollBox) {
+    form->TextBuffer.SetFocus();
+    LeftClick(kEmptyX, kEmptyY);
+    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+
+    form->TextBuffer.SetFocus();
+    const int besideTheMap = 350 + 5;
+    ASSERT_LT(besideTheMap, form->MapScroller.ClientRect().right);
+    const LPARAM point = MAKELPARAM(besideTheMap, 10);
+    ::SendMessageA(form->MapScroller.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageA(form->MapScroller.Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+}
+
+}  // namespace

@@ -1,0 +1,271 @@
+// The font test page: its toolbar, the size box, the style toggles and the memo's text.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "settings/RegSave.h"
+#include "support/DialogWatcher.h"
+#include "support/ProgramFixture.h"
+#include "toolkit/Application.h"
+
+using letterloom::ConfigData;
+
+namespace {
+
+int PixelsForPoints(int points) {
+    return -::MulDiv(points, 96, 72);
+}
+
+void TypeChars(HWND hwnd, const std::string& text) {
+    for (char c : text) ::SendMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
+    testsupport::Pump();
+}
+
+class FontTestPageTest : public testsupport::ProgramTest {
+  protected:
+    void SetUp() override {
+        ProgramTest::SetUp();
+        StartProgram();
+        testsupport::ClickTab(form->Pagine, "字体测试");
+        ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont);
+    }
+    void TearDown() override {
+        ::Sleep(100);
+        EXPECT_EQ(watcher.Seen().size(), expectedMessages) << "message boxes";
+        ProgramTest::TearDown();
+    }
+
+    HWND SizeEdit() { return form->FsizeC.EditHandle(); }
+
+    // The size box holds all of text but its last character, which the user types at its end.
+    // (Typing all of "$10" would report "$" on the way.)
+    void TypeSize(const std::string& text) {
+        form->FsizeC.SetText(text.substr(0, text.size() - 1));
+        ::SendMessageA(SizeEdit(), EM_SETSEL, text.size(), text.size());
+        TypeChars(SizeEdit(), text.substr(text.size() - 1));
+    }
+
+    int TestHeight() { return form->Test.GetFont().height; }
+
+    // Records and closes the error boxes the page shows.
+    testsupport::DialogWatcher watcher;
+    size_t expectedMessages = 0;
+
+    void ClickButton(UINT id) {
+        form->TBXToolbar2.ClickButton(id);
+        tk::Application::Instance().DoIdle();
+    }
+};
+
+TEST_F(FontTestPageTest, FirstShowingSetsTwentyFourPointsAndNoStyle) {
+    EXPECT_EQ(form->FsizeC.Text(), "24");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(24));
+    EXPECT_EQ(form->Test.GetFont().style, 0u);
+    EXPECT_EQ(form->Test.GetFont().color, RGB(0, 0, 0));
+    EXPECT_EQ(form->Test.GetColor(), tk::kClWindow);
+    EXPECT_EQ(form->Test.Text(), ConfigData.TryString);
+    EXPECT_EQ(form->TestFontName.Text(), "字体: " + form->FontList.Item(0));
+}
+
+TEST_F(FontTestPageTest, ToolbarHoldsItsItemsLeftToRight) {
+    tk::ToolBar& bar = form->TBXToolbar2;
+    EXPECT_EQ(form->TBXLabelItem2.Text(), "字体大小: ");
+    EXPECT_EQ(bar.ButtonHint(form->FontTestBoldButton), "字体测试粗体");
+    EXPECT_EQ(bar.ButtonHint(form->FontTestItalicButton), "字体测试斜体");
+    EXPECT_EQ(bar.ButtonHint(form->FontTestUnderlineButton), "字体测试下划线");
+    EXPECT_EQ(bar.ButtonHint(form->FontColorSubMenu), "字体颜色");
+    EXPECT_EQ(bar.ButtonHint(form->BGFontColorSubMenu), "背景颜色");
+
+    const std::vector<int> lefts{form->TBXLabelItem2.BoundsRect().left,
+                                 form->FsizeC.BoundsRect().left,
+                                 bar.ButtonRect(form->FontTestBoldButton).left,
+                                 bar.ButtonRect(form->FontTestItalicButton).left,
+                                 bar.ButtonRect(form->FontTestUnderlineButton).left,
+                                 bar.ButtonRect(form->FontColorSubMenu).left,
+                                 bar.ButtonRect(form->BGFontColorSubMenu).left,
+                                 form->TestFontName.BoundsRect().left};
+    for (size_t i = 1; i < lefts.size(); ++i) EXPECT_LT(lefts[i - 1], lefts[i]) << i;
+
+    // Icons 20, 18, 19 for the styles; 16 and 15 for the colours.
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_IMAGE;
+    const std::vector<std::pair<UINT, int>> icons{{form->FontTestBoldButton, 20},
+                                                  {form->FontTestItalicButton, 18},
+                                                  {form->FontTestUnderlineButton, 19},
+                                                  {form->FontColorSubMenu, 16},
+                                                  {form->BGFontColorSubMenu, 15}};
+    for (const auto& [id, image] : icons) {
+        ::SendMessageA(bar.Handle(), TB_GETBUTTONINFOA, id, reinterpret_cast<LPARAM>(&info));
+        EXPECT_EQ(info.iImage, image);
+    }
+    // The label is one font step larger than the toolbar's other texts.
+    EXPECT_GT(::SendMessageA(form->TBXLabelItem2.Handle(), WM_GETFONT, 0, 0), 0);
+    LOGFONTA label{}, other{};
+    ::GetObjectA(
+        reinterpret_cast<HFONT>(::SendMessageA(form->TBXLabelItem2.Handle(), WM_GETFONT, 0, 0)),
+        sizeof label, &label);
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form->FsizeC.Handle(), WM_GETFONT, 0, 0)),
+                 sizeof other, &other);
+    EXPECT_LT(label.lfHeight, other.lfHeight);  // character heights are negative
+}
+
+TEST_F(FontTestPageTest, SizeListOffersTheSixteenSizes) {
+    std::vector<std::string> items;
+    for (int i = 0; i < form->FsizeC.Count(); ++i) items.push_back(form->FsizeC.Item(i));
+    EXPECT_EQ(items, (std::vector<std::string>{"8", "10", "12", "14", "16", "18", "20", "22", "24",
+                                               "26", "28", "30", "32", "34", "36", "72"}));
+}
+
+TEST_F(FontTestPageTest, EveryTypedCharacterSetsTheSize) {
+    form->FsizeC.SetText("");
+    TypeChars(SizeEdit(), "1");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(1));
+    TypeChars(SizeEdit(), "2");
+    EXPECT_EQ(form->FsizeC.Text(), "12");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(12));
+    EXPECT_EQ(form->Test.GetFont().Size(), 12);
+}
+
+TEST_F(FontTestPageTest, SizeTextReadsSignsAndHexadecimal) {
+    TypeSize("$10");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(16));
+    TypeSize("0x1C");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(28));
+    TypeSize("  30");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(30));
+    // Zero asks for the face's default height; minus n points a cell height of n points.
+    TypeSize("0");
+    EXPECT_EQ(TestHeight(), 0);
+    TypeSize("-8");
+    EXPECT_EQ(TestHeight(), ::MulDiv(8, 96, 72));
+}
+
+TEST_F(FontTestPageTest, BlankSizeTextGivesOnePointWithoutAMessage) {
+    TypeSize(" ");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(1));
+    TypeSize("  ");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(1));
+    form->FsizeC.SetText("9");
+    ::SendMessageA(SizeEdit(), EM_SETSEL, 0, 1);
+    TypeChars(SizeEdit(), "\b");  // the user deletes the last character
+    EXPECT_EQ(form->FsizeC.Text(), "");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(1));
+}
+
+TEST_F(FontTestPageTest, SizeTextThatIsNoIntegerIsReportedAndKeepsTheSize) {
+    expectedMessages = 2;
+    TypeSize("14");
+    TypeChars(SizeEdit(), "a");
+    ::Sleep(100);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "'14a' 不是有效整数值.");
+    EXPECT_EQ(seen[0].caption, "Letterloom");
+    EXPECT_TRUE(seen[0].errorIcon);
+    EXPECT_EQ(TestHeight(), PixelsForPoints(14));
+    EXPECT_EQ(form->FsizeC.Text(), "14a");
+    // Trailing blanks are no integer either. ("20" is set by the program, so no change.)
+    TypeSize("20 ");
+    ::Sleep(100);
+    ASSERT_EQ(watcher.Seen().size(), 2u);
+    EXPECT_EQ(watcher.Seen()[1].text, "'20 ' 不是有效整数值.");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(14));
+}
+
+TEST_F(FontTestPageTest, ChoosingAnEntryOfTheListSetsItsSize) {
+    ::SendMessageA(form->FsizeC.Handle(), CB_SHOWDROPDOWN, TRUE, 0);
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    ::GetComboBoxInfo(form->FsizeC.Handle(), &info);
+    RECT entry{};
+    ::SendMessageA(info.hwndList, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&entry));
+    const LPARAM at = MAKELPARAM((entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2);
+    ::SendMessageA(info.hwndList, WM_MOUSEMOVE, 0, at);
+    ::SendMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    ::SendMessageA(info.hwndList, WM_LBUTTONUP, 0, at);
+    testsupport::Pump();
+    EXPECT_EQ(form->FsizeC.Text(), "14");
+    EXPECT_EQ(TestHeight(), PixelsForPoints(14));
+}
+
+TEST_F(FontTestPageTest, SizeTextSetByTheProgramChangesNothing) {
+    form->FsizeC.SetText("30");
+    testsupport::Pump();
+    EXPECT_EQ(TestHeight(), PixelsForPoints(24));
+}
+
+TEST_F(FontTestPageTest, StyleButtonsToggleTheirOwnStyleAndShowTheMemosStyle) {
+    ClickButton(form->FontTestBoldButton);
+    EXPECT_EQ(form->Test.GetFont().style, unsigned(tk::kBold));
+    EXPECT_TRUE(form->TBXToolbar2.ButtonChecked(form->FontTestBoldButton));
+    ClickButton(form->FontTestUnderlineButton);
+    ClickButton(form->FontTestItalicButton);
+    EXPECT_EQ(form->Test.GetFont().style, unsigned(tk::kBold | tk::kItalic | tk::kUnderline));
+    ClickButton(form->FontTestBoldButton);
+    EXPECT_EQ(form->Test.GetFont().style, unsigned(tk::kItalic | tk::kUnderline));
+    EXPECT_FALSE(form->TBXToolbar2.ButtonChecked(form->FontTestBoldButton));
+    EXPECT_TRUE(form->TBXToolbar2.ButtonChecked(form->FontTestItalicButton));
+    EXPECT_TRUE(form->TBXToolbar2.ButtonChecked(form->FontTestUnderlineButton));
+
+    // The memo really uses the style.
+    LOGFONTA used{};
+    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form->Test.Handle(), WM_GETFONT, 0, 0)),
+                 sizeof used, &used);
+    EXPECT_EQ(used.lfWeight, FW_NORMAL);
+    EXPECT_TRUE(used.lfItalic);
+    EXPECT_TRUE(used.lfUnderline);
+    EXPECT_FALSE(used.lfStrikeOut);
+}
+
+TEST_F(FontTestPageTest, ExecuteGoesByThePressedStateUntilTheNextUpdate) {
+    // Bold set behind the button's back: the button still shows it released.
+    tk::FontSpec font = form->Test.GetFont();
+    font.Set(tk::kBold, true);
+    form->Test.SetFont(font);
+    form->TBXToolbar2.ClickButton(form->FontTestBoldButton);
+    EXPECT_TRUE(form->Test.GetFont().Has(tk::kBold));
+    EXPECT_FALSE(form->FontTestBold.Checked());
+    tk::Application::Instance().DoIdle();
+    EXPECT_TRUE(form->FontTestBold.Checked());
+    EXPECT_TRUE(form->TBXToolbar2.ButtonChecked(form->FontTestBoldButton));
+}
+
+TEST_F(FontTestPageTest, SizeAndStyleSurviveAChangeOfFace) {
+    TypeSize("30");
+    ClickButton(form->FontTestItalicButton);
+    testsupport::ClickTab(form->Pagine, "字体列表");
+    testsupport::ClickListItem(form->FontList, 5);
+    testsupport::ClickTab(form->Pagine, "字体测试");
+    EXPECT_EQ(form->Test.GetFont().name, form->FontList.Item(5));
+    EXPECT_EQ(TestHeight(), PixelsForPoints(30));
+    EXPECT_TRUE(form->Test.GetFont().Has(tk::kItalic));
+    EXPECT_EQ(form->FsizeC.Text(), "30");
+}
+
+TEST_F(FontTestPageTest, TypedTextBecomesTheStoredTestTextLineBreaksIncluded) {
+    form->Test.SetText("");
+    EXPECT_EQ(ConfigData.TryString, "");
+    TypeChars(form->Test.Handle(), "ab\rc");
+    EXPECT_EQ(form->Test.Text(), "ab\r\nc");
+    EXPECT_EQ(ConfigData.TryString, "ab\r\nc");
+}
+
+TEST_F(FontTestPageTest, TypingStopsAtTwoHundredCharactersButStoredTextShowsWhole) {
+    form->Test.SetText("");
+    TypeChars(form->Test.Handle(), std::string(205, 'x'));
+    EXPECT_EQ(form->Test.Text().size(), 200u);
+    EXPECT_EQ(ConfigData.TryString.size(), 200u);
+
+    const std::string stored(300, 'y');
+    form->Test.SetText(stored);
+    EXPECT_EQ(form->Test.Text(), stored);
+    EXPECT_EQ(ConfigData.TryString, stored);
+}
+
+}  // namespace
