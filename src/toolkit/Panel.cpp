@@ -16,10 +16,10 @@ void Panel::Create(HWND parent, DWORD extraStyle) {
 LRESULT Panel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_SETFONT:
-            ::SetPropA(Handle(), "Letterloom.Font", reinterpret_cast<HANDLE>(wParam));
+            font_ = reinterpret_cast<HFONT>(wParam);
             return 0;
         case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(::GetPropA(Handle(), "Letterloom.Font"));
+            return reinterpret_cast<LRESULT>(font_);
         case WM_SIZE:
             if (onResize) onResize();
             return 0;

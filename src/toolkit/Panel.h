@@ -14,6 +14,9 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    HFONT font_ = nullptr;  // the font its children start with; owned by whoever set it
 };
 
 }  // namespace tk

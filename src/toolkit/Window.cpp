@@ -10,21 +10,24 @@
 
 namespace tk {
 
-namespace {
-constexpr const char* kObjectProperty = "Letterloom.Window";
-}
+// The object behind a window lives in its GWLP_USERDATA, which is read without a trip to the
+// window server (window properties and comctl32's subclass chain both cost one per message under
+// Wine). Only windows running one of the toolkit's procedures are taken as the toolkit's.
 
 Window::~Window() {
     if (!hwnd_) return;
     HWND hwnd = hwnd_;
-    ::RemovePropA(hwnd, kObjectProperty);
-    if (subclassed_) ::RemoveWindowSubclass(hwnd, SubclassProc, 0);
+    if (originalProc_) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     ::DestroyWindow(hwnd);
 }
 
 Window* Window::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Window*>(::GetPropA(hwnd, kObjectProperty)) : nullptr;
+    if (!hwnd) return nullptr;
+    const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
+    if (proc != OwnClassProc && proc != SubclassProc) return nullptr;
+    return reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
 }
 
 void Window::RegisterToolkitClass(const char* className, UINT classStyle, HBRUSH background,
@@ -59,40 +62,40 @@ void Window::CreateSystemControl(const char* className, DWORD exStyle, DWORD sty
                                   nullptr, ::GetModuleHandleA(nullptr), nullptr);
     if (!hwnd) ThrowLastError(std::string("CreateWindow ") + className);
     hwnd_ = hwnd;
-    ::SetPropA(hwnd, kObjectProperty, this);
-    subclassed_ = ::SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     if (parent) ::SendMessageA(hwnd, WM_SETFONT, ::SendMessageA(parent, WM_GETFONT, 0, 0), FALSE);
 }
 
 LRESULT CALLBACK Window::OwnClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    Window* self = FromHandle(hwnd);
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     if (!self && msg == WM_NCCREATE) {
         self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        ::SetPropA(hwnd, kObjectProperty, self);
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    if (!self) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!self || self->hwnd_ != hwnd) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     return self->Dispatch(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                      DWORD_PTR data) {
-    auto* self = reinterpret_cast<Window*>(data);
-    if (!self || self->hwnd_ != hwnd) return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<Window*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!self || self->hwnd_ != hwnd) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
     return self->Dispatch(msg, wParam, lParam);
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCDESTROY) {
         HWND hwnd = hwnd_;
-        const bool wasSubclassed = subclassed_;
-        ::RemovePropA(hwnd, kObjectProperty);
-        if (wasSubclassed) ::RemoveWindowSubclass(hwnd, SubclassProc, 0);
+        const WNDPROC original = originalProc_;
+        if (original) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
         hwnd_ = nullptr;
-        subclassed_ = false;
+        originalProc_ = nullptr;
         OnHandleDestroyed();
-        return wasSubclassed ? ::DefSubclassProc(hwnd, msg, wParam, lParam)
-                             : ::DefWindowProcA(hwnd, msg, wParam, lParam);
+        return original ? ::CallWindowProcA(original, hwnd, msg, wParam, lParam)
+                        : ::DefWindowProcA(hwnd, msg, wParam, lParam);
     }
     try {
         return HandleMessage(msg, wParam, lParam);
@@ -169,8 +172,8 @@ LRESULT Window::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT Window::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return subclassed_ ? ::DefSubclassProc(hwnd_, msg, wParam, lParam)
-                       : ::DefWindowProcA(hwnd_, msg, wParam, lParam);
+    return originalProc_ ? ::CallWindowProcA(originalProc_, hwnd_, msg, wParam, lParam)
+                         : ::DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
 void Window::SetBounds(int left, int top, int width, int height) {

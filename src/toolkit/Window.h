@@ -61,12 +61,13 @@ protected:
 
 private:
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
 
     HWND hwnd_ = nullptr;
-    bool subclassed_ = false;
+    // The system control's own procedure, for windows the toolkit subclassed.
+    WNDPROC originalProc_ = nullptr;
 };
 
 }  // namespace tk
