@@ -11,10 +11,7 @@ void ComboBox::Create(HWND parent) {
 
 void ComboBox::SetFont(const FontSpec& font) {
     font_ = font;
-    const LOGFONTA lf = font_.ToLogFont();
-    UniqueFont created(::CreateFontIndirectA(&lf));
-    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
-    fontHandle_ = std::move(created);
+    fontHandle_ = ApplyFont(font_);
 }
 
 void ComboBox::SetItems(const std::vector<std::string>& items) {

@@ -13,10 +13,7 @@ void Edit::Create(HWND parent, Lines lines, DWORD extraStyle, DWORD exStyle) {
 
 void Edit::SetFont(const FontSpec& font) {
     font_ = font;
-    const LOGFONTA lf = font_.ToLogFont();
-    UniqueFont created(::CreateFontIndirectA(&lf));
-    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
-    fontHandle_ = std::move(created);
+    fontHandle_ = ApplyFont(font_);
     Invalidate();
 }
 
@@ -51,10 +48,7 @@ void Label::Create(HWND parent, const std::string& text) {
 
 void Label::SetFont(const FontSpec& font) {
     font_ = font;
-    const LOGFONTA lf = font_.ToLogFont();
-    UniqueFont created(::CreateFontIndirectA(&lf));
-    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
-    fontHandle_ = std::move(created);
+    fontHandle_ = ApplyFont(font_);
 }
 
 HBRUSH Label::OnControlColor(HDC dc) {

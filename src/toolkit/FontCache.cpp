@@ -28,8 +28,8 @@ FontCache::FontCache(size_t capacity) : capacity_(std::max<size_t>(capacity, 2))
 
 FontCache::~FontCache() = default;
 
-HFONT FontCache::Get(const FontSpec& spec) {
-    const LOGFONTA lf = spec.ToLogFont();
+HFONT FontCache::Get(const FontSpec& wanted) {
+    const LOGFONTA lf = wanted.ToLogFont();
     auto same = [&lf](const std::unique_ptr<Entry>& entry) {
         return std::memcmp(&entry->key, &lf, sizeof lf) == 0;
     };

@@ -21,9 +21,9 @@ class FontCache {
     FontCache(const FontCache&) = delete;
     FontCache& operator=(const FontCache&) = delete;
 
-    // The font for spec, owned by the cache. It stays valid until capacity - 1 other fonts have
+    // The font asked for, owned by the cache. It stays valid until capacity - 1 other fonts have
     // been asked for, so a caller that selects only the font it asked for last is safe.
-    HFONT Get(const FontSpec& spec);
+    HFONT Get(const FontSpec& wanted);
     size_t Size() const { return entries_.size(); }
 
   private:

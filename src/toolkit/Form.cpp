@@ -38,10 +38,7 @@ void Form::CreateForm(const std::string& caption, DWORD style, DWORD exStyle, in
 
 void Form::SetFont(const FontSpec& font) {
     font_ = font;
-    const LOGFONTA lf = font_.ToLogFont();
-    fontHandle_.reset(::CreateFontIndirectA(&lf));
-    if (HandleAllocated())
-        ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle_.get()), FALSE);
+    fontHandle_ = ApplyFont(font_);
 }
 
 void Form::Close() {

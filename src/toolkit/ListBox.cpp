@@ -14,11 +14,8 @@ void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
 
 void ListBox::SetFont(const FontSpec& font) {
     font_ = font;
-    const LOGFONTA lf = font_.ToLogFont();
-    UniqueFont created(::CreateFontIndirectA(&lf));
     const int height = ItemHeight();
-    ::SendMessageA(Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), FALSE);
-    fontHandle_ = std::move(created);
+    fontHandle_ = ApplyFont(font_);
     // A new font must not change the fixed item height.
     if (height > 0) ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
 }

@@ -176,6 +176,13 @@ LRESULT Window::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
                          : ::DefWindowProcA(hwnd_, msg, wParam, lParam);
 }
 
+UniqueFont Window::ApplyFont(const FontSpec& font) {
+    const LOGFONTA lf = font.ToLogFont();
+    UniqueFont created(::CreateFontIndirectA(&lf));
+    if (hwnd_) ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
+    return created;
+}
+
 void Window::SetBounds(int left, int top, int width, int height) {
     ::SetWindowPos(hwnd_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }

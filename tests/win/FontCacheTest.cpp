@@ -10,10 +10,10 @@
 namespace {
 
 tk::FontSpec Face(const char* name, int height = 20) {
-    tk::FontSpec spec;
-    spec.name = name;
-    spec.height = height;
-    return spec;
+    tk::FontSpec font;
+    font.name = name;
+    font.height = height;
+    return font;
 }
 
 LOGFONTA Described(HFONT font) {
