@@ -59,8 +59,8 @@ protected:
 
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam);
-    // Makes a font from spec the window's font (WM_SETFONT); the caller keeps it alive and lets
-    // the old one go only after this call.
+    // Makes a font with these attributes the window's font (WM_SETFONT); the caller keeps it
+    // alive and lets the old one go only after this call.
     UniqueFont ApplyFont(const FontSpec& font);
     // Called after WM_NCDESTROY: the handle is gone.
     virtual void OnHandleDestroyed() {}

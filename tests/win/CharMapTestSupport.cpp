@@ -5,6 +5,7 @@
 #include <cctype>
 #include <string>
 
+#include "support/DialogWatcher.h"
 #include "toolkit/Canvas.h"
 
 namespace charmaptest {
@@ -192,30 +193,7 @@ DWORD WINAPI PopupMenuWatcher::ThreadMain(void* self) {
 
 namespace {
 
-struct MenuSearch {
-    DWORD processId;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindMenuWindow(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<MenuSearch*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    char className[16] = {};
-    ::GetClassNameA(hwnd, className, sizeof className);
-    if (owner == search->processId && std::string(className) == "#32768" &&
-        ::IsWindowVisible(hwnd)) {
-        search->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-HWND VisibleMenu() {
-    MenuSearch search{::GetCurrentProcessId()};
-    ::EnumWindows(FindMenuWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
+HWND VisibleMenu() { return testsupport::FindProcessWindow("#32768"); }
 
 }  // namespace
 

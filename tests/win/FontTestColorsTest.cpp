@@ -53,8 +53,7 @@ class FontTestColorsTest : public testsupport::ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        StartProgram();
-        testsupport::ClickTab(form->Pagine, "字体测试");
+        StartProgramOnPage("字体测试");
         ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont);
     }
     void DropDown(UINT button) { form->TBXToolbar2.DropDownButton(button); }

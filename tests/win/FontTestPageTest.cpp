@@ -30,8 +30,7 @@ class FontTestPageTest : public testsupport::ProgramTest {
   protected:
     void SetUp() override {
         ProgramTest::SetUp();
-        StartProgram();
-        testsupport::ClickTab(form->Pagine, "字体测试");
+        StartProgramOnPage("字体测试");
         ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont);
     }
     void TearDown() override {

@@ -6,16 +6,18 @@ namespace {
 
 struct Search {
     DWORD processId;
+    const char* className;
     HWND found = nullptr;
 };
 
-BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
+BOOL CALLBACK FindWindowOfClass(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hwnd, &owner);
     char className[64] = {};
     ::GetClassNameA(hwnd, className, sizeof className);
-    if (owner == search->processId && std::string(className) == "#32770" && ::IsWindowVisible(hwnd)) {
+    if (owner == search->processId && std::string(className) == search->className &&
+        ::IsWindowVisible(hwnd)) {
         search->found = hwnd;
         return FALSE;
     }
@@ -45,7 +47,13 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
 
 }  // namespace
 
-DialogWatcher::DialogWatcher() : processId_(::GetCurrentProcessId()) {
+HWND FindProcessWindow(const char* className) {
+    Search search{::GetCurrentProcessId(), className};
+    ::EnumWindows(FindWindowOfClass, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+DialogWatcher::DialogWatcher() {
     ::InitializeCriticalSection(&lock_);
     thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
 }
@@ -71,21 +79,19 @@ std::vector<SeenDialog> DialogWatcher::Seen() const {
 
 void DialogWatcher::Run() {
     while (!stop_) {
-        Search search{processId_};
-        ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
-        if (search.found) {
+        if (HWND dialog = FindProcessWindow("#32770")) {
             SeenDialog seen;
             char caption[256] = {};
-            ::GetWindowTextA(search.found, caption, sizeof caption);
+            ::GetWindowTextA(dialog, caption, sizeof caption);
             seen.caption = caption;
             Contents contents;
-            ::EnumChildWindows(search.found, ReadChild, reinterpret_cast<LPARAM>(&contents));
+            ::EnumChildWindows(dialog, ReadChild, reinterpret_cast<LPARAM>(&contents));
             seen.text = contents.text;
             seen.errorIcon = contents.errorIcon;
             ::EnterCriticalSection(&lock_);
             seen_.push_back(seen);
             ::LeaveCriticalSection(&lock_);
-            ::SendMessageA(search.found, WM_COMMAND, IDOK, 0);
+            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         }
         ::Sleep(20);
     }

@@ -14,6 +14,10 @@ struct SeenDialog {
     bool errorIcon = false;
 };
 
+// A visible top-level window of this process whose class is className ("#32770" for dialogs,
+// "#32768" for menus), or null.
+HWND FindProcessWindow(const char* className);
+
 class DialogWatcher {
 public:
     DialogWatcher();
@@ -30,7 +34,6 @@ private:
     volatile LONG stop_ = 0;
     mutable CRITICAL_SECTION lock_;
     std::vector<SeenDialog> seen_;
-    DWORD processId_;
     HANDLE thread_;
 };
 

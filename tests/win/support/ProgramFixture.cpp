@@ -83,6 +83,11 @@ void ProgramTest::StartProgram() {
     Pump();
 }
 
+void ProgramTest::StartProgramOnPage(const std::string& tabCaption) {
+    StartProgram();
+    ClickTab(form->Pagine, tabCaption);
+}
+
 void ProgramTest::ExitThroughMenu() {
     ASSERT_TRUE(tk::MenuCommands::Execute(form->File1.CommandId("Exit1")));
     Pump();

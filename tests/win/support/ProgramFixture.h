@@ -36,6 +36,8 @@ protected:
 
     // Start-up as WinMain does it: defaults, main window, first showing.
     void StartProgram();
+    // Start-up, then a click on the tab with this caption.
+    void StartProgramOnPage(const std::string& tabCaption);
     // Closes the main window through File > Exit, as the user would.
     void ExitThroughMenu();
 
