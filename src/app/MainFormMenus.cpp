@@ -24,6 +24,7 @@ void TMainForm::CreateActions() {
     Define(ActionList1, FontTestItalic, "FontTestItalic", "", "字体测试斜体", "", 18);
     Define(ActionList1, FontTestUnderline, "FontTestUnderline", "", "字体测试下划线", "", 19);
     Define(ActionList1, DonateAction, "DonateAction", "Help_Menu", "做出捐赠", "", -1);
+    DonateAction.onExecute = [this](tk::Action&) { DonateActionExecute(); };
 }
 
 void TMainForm::CreateMenus() {
@@ -40,12 +41,13 @@ void TMainForm::CreateMenus() {
     File1.AddSeparator();
     File1.AddItem("Exit1", "退出(&E)", 5, [this] { Exit1Click(); });
 
-    Help1.AddItem("Contents1", "目录(&C)", 1, later);
+    Help1.AddItem("Contents1", "目录(&C)", 1, [this] { Contents1Click(); });
     Help1.AddSeparator();
-    Help1.AddItem("AboutOrvaneSoftware1", "访问Orvane网站", 10, later);
+    Help1.AddItem("AboutOrvaneSoftware1", "访问Orvane网站", 10,
+                  [this] { AboutOrvaneSoftware1Click(); });
     Help1.AddAction("DonateAction1", DonateAction);
     Help1.AddSeparator();
-    Help1.AddItem("About1", "关于Letterloom(&A)", 2, later);
+    Help1.AddItem("About1", "关于Letterloom(&A)", 2, [this] { About1Click(); });
 
     MainMenu.AddSubmenu("File1", "文件(&F)", File1);
     MainMenu.AddSubmenu("Help1", "帮助(&H)", Help1);

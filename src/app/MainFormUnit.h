@@ -127,6 +127,12 @@ public:
     void CopyExecute();
     void ClearBufferExecute();
 
+    // Help menu.
+    void Contents1Click();
+    void AboutOrvaneSoftware1Click();
+    void DonateActionExecute();
+    void About1Click();
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "about/HtmlHelp.h"
 #include "app/MainFormUnit.h"
 #include "app/frmSplashForm.h"
 #include "app/XPTheme.h"
@@ -21,6 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     tk::Application& app = tk::Application::Instance();
     app.SetTitle("Letterloom");
     app.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
+    letterloom::HtmlHelpUnloader unloadHelpAtExit;
     try {
         letterloom::ShowSplash();
         letterloom::TMainForm mainForm;

@@ -19,4 +19,11 @@
    IDB_BACK_NAME)); it has no number. */
 #define IDB_BACK_NAME "BACK"
 
+/* The about box: dialog template "InAbout" and its controls. */
+#define IDD_ABOUT_NAME "InAbout"
+#define IDC_ABOUT_FRAME 200
+#define IDC_ABOUT_CLOSE 300
+#define IDC_ABOUT_BANNER 400
+#define IDC_ABOUT_LINK 500
+
 #endif
