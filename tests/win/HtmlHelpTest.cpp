@@ -1,0 +1,145 @@
+// The help launcher against the real registration of the HTML Help library in the test prefix.
+// Its state lasts a run, and ctest runs every test in a process of its own.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "about/HtmlHelp.h"
+#include "support/DialogWatcher.h"
+
+namespace {
+
+constexpr const char* kServerKey = "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
+constexpr UINT kCloseAllViewers = 0x0012;  // a command that shows nothing
+
+// The library's registration as the prefix has it, put back by Restore and at the end.
+class RegistrationBackup {
+  public:
+    RegistrationBackup() {
+        HKEY key = nullptr;
+        if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+            return;
+        char name[256];
+        BYTE data[2048];
+        for (DWORD i = 0;; ++i) {
+            DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
+            if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) !=
+                ERROR_SUCCESS)
+                break;
+            values_.push_back({name, type, std::vector<BYTE>(data, data + dataSize)});
+        }
+        ::RegCloseKey(key);
+    }
+    ~RegistrationBackup() { Restore(); }
+
+    void Restore() const {
+        HKEY key = nullptr;
+        ::RegCreateKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                          nullptr);
+        for (const auto& value : values_)
+            ::RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(),
+                             DWORD(value.data.size()));
+        ::RegCloseKey(key);
+    }
+    bool Empty() const { return values_.empty(); }
+
+  private:
+    struct Value {
+        std::string name;
+        DWORD type;
+        std::vector<BYTE> data;
+    };
+    std::vector<Value> values_;
+};
+
+void RegisterLibraryFile(DWORD type, const std::string& file) {
+    HKEY key = nullptr;
+    ASSERT_EQ(::RegOpenKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, KEY_WRITE, &key), ERROR_SUCCESS);
+    ::RegSetValueExA(key, "", 0, type, reinterpret_cast<const BYTE*>(file.c_str()),
+                     DWORD(file.size() + 1));
+    ::RegCloseKey(key);
+}
+
+HWND Request() {
+    return letterloom::ShowHtmlHelp(nullptr, letterloom::HelpFilePath(), kCloseAllViewers, 0);
+}
+
+TEST(HtmlHelpTest, TheFirstRequestLoadsTheLibraryAndLaterOnesReuseItUntilExit) {
+    RegistrationBackup backup;
+    ASSERT_FALSE(backup.Empty()) << "the prefix registers no HTML Help library";
+    testsupport::DialogWatcher watcher;
+    ASSERT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
+
+    Request();
+    HMODULE loaded = ::GetModuleHandleA("hhctrl.ocx");
+    EXPECT_NE(loaded, nullptr);
+    // Registered nowhere now: a request that looked again would find nothing.
+    RegisterLibraryFile(REG_SZ, "C:\\windows\\system32\\no-such-hhctrl.ocx");
+    Request();
+    EXPECT_TRUE(letterloom::HtmlHelpLoaded());
+    EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), loaded);
+    EXPECT_TRUE(watcher.Seen().empty());
+
+    letterloom::UnloadHtmlHelp();
+    EXPECT_FALSE(letterloom::HtmlHelpLoaded());
+    EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
+struct MissingLibrary {
+    const char* name;
+    std::function<void()> breakRegistration;
+};
+void PrintTo(const MissingLibrary& row, std::ostream* out) {
+    *out << row.name;
+}
+
+class MissingHtmlHelpTest : public ::testing::TestWithParam<MissingLibrary> {};
+
+TEST_P(MissingHtmlHelpTest, EveryRequestShowsTheMessageAndTheLibraryIsNotLookedForAgain) {
+    RegistrationBackup backup;
+    ASSERT_FALSE(backup.Empty());
+    GetParam().breakRegistration();
+    testsupport::DialogWatcher watcher;
+    EXPECT_EQ(Request(), nullptr);
+    backup.Restore();
+    EXPECT_EQ(Request(), nullptr);
+
+    EXPECT_FALSE(letterloom::HtmlHelpLoaded());
+    EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 2u);
+    for (const auto& box : seen) {
+        EXPECT_EQ(box.text, "HTML Help Is Not installed");
+        EXPECT_EQ(box.caption, "HTMLHELP Error");
+        EXPECT_TRUE(box.errorIcon);
+    }
+}
+
+std::string ExpandedSystemLibrary() {
+    char expanded[MAX_PATH] = {};
+    ::ExpandEnvironmentStringsA("%SystemRoot%\\system32\\hhctrl.ocx", expanded, MAX_PATH);
+    return expanded;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Registration, MissingHtmlHelpTest,
+    ::testing::Values(
+        MissingLibrary{"KeyMissing", [] { ::RegDeleteKeyA(HKEY_CLASSES_ROOT, kServerKey); }},
+        MissingLibrary{"FileMissing",
+                       [] { RegisterLibraryFile(REG_SZ, "C:\\windows\\system32\\no-hhctrl.ocx"); }},
+        MissingLibrary{"EnvironmentReference",
+                       [] {
+                           // The reference names a real file once expanded, which the
+                           // launcher does not do.
+                           ASSERT_NE(::GetFileAttributesA(ExpandedSystemLibrary().c_str()),
+                                     INVALID_FILE_ATTRIBUTES);
+                           RegisterLibraryFile(REG_EXPAND_SZ, "%SystemRoot%\\system32\\hhctrl.ocx");
+                       }}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
