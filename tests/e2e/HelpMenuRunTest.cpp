@@ -17,36 +17,6 @@ constexpr const char* kSoftwarePage = "http://www.orvane.example/orvanepage/go.p
 constexpr const char* kDonatePage =
     "http://www.orvane.example/orvanepage/go.php?id=software_donate";
 
-struct Search {
-    DWORD processId;
-    const char* className;
-    HWND found = nullptr;
-};
-
-BOOL CALLBACK FindOfClass(HWND hwnd, LPARAM param) {
-    auto* search = reinterpret_cast<Search*>(param);
-    DWORD owner = 0;
-    ::GetWindowThreadProcessId(hwnd, &owner);
-    char name[64] = {};
-    ::GetClassNameA(hwnd, name, sizeof name);
-    if (owner != search->processId || !::IsWindowVisible(hwnd) ||
-        std::string(name) != search->className)
-        return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
-HWND WaitForWindow(HWND main, const char* className) {
-    Search search{0, className};
-    ::GetWindowThreadProcessId(main, &search.processId);
-    for (int i = 0; i < 100 && !search.found; ++i) {
-        ::EnumWindows(FindOfClass, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            ::Sleep(100);
-    }
-    return search.found;
-}
-
 std::string Caption(HWND window) {
     char text[256] = {};
     ::GetWindowTextA(window, text, sizeof text);
@@ -87,7 +57,7 @@ TEST(HelpMenuRun, ContentsOpensTheViewerOnTheHelpFileAndExitClosesIt) {
     // Alt+H opens the Help menu on its first item, Contents.
     e2e::TypeKey('H', true);
     e2e::TypeKey(VK_RETURN);
-    HWND viewer = WaitForWindow(main, "HH Parent");
+    HWND viewer = program.WaitForWindowOfClass("HH Parent", 10000);
     ASSERT_NE(viewer, nullptr) << "no help viewer";
     EXPECT_EQ(Caption(viewer), "Letterloom 帮助");
     CloseProgram(program, main);
@@ -112,7 +82,7 @@ TEST(HelpMenuRun, WebItemsAndTheAboutBoxLinkOpenTheMakersPages) {
     e2e::TypeKey('H', true);  // Up wraps round to the last item, About
     e2e::TypeKey(VK_UP);
     e2e::TypeKey(VK_RETURN);
-    HWND box = WaitForWindow(main, "#32770");
+    HWND box = program.WaitForWindowOfClass("#32770", 10000);
     ASSERT_NE(box, nullptr) << "no about box";
     EXPECT_EQ(Caption(box), "关于...");
     ::PostMessageA(::GetDlgItem(box, 500), BM_CLICK, 0, 0);

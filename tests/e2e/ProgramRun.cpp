@@ -8,21 +8,33 @@ namespace {
 
 struct Search {
     DWORD processId;
+    bool (*matches)(HWND hwnd, const char* className);
+    const char* className = nullptr;
     HWND found = nullptr;
 };
 
-BOOL CALLBACK FindMainWindow(HWND hwnd, LPARAM param) {
+BOOL CALLBACK FindProcessWindow(HWND hwnd, LPARAM param) {
     auto* search = reinterpret_cast<Search*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(hwnd, &owner);
-    char caption[64] = {};
-    ::GetWindowTextA(hwnd, caption, sizeof caption);
-    if (owner == search->processId && ::IsWindowVisible(hwnd) && std::string(caption) == "Letterloom" &&
-        ::GetMenu(hwnd)) {
+    if (owner == search->processId && ::IsWindowVisible(hwnd) &&
+        search->matches(hwnd, search->className)) {
         search->found = hwnd;
         return FALSE;
     }
     return TRUE;
+}
+
+bool IsMainWindow(HWND hwnd, const char*) {
+    char caption[64] = {};
+    ::GetWindowTextA(hwnd, caption, sizeof caption);
+    return std::string(caption) == "Letterloom" && ::GetMenu(hwnd);
+}
+
+bool IsOfClass(HWND hwnd, const char* className) {
+    char name[64] = {};
+    ::GetClassNameA(hwnd, name, sizeof name);
+    return std::string(name) == className;
 }
 
 }  // namespace
@@ -57,10 +69,19 @@ ProgramRun::~ProgramRun() {
 }
 
 HWND ProgramRun::WaitForMainWindow(DWORD timeoutMs) {
+    return WaitForWindow(IsMainWindow, nullptr, timeoutMs);
+}
+
+HWND ProgramRun::WaitForWindowOfClass(const char* className, DWORD timeoutMs) {
+    return WaitForWindow(IsOfClass, className, timeoutMs);
+}
+
+HWND ProgramRun::WaitForWindow(bool (*matches)(HWND, const char*), const char* className,
+                               DWORD timeoutMs) {
     const DWORD start = ::GetTickCount();
     while (::GetTickCount() - start < timeoutMs) {
-        Search search{process_.dwProcessId};
-        ::EnumWindows(FindMainWindow, reinterpret_cast<LPARAM>(&search));
+        Search search{process_.dwProcessId, matches, className};
+        ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
         if (search.found) return search.found;
         if (WaitForExit(100)) return nullptr;
     }

@@ -15,11 +15,14 @@ public:
 
     // The visible main window titled "Letterloom", or null after the timeout.
     HWND WaitForMainWindow(DWORD timeoutMs);
+    // A visible top-level window of the program of the given class, or null after the timeout.
+    HWND WaitForWindowOfClass(const char* className, DWORD timeoutMs);
     // True when the process ended within the timeout.
     bool WaitForExit(DWORD timeoutMs);
     DWORD ExitCode() const;
 
 private:
+    HWND WaitForWindow(bool (*matches)(HWND, const char*), const char* className, DWORD timeoutMs);
     PROCESS_INFORMATION process_{};
 };
 
