@@ -1,4 +1,4 @@
-// The about box: its banner and link drawn as designed, the keys and buttons that close it (and
+// The about box: its banner drawn as designed, the keys and buttons that close it (and
 // the one that does not), and its texture and icon copy freed when it closes.
 #include <windows.h>
 
@@ -110,26 +110,6 @@ INSTANTIATE_TEST_SUITE_P(Names, AboutBannerTest,
                                            BannerCase{"VersionAtTheRightEdge",
                                                       "Letterloom Font Loom"}),
                          [](const auto& row) { return std::string(row.param.name); });
-
-TEST(AboutLinkTest, IsBlueUnderlinedTextOnTheButtonFace) {
-    const SIZE link{210, 24};
-    MemoryCanvas drawn = letterloom::NewMemoryCanvas(link.cx, link.cy);
-    letterloom::DrawAboutLink(drawn.dc(), link);
-
-    MemoryCanvas expected = letterloom::NewMemoryCanvas(link.cx, link.cy);
-    HDC dc = expected.dc();
-    const COLORREF face = ::GetSysColor(COLOR_BTNFACE);
-    const RECT all{0, 0, link.cx, link.cy};
-    HBRUSH brush = ::CreateSolidBrush(face);
-    ::FillRect(dc, &all, brush);
-    ::DeleteObject(brush);
-    const HGDIOBJ original = ::SelectObject(dc, Arial(dc, 9, 400, false, true));
-    ::SetTextColor(dc, RGB(0, 0, 255));
-    ::SetBkColor(dc, face);
-    ::TextOutA(dc, 0, 4, "访问此字体查看工具的官方站点 ", 29);
-    ::DeleteObject(::SelectObject(dc, original));
-    EXPECT_TRUE(Pixels(drawn) == Pixels(expected));
-}
 
 // What a second thread saw of the box while the test's thread ran it.
 struct BoxVisit {
