@@ -118,6 +118,7 @@ struct BoxVisit {
     bool openAfterEscape = false;
     bool closedByAction = false;
     bool centred = false;
+    bool dialogFontKept = false;
     HBITMAP texture = nullptr;
     HICON icon = nullptr;
 };
@@ -144,6 +145,9 @@ DWORD WINAPI VisitBox(void* param) {
     ::PostMessageA(::GetDlgItem(box, IDC_ABOUT_CLOSE), WM_KEYDOWN, VK_ESCAPE, 0);
     ::Sleep(300);
     visit->openAfterEscape = ::IsWindow(box) && ::IsWindowVisible(box);
+    // The banner's drawing borrows the button's DC with the dialog's font in it.
+    const auto dialogFont = reinterpret_cast<HGDIOBJ>(::SendMessageA(box, WM_GETFONT, 0, 0));
+    visit->dialogFontKept = ::GetObjectType(dialogFont) == OBJ_FONT;
     visit->act(box);
     visit->closedByAction = WaitFor([&] { return !::IsWindow(box); });
     if (!visit->closedByAction)
@@ -173,6 +177,7 @@ TEST_P(AboutBoxCloseTest, EscapeLeavesTheBoxOpenAndThisClosesItFreeingTextureAnd
     ASSERT_TRUE(visit.appeared);
     EXPECT_TRUE(visit.centred);
     EXPECT_TRUE(visit.openAfterEscape);
+    EXPECT_TRUE(visit.dialogFontKept);
     EXPECT_TRUE(visit.closedByAction);
     EXPECT_NE(visit.texture, nullptr);
     EXPECT_EQ(::GetObjectType(visit.texture), 0u) << "the texture was not freed";
