@@ -103,7 +103,7 @@ reg_file="$WINEPREFIX.reg"
   link_wine_fonts
   "$LETTERLOOM_WINE" regedit /S "Z:${reg_file//\//\\}"
   mkdir -p "$LETTERLOOM_TOOLS_DIR"
-  "$LETTERLOOM_MINGW-gcc" -O2 -Wall -Wextra -Werror -mwindows -o "$LETTERLOOM_DESKTOP_ANCHOR" "$anchor_source"
+  "$LETTERLOOM_MINGW-gcc-posix" -O2 -Wall -Wextra -Werror -mwindows -o "$LETTERLOOM_DESKTOP_ANCHOR" "$anchor_source"
   "$LETTERLOOM_WINESERVER" -w
 ) </dev/null >"$log" 2>&1 || { echo "wineprefix: creating the prefix failed, see $log" >&2; exit 1; }
 
