@@ -12,6 +12,7 @@
 #
 # Options through the environment:
 #   LETTERLOOM_ARCH           i686 or x86_64 instead of the host's choice (see scripts/arch.sh)
+#   LETTERLOOM_HOST_RUNS_32BIT 0 to behave as on a host that cannot run 32-bit code (1: can)
 #   LETTERLOOM_TEST_TIMEOUT   seconds a test may take unless it sets its own (120)
 #   LETTERLOOM_LOGIC_JOBS     logic tests run in parallel (2)
 set -uo pipefail
