@@ -5,14 +5,22 @@
 # waits until it is closed. Without one, it runs on a virtual display, saves a
 # screenshot of the main window to letterloom.png, closes the program through
 # its File menu and exits.
+#
+# The first line names the architecture that runs (see scripts/arch.sh): the
+# 32-bit program where this host runs 32-bit code, otherwise the 64-bit one.
+# LETTERLOOM_ARCH=i686|x86_64 chooses one.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root"
+# shellcheck source=scripts/arch.sh
+source "$root/scripts/arch.sh"
+letterloom_arch_select
+letterloom_arch_banner
 
 "$root/scripts/setup.sh"
 "$root/scripts/build.sh" win
 
-exe="$root/build/win/Letterloom.exe"
+exe="$LETTERLOOM_BUILD_DIR/Letterloom.exe"
 if [ ! -f "$exe" ]; then
   echo "run.sh: $exe was not built" >&2
   exit 1
@@ -30,7 +38,7 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   letterloom_wineserver_start ""
   if [ "$server_before" = no ]; then letterloom_at_exit letterloom_wineserver_stop; fi
   status=0
-  wine "$exe" || status=$?
+  "$LETTERLOOM_WINE" "$exe" || status=$?
   exit "$status"
 fi
 
@@ -38,7 +46,7 @@ letterloom_xvfb_start
 letterloom_wineserver_start ""
 if [ "$server_before" = no ]; then letterloom_at_exit letterloom_wineserver_stop; fi
 
-wine "$exe" </dev/null >"$root/build/letterloom-run.log" 2>&1 &
+"$LETTERLOOM_WINE" "$exe" </dev/null >"$root/build/letterloom-run.log" 2>&1 &
 program=$!
 
 # The largest visible X window titled exactly "Letterloom".

@@ -1,20 +1,34 @@
 #!/usr/bin/env bash
 # Builds Letterloom and runs all its tests:
 #   logic  native unit tests of the logic layer        (build/native)
-#   win    Windows test programs run under Wine         (build/win, ctest label "win")
-#   e2e    the real Letterloom.exe driven on a display  (build/win, ctest label "e2e")
+#   exe    Letterloom.exe read from outside: processor, imports, manifest
+#                                                       (build/win-ARCH, ctest label "exe")
+#   win    Windows test programs run under Wine         (build/win-ARCH, ctest label "win")
+#   e2e    the real Letterloom.exe driven on a display  (build/win-ARCH, ctest label "e2e")
+# ARCH is the architecture that scripts/arch.sh chooses for this host, printed on the
+# first line. Where it is x86_64, the shipped i686 Letterloom.exe is built and checked too.
 # Prints one line per suite and, last, the totals as "N passed, N failed".
 # Exits non-zero when a test failed or a suite could not be built or run.
 #
 # Options through the environment:
+#   LETTERLOOM_ARCH           i686 or x86_64 instead of the host's choice (see scripts/arch.sh)
+#   LETTERLOOM_HOST_RUNS_32BIT 0 to behave as on a host that cannot run 32-bit code (1: can)
 #   LETTERLOOM_TEST_TIMEOUT   seconds a test may take unless it sets its own (120)
 #   LETTERLOOM_LOGIC_JOBS     logic tests run in parallel (2)
 set -uo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$root" || exit 1
+# shellcheck source=scripts/arch.sh
+source "$root/scripts/arch.sh"
+if ! letterloom_arch_select; then
+  echo "0 passed, 1 failed"
+  exit 1
+fi
+letterloom_arch_banner
+win_dir="$LETTERLOOM_BUILD_DIR"
 
 timeout="${LETTERLOOM_TEST_TIMEOUT:-120}"
-results="$root/build/test-results"
+results="$root/build/test-results/$LETTERLOOM_ARCH"
 summary=()
 total_passed=0
 total_failed=0
@@ -88,8 +102,20 @@ native_built=yes
 win_built=yes
 echo "=== building the logic tests (build/native)"
 "$root/scripts/build.sh" native || native_built=no
-echo "=== building the Windows program and its tests (build/win)"
+echo "=== building the Windows program and its tests (build/win-$LETTERLOOM_ARCH)"
 "$root/scripts/build.sh" win || win_built=no
+
+# The shipped program is the 32-bit one: where the tests run on x86_64, it is still built
+# and checked from outside, as the exe suite checks the program it runs.
+if [ "$LETTERLOOM_ARCH" != i686 ]; then
+  echo "=== building and checking the shipped i686 Letterloom.exe (build/win-i686)"
+  if LETTERLOOM_ARCH=i686 "$root/scripts/build.sh" exe &&
+    python3 "$root/tests/exe/check_executable.py" i686 "$root/build/win-i686/Letterloom.exe"; then
+    summary+=("i686 Letterloom.exe: built and checked, not run")
+  else
+    add_result "i686 Letterloom.exe" 0 1 0 "build or check failed"
+  fi
+fi
 
 if [ "$native_built" = yes ]; then
   run_suite logic "$root/build/native" -j "${LETTERLOOM_LOGIC_JOBS:-2}"
@@ -98,6 +124,7 @@ else
 fi
 
 if [ "$win_built" = yes ]; then
+  run_suite exe "$win_dir" -L '^exe$'
   # shellcheck source=scripts/xvfb.sh
   source "$root/scripts/xvfb.sh"
   if letterloom_xvfb_start; then
@@ -105,14 +132,15 @@ if [ "$win_built" = yes ]; then
     # for each Windows program themselves.
     letterloom_at_exit "(source '$root/scripts/wine-env.sh' && letterloom_wineserver_stop)"
     (source "$root/scripts/wine-env.sh" && letterloom_wineserver_start "")
-    run_suite win "$root/build/win" -L '^win$'
-    run_suite e2e "$root/build/win" -L '^e2e$'
+    run_suite win "$win_dir" -L '^win$'
+    run_suite e2e "$win_dir" -L '^e2e$'
     _letterloom_run_exit_hooks
   else
     add_result win 0 1 0 "no display"
     add_result e2e 0 0 0 "not run"
   fi
 else
+  add_result exe 0 1 0 "build failed"
   add_result win 0 1 0 "build failed"
   add_result e2e 0 0 0 "not run"
 fi

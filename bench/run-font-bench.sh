@@ -2,14 +2,20 @@
 # Runs FontListBench with the machine's fonts, then with a large generated set of extra font
 # families (made once by make-font-set.py and kept in the build folder).
 #
-#   bench/run-font-bench.sh [BUILD_DIR] [COUNT]      defaults: build/win, 5000
+#   bench/run-font-bench.sh [BUILD_DIR] [COUNT]      defaults: build/win-ARCH, 5000
+#
+# ARCH is the architecture scripts/arch.sh chooses (LETTERLOOM_ARCH=i686|x86_64 forces one);
+# a BUILD_DIR of the other architecture needs LETTERLOOM_ARCH to match it.
 #
 # The extra fonts reach only the benchmark: they are added through a fontconfig file of their
 # own (FONTCONFIG_FILE) for its process, not installed on the machine or in the Wine prefix.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 root="$(cd "$here/.." && pwd)"
-build="${1:-$root/build/win}"
+# shellcheck source=../scripts/arch.sh
+source "$root/scripts/arch.sh"
+letterloom_arch_select
+build="${1:-$LETTERLOOM_BUILD_DIR}"
 count="${2:-5000}"
 exe="$build/bench/FontListBench.exe"
 [ -f "$exe" ] || { echo "run-font-bench.sh: build $exe first" >&2; exit 1; }

@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
 # Installs what building, running and testing Letterloom needs on Debian 12,
 # then prepares the project's own Wine prefix. Quick when everything is there.
+# Only the architecture that arch.sh chooses gets its Wine; the i686 compilers are
+# always installed, because the shipped 32-bit program is built on every host.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source=scripts/arch.sh
+source "$here/scripts/arch.sh"
+letterloom_arch_select
 
 packages=(
-  cmake make g++ python3 googletest locales
-  g++-mingw-w64-i686 mingw-w64-i686-dev
-  wine wine32:i386 libcups2:i386
+  cmake make g++ python3 googletest locales clang-format
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev
   xvfb xauth x11-utils xdotool imagemagick
   fonts-dejavu-core fonts-liberation fonts-wqy-zenhei fonts-wqy-microhei fonts-wine
   cups cups-bsd printer-driver-cups-pdf poppler-utils fp-utils
   fontforge-nox
 )
+# Wine sees no printers without the libcups of its own architecture.
+case "$LETTERLOOM_ARCH" in
+  i686)
+    if ! letterloom_host_runs_32bit; then
+      echo "setup: LETTERLOOM_ARCH=i686, but this host cannot run 32-bit programs;" \
+        "use LETTERLOOM_ARCH=x86_64 (or leave it unset)" >&2
+      exit 1
+    fi
+    packages+=(wine wine32:i386 libcups2:i386)
+    ;;
+  x86_64)
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine64 libwine:amd64 libcups2:amd64)
+    ;;
+esac
 
 missing_packages() {
   local p
@@ -23,7 +41,7 @@ missing_packages() {
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ "$LETTERLOOM_ARCH" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi
 need=$(missing_packages)

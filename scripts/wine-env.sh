@@ -5,15 +5,24 @@
 #   letterloom_wineserver_start   make sure a persistent wineserver serves the prefix
 #   letterloom_wineserver_stop    stop it (and every Wine process of the prefix)
 #   letterloom_wineserver_running true while a wineserver serves the prefix
+# The Wine loader and server of the architecture are in $LETTERLOOM_WINE and
+# $LETTERLOOM_WINESERVER (see arch.sh, which chooses the architecture).
 
-LETTERLOOM_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-export LETTERLOOM_ROOT
+# shellcheck source-path=SCRIPTDIR
+source "$(dirname "${BASH_SOURCE[0]}")/arch.sh"
+letterloom_arch_select || return 1
 
+# Each architecture has a prefix of its own, so switching never destroys the other.
 # LETTERLOOM_WINEPREFIX lets two working copies of the project on one machine
 # keep separate prefixes; normally the prefix lives in the build folder.
-export WINEPREFIX="${LETTERLOOM_WINEPREFIX:-$LETTERLOOM_ROOT/build/wineprefix}"
-# Debian's wine package brings only the 32-bit loader, so the prefix is a 32-bit one.
-export WINEARCH=win32
+export WINEPREFIX="${LETTERLOOM_WINEPREFIX:-$LETTERLOOM_ROOT/build/wineprefix-$LETTERLOOM_ARCH}"
+export WINEARCH="$LETTERLOOM_WINEARCH"
+if [ "$LETTERLOOM_ARCH" = x86_64 ]; then
+  # Programs that start other programs, and the loader looking for its server, take these.
+  export WINELOADER="$LETTERLOOM_WINE" WINESERVER="$LETTERLOOM_WINESERVER"
+else
+  unset WINELOADER WINESERVER
+fi
 export WINEDEBUG=-all
 # The program is a GBK one: with a Chinese locale Wine reports code page 936
 # from GetACP(). The locale must exist on the Linux side too (setup.sh makes
@@ -36,7 +45,7 @@ LETTERLOOM_DESKTOP_ANCHOR="$LETTERLOOM_TOOLS_DIR/desktop-anchor.exe"
 
 letterloom_wineserver_running() {
   # -k0 sends signal 0: succeeds only when a server for this prefix answers.
-  wineserver -k0 </dev/null >/dev/null 2>&1
+  "$LETTERLOOM_WINESERVER" -k0 </dev/null >/dev/null 2>&1
 }
 
 # Starts a persistent wineserver for the prefix, unless one started here for
@@ -60,14 +69,14 @@ letterloom_wineserver_start() {
       return 0
     fi
     # Started by something else (a plain wine run, another display): start afresh.
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    wineserver -w </dev/null >/dev/null 2>&1 || true
+    "$LETTERLOOM_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+    "$LETTERLOOM_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
   fi
   rc=0
-  wineserver -p </dev/null >/dev/null 2>&1 || rc=$?
+  "$LETTERLOOM_WINESERVER" -p </dev/null >/dev/null 2>&1 || rc=$?
   if [ "$rc" = 0 ]; then
     printf '%s\n' "$want" >"$LETTERLOOM_SERVER_MARK"
-    wine cmd /c exit </dev/null >/dev/null 2>&1 || true
+    "$LETTERLOOM_WINE" cmd /c exit </dev/null >/dev/null 2>&1 || true
     if [ -n "${DISPLAY:-}" ]; then
       _letterloom_start_desktop_anchor
     fi
@@ -86,7 +95,7 @@ _letterloom_start_desktop_anchor() {
     return 0
   fi
   rm -f "$ready"
-  setsid -f wine "$LETTERLOOM_DESKTOP_ANCHOR" 'C:\letterloom-tools\desktop-ready' </dev/null >/dev/null 2>&1
+  setsid -f "$LETTERLOOM_WINE" "$LETTERLOOM_DESKTOP_ANCHOR" 'C:\letterloom-tools\desktop-ready' </dev/null >/dev/null 2>&1
   for ((i = 0; i < 400; i++)); do
     [ -e "$ready" ] && return 0
     sleep 0.05
@@ -96,8 +105,8 @@ _letterloom_start_desktop_anchor() {
 
 letterloom_wineserver_stop() {
   if letterloom_wineserver_running; then
-    wineserver -k </dev/null >/dev/null 2>&1 || true
-    wineserver -w </dev/null >/dev/null 2>&1 || true
+    "$LETTERLOOM_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+    "$LETTERLOOM_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
   fi
   rm -f "$LETTERLOOM_SERVER_MARK"
 }

@@ -11,7 +11,7 @@
 # build time) works without one.
 set -uo pipefail
 # shellcheck source-path=SCRIPTDIR
-source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
+source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh" || exit 1
 
 if [ $# -eq 0 ]; then
   echo "usage: $0 PROGRAM.exe [ARGUMENTS...]" >&2
@@ -45,4 +45,4 @@ else
   letterloom_wineserver_start || exit 1
 fi
 
-exec wine "$@"
+exec "$LETTERLOOM_WINE" "$@"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Creates the project's Wine prefix (build/wineprefix) and writes the settings
+# Creates the project's Wine prefix (build/wineprefix-ARCH, see arch.sh) and writes the settings
 # Letterloom runs with. Quick when the prefix is already up to date; a changed
 # PREFIX_VERSION below (or another Wine version) makes it anew.
 set -euo pipefail
@@ -9,7 +9,7 @@ source "$(dirname "${BASH_SOURCE[0]}")/wine-env.sh"
 # Raise when the settings below change.
 PREFIX_VERSION=2
 anchor_source="$LETTERLOOM_ROOT/scripts/desktop-anchor.c"
-expected="letterloom-prefix $PREFIX_VERSION; $(wine --version 2>/dev/null); anchor $(cksum <"$anchor_source")"
+expected="letterloom-prefix $PREFIX_VERSION; $WINEARCH; $("$LETTERLOOM_WINE" --version 2>/dev/null); anchor $(cksum <"$anchor_source")"
 
 prefix_ready() { [ "$(cat "$LETTERLOOM_PREFIX_STAMP" 2>/dev/null)" = "$expected" ]; }
 
@@ -99,12 +99,12 @@ reg_file="$WINEPREFIX.reg"
 (
   # No display while the prefix is made: nothing can pop up and wait.
   unset DISPLAY
-  wine wineboot -i
+  "$LETTERLOOM_WINE" wineboot -i
   link_wine_fonts
-  wine regedit /S "Z:${reg_file//\//\\}"
+  "$LETTERLOOM_WINE" regedit /S "Z:${reg_file//\//\\}"
   mkdir -p "$LETTERLOOM_TOOLS_DIR"
-  i686-w64-mingw32-gcc -O2 -Wall -Wextra -Werror -mwindows -o "$LETTERLOOM_DESKTOP_ANCHOR" "$anchor_source"
-  wineserver -w
+  "$LETTERLOOM_MINGW-gcc-posix" -O2 -Wall -Wextra -Werror -mwindows -o "$LETTERLOOM_DESKTOP_ANCHOR" "$anchor_source"
+  "$LETTERLOOM_WINESERVER" -w
 ) </dev/null >"$log" 2>&1 || { echo "wineprefix: creating the prefix failed, see $log" >&2; exit 1; }
 
 if ! grep -q '"Managed"="N"' "$WINEPREFIX/user.reg"; then

@@ -182,8 +182,19 @@ TEST_F(FontTestPageTest, ChoosingAnEntryOfTheListSetsItsSize) {
     COMBOBOXINFO info{};
     info.cbSize = sizeof info;
     ::GetComboBoxInfo(form->FsizeC.Handle(), &info);
-    RECT entry{};
-    ::SendMessageA(info.hwndList, LB_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&entry));
+    // The open list starts scrolled to the current size when it is shorter than the list of
+    // sizes; like the user, bring the entry into view before clicking it.
+    const LRESULT index =
+        ::SendMessageA(info.hwndList, LB_FINDSTRINGEXACT, -1, reinterpret_cast<LPARAM>("14"));
+    ASSERT_NE(index, LB_ERR);
+    RECT list{}, entry{};
+    ::GetClientRect(info.hwndList, &list);
+    ::SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&entry));
+    if (entry.top < list.top || entry.bottom > list.bottom) {
+        ::SendMessageA(info.hwndList, LB_SETTOPINDEX, index, 0);
+        ::SendMessageA(info.hwndList, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&entry));
+    }
+    ASSERT_TRUE(entry.top >= list.top && entry.bottom <= list.bottom) << "the entry stays hidden";
     const LPARAM at = MAKELPARAM((entry.left + entry.right) / 2, (entry.top + entry.bottom) / 2);
     ::SendMessageA(info.hwndList, WM_MOUSEMOVE, 0, at);
     ::SendMessageA(info.hwndList, WM_LBUTTONDOWN, MK_LBUTTON, at);
@@ -191,6 +202,12 @@ TEST_F(FontTestPageTest, ChoosingAnEntryOfTheListSetsItsSize) {
     testsupport::Pump();
     EXPECT_EQ(form->FsizeC.Text(), "14");
     EXPECT_EQ(TestHeight(), PixelsForPoints(14));
+}
+
+// The manifest asks for version 6 of the common controls (only those know CB_GETMINVISIBLE). A
+// manifest naming another processor than the program's loses them, or keeps it from starting.
+TEST_F(FontTestPageTest, TheSizeBoxIsACommonControlsSixOne) {
+    EXPECT_EQ(::SendMessageA(form->FsizeC.Handle(), CB_GETMINVISIBLE, 0, 0), 30);
 }
 
 TEST_F(FontTestPageTest, SizeTextSetByTheProgramChangesNothing) {
