@@ -131,7 +131,7 @@ int WidthForColumns(int columns) { return 50 + columns * logic::kMapCellSize; }
 
 double BuildOnce(TMainForm& form) {
     const double start = NowMs();
-    letterloom::BuildCharMap(form.FontList);
+    form.BuildCharMap(form.FontList);
     return NowMs() - start;
 }
 
@@ -163,7 +163,7 @@ double QuietBuildOnce(TMainForm& form, const std::string& fontName, int columns)
     form.TextBuffer.SetFont(bufferFont);
     form.CmapFont.SetText("字体: " + fontName);
     tk::MemoryBitmap bitmap;
-    letterloom::PrepareMapPicture(bitmap);
+    letterloom::PrepareMapPicture(bitmap, form.CharMap.MapReady);
     form.CsetPrv.SetPicture(bitmap);
     form.PBar.SetPosition(0);
     form.PBar.SetMax(logic::kCellCount - 1);
@@ -190,7 +190,7 @@ Watched WatchedBuild(TMainForm& form, PumpRecorder& recorder) {
     tk::Application::Instance().ProcessMessages();
     recorder.Start();
     const double start = NowMs();
-    letterloom::BuildCharMap(form.FontList);
+    form.BuildCharMap(form.FontList);
     const double end = NowMs();
     recorder.Stop();
     double previous = start;
@@ -266,7 +266,7 @@ int main() {
             }
             const double build = Median(builds);
             std::printf("%s %4d %7.2f %7.2f %7.2f %7.2f %10.2f %11.2f %6.2f/%6.2f\n",
-                        Padded(name, 20).c_str(), static_cast<int>(letterloom::MapColumns),
+                        Padded(name, 20).c_str(), static_cast<int>(form.CharMap.MapColumns),
                         first, build, Median(cells), Median(quiet),
                         build / Median(cells), build / Median(quiet), Median(gaps),
                         *std::max_element(gaps.begin(), gaps.end()));
