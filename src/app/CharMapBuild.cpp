@@ -12,7 +12,7 @@ constexpr DWORD kPauseAfterBuild = 100;
 
 // Marks a build as running for as long as it is on the stack.
 class BuildingScope {
-  public:
+public:
     explicit BuildingScope(CharMapState& state) : state_(state) { state_.Building = true; }
     ~BuildingScope() {
         state_.Building = false;
@@ -21,7 +21,7 @@ class BuildingScope {
     BuildingScope(const BuildingScope&) = delete;
     BuildingScope& operator=(const BuildingScope&) = delete;
 
-  private:
+private:
     CharMapState& state_;
 };
 
@@ -58,17 +58,14 @@ void TMainForm::BuildCharMap(tk::ListBox& list) {
         RenderCharMap(fontName, MapCellSize, CharMap.MapColumns, bitmap, PBar,
                       CharMap.DrawingContinue);
         // The main window closed during the build: there is nothing left to show the map in.
-        if (tk::Application::Instance().Terminated())
-            return;
+        if (tk::Application::Instance().Terminated()) return;
         request = CharMap.RestartRequest;
-        if (!request)
-            CsetPrv.SetPicture(bitmap);
+        if (!request) CsetPrv.SetPicture(bitmap);
     }
     tk::Pause(kPauseAfterBuild);
     CharMap.MapReady = true;
     // A build stopped by leaving the page ends with the page hidden; the focus stays where it is.
-    if (MapScroller.Visible())
-        MapScroller.SetFocus();
+    if (MapScroller.Visible()) MapScroller.SetFocus();
 }
 
 }  // namespace letterloom

@@ -33,14 +33,12 @@ void DrawCharCells(const std::string& fontName, int32_t cellSize, int32_t column
     tk::Application& app = tk::Application::Instance();
     tk::MessagePacer pacer;
     for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
-        if (!drawingContinue)
-            break;
+        if (!drawingContinue) break;
         progress.SetPosition(code - logic::kFirstCode);
         painter.Draw(code);
         pacer.Step();
         // The main window closed while its messages ran: nothing is left to draw for.
-        if (app.Terminated())
-            break;
+        if (app.Terminated()) break;
     }
 }
 

@@ -60,7 +60,7 @@ TEST_F(PickTest, HighlightTurnsTheCellBlueWithYellowInkAndADottedFrameAndASecond
     const int top = kS;
     form->HighlightCell(kPickX, kPickY);
     EXPECT_EQ(Map().Pixel(left + 5, top + kS - 5), kBlue);
-    EXPECT_EQ(Map().Pixel(left, top + 35), kYellow);           // the outline
+    EXPECT_EQ(Map().Pixel(left, top + 35), kYellow);  // the outline
     EXPECT_EQ(Map().Pixel(left + kS - 1, top + 35), kYellow);
     int ink = 0;
     for (int y = top + 1; y < top + kS - 1; ++y)

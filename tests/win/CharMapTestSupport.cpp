@@ -54,8 +54,8 @@ void CharMapTest::OpenMap(const std::string& font, int width) {
 
 void CharMapTest::Press(UINT message, int x, int y) {
     const WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON
-                        : message == WM_RBUTTONDOWN                             ? MK_RBUTTON
-                                                                                : 0;
+                        : message == WM_RBUTTONDOWN                              ? MK_RBUTTON
+                                                                                 : 0;
     ::SendMessageA(form->CsetPrv.Handle(), message, keys, MAKELPARAM(x, y));
 }
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "charmap/GraphProc.h"
-#include "toolkit/Form.h"
-#include "toolkit/StatusBar.h"
 #include "support/ProgramFixture.h"
+#include "toolkit/Form.h"
 #include "toolkit/MemoryBitmap.h"
+#include "toolkit/StatusBar.h"
 
 namespace charmaptest {
 
