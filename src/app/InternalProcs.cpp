@@ -46,13 +46,16 @@ void FillSelectedList() {
 }
 
 void SyncPages(bool refill) {
+    using logic::DesignatedList;
+    // The mode is taken anew for each step, since a step may change it.
+    const auto designated = [] { return logic::DesignatedListForMode(GetSelectionMode()); };
     ShowPagesForMode(GetSelectionMode());
-    if (GetSelectionMode() == 2) {
+    if (designated() == DesignatedList::FontList) {
         MainForm->BuildCharMap(MainForm->FontList);
         SetTestFont(MainForm->FontList);
     }
-    if (GetSelectionMode() == 1 && refill) FillSelectedList();
-    if (GetSelectionMode() == 3) {
+    if (GetSelectionMode() == logic::kModeSeveralSelected && refill) FillSelectedList();
+    if (designated() == DesignatedList::SelectedList) {
         if (refill) FillSelectedList();
         MainForm->BuildCharMap(MainForm->SelectedList);
         SetTestFont(MainForm->SelectedList);

@@ -1,5 +1,7 @@
 #include "toolkit/ListBox.h"
 
+#include "logic/ItemHeight.h"
+
 namespace tk {
 
 void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
@@ -97,7 +99,7 @@ int ListBox::ItemHeight() const {
 }
 
 void ListBox::SetItemHeight(int height) {
-    if (height <= 0) return;
+    if (!logic::IsApplicableItemHeight(height)) return;
     ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
     Invalidate();
 }
