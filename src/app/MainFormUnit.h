@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/CharMapState.h"
+#include "logic/WindowFloor.h"
 #include "toolkit/Action.h"
 #include "toolkit/ColorPalette.h"
 #include "toolkit/ComboBox.h"
@@ -148,6 +149,8 @@ private:
     void LayoutClient();
 
     bool shown_ = false;
+    // The outer size the pages were last synchronised with on a resize.
+    logic::OuterSize syncedSize_{0, 0};
 };
 
 // The one main window of the program.

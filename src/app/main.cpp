@@ -3,8 +3,8 @@
 #include <commctrl.h>
 
 #include "app/MainFormUnit.h"
-#include "app/frmSplashForm.h"
 #include "app/XPTheme.h"
+#include "app/frmSplashForm.h"
 #include "print/DialogsModuleUnit.h"
 #include "resources/resource_ids.h"
 #include "settings/RegSave.h"
@@ -23,6 +23,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
     try {
         letterloom::ShowSplash();
+    } catch (const std::exception& error) {
+        // The splash is only a picture: the program starts without it.
+        app.HandleException(error);
+    }
+    try {
         letterloom::TMainForm mainForm;
         letterloom::TDialogModule dialogModule;
         app.SetMainForm(&mainForm);

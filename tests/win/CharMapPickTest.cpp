@@ -247,4 +247,37 @@ TEST_F(PickTest, ClicksOnTheMapOrBesideItGiveTheFocusToTheScrollBox) {
     EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
 }
 
+// The system's minimise and restore, as the caption buttons give them: the map is neither built
+// again nor changed, the highlight stays, and the window gets back the size it had.
+TEST_F(PickTest, MinimiseAndRestoreKeepTheMapAndItsHighlight) {
+    LeftClick(kPickX, kPickY);
+    ASSERT_TRUE(IsHighlighted(kPicked));
+    const int width = form->Width();
+    const int height = form->Height();
+    form->FontList.SetFocus();
+
+    ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    testsupport::Pump();
+    ASSERT_TRUE(::IsIconic(form->Handle()));
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    ::GetWindowPlacement(form->Handle(), &placement);
+    EXPECT_EQ(placement.rcNormalPosition.right - placement.rcNormalPosition.left, width);
+    EXPECT_EQ(placement.rcNormalPosition.bottom - placement.rcNormalPosition.top, height);
+
+    ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_RESTORE, 0);
+    testsupport::Pump();
+    ASSERT_FALSE(::IsIconic(form->Handle()));
+    EXPECT_EQ(form->Width(), width);
+    EXPECT_EQ(form->Height(), height);
+    EXPECT_EQ(form->CharMap.MapColumns, 5);
+    // A build would have forgotten the picked cell and drawn the map without its highlight.
+    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
+    EXPECT_TRUE(IsHighlighted(kPicked));
+    EXPECT_EQ(Highlighted(), 1);
+    // Nor did the focus move to the map, as the end of a build makes it.
+    EXPECT_NE(::GetFocus(), form->MapScroller.Handle());
+}
+
 }  // namespace
