@@ -9,12 +9,15 @@
 # the same of the sources, for ./test.sh and for a review.
 
 # letterloom_floor_includes(TARGET FOLDER...): TARGET and its users include "FOLDER/header.h"
-# for each FOLDER of src named.
+# for each FOLDER of src named (folders not in the tree are left out).
 function(letterloom_floor_includes target)
     set(view ${CMAKE_BINARY_DIR}/floors/${target})
     file(MAKE_DIRECTORY ${view})
     foreach(folder IN LISTS ARGN)
         set(link ${view}/${folder})
+        if(NOT IS_DIRECTORY ${PROJECT_SOURCE_DIR}/src/${folder})
+            continue()
+        endif()
         if(NOT IS_SYMLINK ${link})
             file(CREATE_LINK ${PROJECT_SOURCE_DIR}/src/${folder} ${link} RESULT failed SYMBOLIC)
             if(failed)

@@ -1,8 +1,12 @@
-// The registry wrapper's errors: generic, naming the value and giving the system's reason.
+// The toolkit's errors: the registry wrapper's, generic, naming the value and giving the
+// system's reason; and those thrown inside a system callback, carried out past the system.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include "toolkit/CallbackErrors.h"
+#include "toolkit/Error.h"
+#include "toolkit/Form.h"
 #include "toolkit/Registry.h"
 
 namespace {
@@ -60,5 +64,28 @@ INSTANTIATE_TEST_SUITE_P(
                         key.WriteString("text", "x");
                     }}),
     [](const ::testing::TestParamInfo<FailureCase>& param) { return param.param.what; });
+
+struct Enumeration {
+    int calls = 0;
+    tk::CallbackErrors errors;
+};
+
+BOOL CALLBACK ThrowOnSecondWindow(HWND, LPARAM param) {
+    auto& enumeration = *reinterpret_cast<Enumeration*>(param);
+    return enumeration.errors.Run([&] {
+        if (++enumeration.calls == 2) throw tk::Error("out of memory");
+    });
+}
+
+TEST(CallbackErrorsTest, AnErrorInACallbackStopsTheEnumerationAndReachesTheCaller) {
+    tk::Form windows[3];
+    for (tk::Form& window : windows) window.CreateForm("probe", WS_POPUP, 0, 10, 10);
+    Enumeration enumeration;
+    ::EnumThreadWindows(::GetCurrentThreadId(), ThrowOnSecondWindow,
+                        reinterpret_cast<LPARAM>(&enumeration));
+    EXPECT_EQ(enumeration.calls, 2);
+    EXPECT_THROW(enumeration.errors.Rethrow(), tk::Error);
+    EXPECT_NO_THROW(enumeration.errors.Rethrow());
+}
 
 }  // namespace
