@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Builds Letterloom and runs all its tests:
+#   checks the sources: includes go down the floors, the formatting follows .clang-format
 #   logic  native unit tests of the logic layer        (build/native)
 #   exe    Letterloom.exe read from outside: processor, imports, manifest
 #                                                       (build/win-ARCH, ctest label "exe")
@@ -91,12 +92,29 @@ run_suite() {
   fi
 }
 
+# run_checks SCRIPT...: each check script is one test of the "checks" suite.
+run_checks() {
+  local passed=0 failed=0 script
+  echo "=== checks"
+  for script in "$@"; do
+    if "$script" 2>&1 | tee -a "$results/checks.log"; then
+      passed=$((passed + 1))
+    else
+      echo "FAILED: ${script#"$root/"}"
+      failed=$((failed + 1))
+    fi
+  done
+  add_result checks "$passed" "$failed" 0
+}
+
 if ! "$root/scripts/setup.sh"; then
   echo "setup failed"
   echo "0 passed, 1 failed"
   exit 1
 fi
 mkdir -p "$results"
+rm -f "$results/checks.log"
+run_checks "$root/scripts/check-floors.sh" "$root/scripts/check-format.sh"
 
 native_built=yes
 win_built=yes

@@ -1,7 +1,6 @@
 #include "app/InternalProcs.h"
 
 #include "app/MainFormUnit.h"
-#include "charmap/GraphProc.h"
 #include "logic/ItemHeight.h"
 #include "logic/SelectionMode.h"
 #include "settings/RegSave.h"
@@ -47,15 +46,18 @@ void FillSelectedList() {
 }
 
 void SyncPages(bool refill) {
+    using logic::DesignatedList;
+    // The mode is taken anew for each step, since a step may change it.
+    const auto designated = [] { return logic::DesignatedListForMode(GetSelectionMode()); };
     ShowPagesForMode(GetSelectionMode());
-    if (GetSelectionMode() == 2) {
-        BuildCharMap(MainForm->FontList);
+    if (designated() == DesignatedList::FontList) {
+        MainForm->BuildCharMap(MainForm->FontList);
         SetTestFont(MainForm->FontList);
     }
-    if (GetSelectionMode() == 1 && refill) FillSelectedList();
-    if (GetSelectionMode() == 3) {
+    if (GetSelectionMode() == logic::kModeSeveralSelected && refill) FillSelectedList();
+    if (designated() == DesignatedList::SelectedList) {
         if (refill) FillSelectedList();
-        BuildCharMap(MainForm->SelectedList);
+        MainForm->BuildCharMap(MainForm->SelectedList);
         SetTestFont(MainForm->SelectedList);
     }
     MainForm->Pagine.Repaint();

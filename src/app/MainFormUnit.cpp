@@ -16,6 +16,7 @@ namespace {
 
 constexpr int kDesignClientWidth = 561;
 constexpr int kDesignClientHeight = 285;
+constexpr int kStatusBarHeight = 19;
 constexpr int kProgressWidth = 200;
 constexpr int kProgressHeight = 17;
 constexpr int kTabWidth = 90;
@@ -44,7 +45,7 @@ TMainForm::TMainForm() {
     CreateActions();
     CreateMenus();
 
-    Sbar.Create(Handle(), {200, 291});
+    Sbar.Create(Handle(), {200, 291}, kStatusBarHeight);
     Sbar.onResize = [this] { SbarResize(); };
     PBar.Create(Handle());
     ::SetWindowPos(PBar.Handle(), HWND_TOP, 0, 0, kProgressWidth, kProgressHeight, SWP_NOACTIVATE);
@@ -144,10 +145,17 @@ void TMainForm::FormResize() {
     if (!PBar.HandleAllocated() || !MappaCaratteri) return;
     const RECT bar = Sbar.BoundsRect();
     ::SetWindowPos(PBar.Handle(), HWND_TOP, 0, bar.top + 2, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
-    const logic::OuterSize floor = logic::ApplyMainWindowFloor({Width(), Height()});
-    if (floor.width != Width() || floor.height != Height())
+    const logic::OuterSize size{Width(), Height()};
+    const logic::OuterSize floor = logic::ApplyMainWindowFloor(size);
+    if (floor != size) {
+        // The resize this causes synchronises the pages.
         ::SetWindowPos(Handle(), nullptr, 0, 0, floor.width, floor.height,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // A restore to the size the window had before it was minimised changes nothing on the pages.
+    if (size == syncedSize_) return;
+    syncedSize_ = size;
     SyncPages(false);
 }
 

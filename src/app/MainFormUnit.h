@@ -3,6 +3,8 @@
 // and the handlers of the window itself.
 #include <string>
 
+#include "app/CharMapState.h"
+#include "logic/WindowFloor.h"
 #include "toolkit/Action.h"
 #include "toolkit/ColorPalette.h"
 #include "toolkit/ComboBox.h"
@@ -82,6 +84,7 @@ public:
     // Toolbar ids of the two buffer buttons.
     UINT CopyButton = 0;
     UINT ClearBufferButton = 0;
+    CharMapState CharMap;
 
     // Handlers of the window.
     void FormShow() override;
@@ -114,6 +117,9 @@ public:
     void BGColorPaletteChange();
 
     // Character map page.
+    // Builds the map of the font that the list's current item names, when the map page is
+    // active; otherwise only stops a build that is still running.
+    void BuildCharMap(tk::ListBox& list);
     bool IsCharCell(int32_t x, int32_t y) const;
     void HighlightCell(int32_t x, int32_t y);
     void CsetPrvMouseDown(tk::MouseButton button, int32_t x, int32_t y);
@@ -149,6 +155,8 @@ private:
     void LayoutClient();
 
     bool shown_ = false;
+    // The outer size the pages were last synchronised with on a resize.
+    logic::OuterSize syncedSize_{0, 0};
 };
 
 // The one main window of the program.

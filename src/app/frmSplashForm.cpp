@@ -1,6 +1,7 @@
 #include "app/frmSplashForm.h"
 
 #include "resources/resource_ids.h"
+#include "toolkit/Error.h"
 
 namespace letterloom {
 
@@ -18,7 +19,8 @@ TSplashForm::TSplashForm()
                                                  LR_DEFAULTCOLOR))) {
     CreateForm("", WS_POPUP, WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST, kClientWidth,
                kClientHeight);
-    ::SetLayeredWindowAttributes(Handle(), 0, kOpacity, LWA_ALPHA);
+    if (!::SetLayeredWindowAttributes(Handle(), 0, kOpacity, LWA_ALPHA))
+        tk::ThrowLastError("SetLayeredWindowAttributes");
     const int x = (::GetSystemMetrics(SM_CXSCREEN) - kClientWidth) / 2;
     const int y = (::GetSystemMetrics(SM_CYSCREEN) - kClientHeight) / 2;
     ::SetWindowPos(Handle(), HWND_TOPMOST, x, y, 0, 0, SWP_NOSIZE | SWP_NOACTIVATE);
@@ -26,16 +28,15 @@ TSplashForm::TSplashForm()
 
 LRESULT TSplashForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_PAINT) {
-        PAINTSTRUCT paint{};
-        HDC dc = ::BeginPaint(Handle(), &paint);
+        tk::PaintScope paint(Handle());
         if (picture_) {
+            const HDC dc = paint.get();
             tk::UniqueDC source(::CreateCompatibleDC(dc));
             tk::SelectScope select(source.get(), picture_.get());
             BITMAP info{};
             ::GetObjectA(picture_.get(), sizeof info, &info);
             ::BitBlt(dc, 0, 0, info.bmWidth, info.bmHeight, source.get(), 0, 0, SRCCOPY);
         }
-        ::EndPaint(Handle(), &paint);
         return 0;
     }
     return tk::Form::HandleMessage(msg, wParam, lParam);

@@ -4,8 +4,8 @@
 
 #include "about/HtmlHelp.h"
 #include "app/MainFormUnit.h"
-#include "app/frmSplashForm.h"
 #include "app/XPTheme.h"
+#include "app/frmSplashForm.h"
 #include "print/DialogsModuleUnit.h"
 #include "resources/resource_ids.h"
 #include "settings/RegSave.h"
@@ -25,6 +25,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     letterloom::HtmlHelpUnloader unloadHelpAtExit;
     try {
         letterloom::ShowSplash();
+    } catch (const std::exception& error) {
+        // The splash is only a picture: the program starts without it.
+        app.HandleException(error);
+    }
+    try {
         letterloom::TMainForm mainForm;
         letterloom::TDialogModule dialogModule;
         app.SetMainForm(&mainForm);

@@ -89,7 +89,8 @@ std::optional<int32_t> ParseInteger(std::string_view text) {
         ++i;
     }
     bool hex = false;
-    if (i < text.size() && (text[i] == '$' || IsHexMark(text[i]))) {
+    // "$" or "0x" mark hexadecimal digits; a bare "x" marks nothing and is no digit.
+    if (i < text.size() && text[i] == '$') {
         hex = true;
         ++i;
     } else if (i + 1 < text.size() && text[i] == '0' && IsHexMark(text[i + 1])) {

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "toolkit/CallbackErrors.h"
+#include "toolkit/Error.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace letterloom {
@@ -13,12 +15,19 @@ std::vector<std::string> InstalledFontNames;
 
 namespace {
 
+struct Families {
+    std::vector<std::string> names{"Default"};
+    tk::CallbackErrors errors;
+};
+
 // Each family is reported once per character set; those repeats come one after the other.
 int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM param) {
-    auto& names = *reinterpret_cast<std::vector<std::string>*>(param);
-    if (names.empty() || ::lstrcmpiA(names.back().c_str(), font->lfFaceName) != 0)
-        names.emplace_back(font->lfFaceName);
-    return 1;
+    auto& families = *reinterpret_cast<Families*>(param);
+    return families.errors.Run([&] {
+        std::vector<std::string>& names = families.names;
+        if (::lstrcmpiA(names.back().c_str(), font->lfFaceName) != 0)
+            names.emplace_back(font->lfFaceName);
+    });
 }
 
 // The user locale's case-insensitive collation, computed once per name.
@@ -35,13 +44,17 @@ std::string SortKey(const std::string& name) {
 }  // namespace
 
 void BuildInstalledFontNames() {
-    std::vector<std::string> names{"Default"};
+    Families families;
     {
         tk::WindowDC screen(nullptr);
+        if (!screen.get()) tk::ThrowLastError("GetDC");
         LOGFONTA all{};
         all.lfCharSet = DEFAULT_CHARSET;
-        ::EnumFontFamiliesExA(screen.get(), &all, CollectFamily, reinterpret_cast<LPARAM>(&names), 0);
+        ::EnumFontFamiliesExA(screen.get(), &all, CollectFamily,
+                              reinterpret_cast<LPARAM>(&families), 0);
     }
+    families.errors.Rethrow();
+    std::vector<std::string>& names = families.names;
     std::vector<std::pair<std::string, std::string>> keyed;
     keyed.reserve(names.size());
     for (auto& name : names) keyed.emplace_back(SortKey(name), std::move(name));

@@ -1,5 +1,6 @@
 #include "settings/RegSave.h"
 
+#include "settings/RegistryWording.h"
 #include "toolkit/Registry.h"
 
 namespace letterloom {
@@ -10,9 +11,9 @@ logic::TLetterloomConfigData ConfigData = [] {
     return defaults;
 }();
 
-void SetDefaultConfig() { logic::SetDefaultConfig(ConfigData); }
+namespace {
 
-void LoadConfig() {
+void ReadValues() {
     if (!tk::RegistryKey::KeyExists(HKEY_CURRENT_USER, logic::kSettingsSubKey)) return;
     tk::RegistryKey key;
     // A key that exists but does not open just yields no values.
@@ -27,7 +28,7 @@ void LoadConfig() {
         ConfigData.SelectedListSize = key.ReadInteger(logic::kSelectedListSizeName);
 }
 
-void SaveConfig() {
+void WriteValues() {
     tk::RegistryKey key;
     // When the key cannot be opened, the first write reports it.
     key.Create(HKEY_CURRENT_USER, logic::kSettingsSubKey, KEY_ALL_ACCESS);
@@ -36,5 +37,13 @@ void SaveConfig() {
     key.WriteInteger(logic::kFontListSizeName, ConfigData.FontListSize);
     key.WriteInteger(logic::kSelectedListSizeName, ConfigData.SelectedListSize);
 }
+
+}  // namespace
+
+void SetDefaultConfig() { logic::SetDefaultConfig(ConfigData); }
+
+void LoadConfig() { WithSettingsWording(ReadValues); }
+
+void SaveConfig() { WithSettingsWording(WriteValues); }
 
 }  // namespace letterloom

@@ -67,7 +67,14 @@ void Application::Terminate(int exitCode) {
     ::PostQuitMessage(exitCode);
 }
 
-void Application::HandleException(const std::exception& error) { ShowError(error.what()); }
+void Application::HandleException(const std::exception& error) noexcept {
+    try {
+        ShowError(error.what());
+    } catch (...) {
+        // No memory left for the worded text: the bare one still reaches the user.
+        ::MessageBoxA(nullptr, error.what(), nullptr, MB_OK | MB_ICONERROR);
+    }
+}
 
 void Application::ShowError(const std::string& text) {
     HWND owner = ::GetActiveWindow();

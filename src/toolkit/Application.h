@@ -39,7 +39,8 @@ public:
     // Lets a process run a main window again after the last one ended the loop.
     void ClearTerminated() { terminated_ = false; }
 
-    void HandleException(const std::exception& error);
+    // Reports an error that left a handler; never throws, so callbacks can call it.
+    void HandleException(const std::exception& error) noexcept;
     // The standard error box: the text with its full stop, the title as caption, error icon, OK.
     void ShowError(const std::string& text);
 

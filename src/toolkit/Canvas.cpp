@@ -49,6 +49,7 @@ void Canvas::RealizeFont() {
 void Canvas::RealizeBrush() {
     if (brushHandle_ && realizedBrush_ == brushColor) return;
     UniqueBrush created(::CreateSolidBrush(ToRGB(brushColor)));
+    if (!created) throw Error("CreateSolidBrush");
     HGDIOBJ previous = ::SelectObject(dc_, created.get());
     if (!originalBrush_) originalBrush_ = previous;
     brushHandle_ = std::move(created);
@@ -58,6 +59,7 @@ void Canvas::RealizeBrush() {
 void Canvas::RealizePen() {
     if (penHandle_ && realizedPen_ == penColor) return;
     UniquePen created(::CreatePen(PS_SOLID, 1, ToRGB(penColor)));
+    if (!created) throw Error("CreatePen");
     HGDIOBJ previous = ::SelectObject(dc_, created.get());
     if (!originalPen_) originalPen_ = previous;
     penHandle_ = std::move(created);

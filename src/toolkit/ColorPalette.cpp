@@ -215,10 +215,8 @@ LRESULT ColorPalette::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     const POINT at{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
     switch (msg) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(Handle(), &ps);
-            Paint(dc);
-            ::EndPaint(Handle(), &ps);
+            PaintScope paint(Handle());
+            Paint(paint.get());
             return 0;
         }
         case WM_PRINTCLIENT:

@@ -1,5 +1,7 @@
 #include "toolkit/Edit.h"
 
+#include "toolkit/Error.h"
+
 namespace tk {
 
 void Edit::Create(HWND parent, Lines lines, DWORD extraStyle, DWORD exStyle) {
@@ -19,7 +21,9 @@ void Edit::SetFont(const FontSpec& font) {
 
 void Edit::SetColor(Color color) {
     color_ = color;
-    brush_.reset(::CreateSolidBrush(ToRGB(color_)));
+    UniqueBrush brush(::CreateSolidBrush(ToRGB(color_)));
+    if (!brush) throw Error("CreateSolidBrush");
+    brush_ = std::move(brush);
     Invalidate();
 }
 

@@ -4,22 +4,21 @@
 
 namespace tk {
 
-void ThrowLastError(const std::string& operation) {
-    const DWORD code = ::GetLastError();
+std::string SystemErrorText(unsigned long code) {
     char buffer[512] = {};
-    const DWORD length = ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                          nullptr, code, 0, buffer, sizeof buffer, nullptr);
-    std::string text = operation;
-    if (length > 0) {
-        std::string system(buffer, length);
-        while (!system.empty() && (system.back() == '\n' || system.back() == '\r' ||
-                                   system.back() == ' ' || system.back() == '.'))
-            system.pop_back();
-        text += ": " + system;
-    } else {
-        text += ": " + std::to_string(code);
-    }
-    throw Error(text);
+    const DWORD length =
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code,
+                         0, buffer, sizeof buffer, nullptr);
+    if (length == 0) return std::to_string(code);
+    std::string text(buffer, length);
+    while (!text.empty() &&
+           (text.back() == '\n' || text.back() == '\r' || text.back() == ' ' || text.back() == '.'))
+        text.pop_back();
+    return text;
+}
+
+void ThrowLastError(const std::string& operation) {
+    throw Error(operation + ": " + SystemErrorText(::GetLastError()));
 }
 
 }  // namespace tk

@@ -3,16 +3,23 @@
 #include <vector>
 
 #include "toolkit/Application.h"
+#include "toolkit/CallbackErrors.h"
 
 namespace tk {
 
 namespace {
 constexpr const char* kFormClass = "LetterloomForm";
 
+struct EnabledWindows {
+    std::vector<HWND> windows;
+    CallbackErrors errors;
+};
+
 BOOL CALLBACK CollectEnabledWindows(HWND hwnd, LPARAM param) {
-    if (::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd))
-        reinterpret_cast<std::vector<HWND>*>(param)->push_back(hwnd);
-    return TRUE;
+    auto& enabled = *reinterpret_cast<EnabledWindows*>(param);
+    return enabled.errors.Run([&] {
+        if (::IsWindowVisible(hwnd) && ::IsWindowEnabled(hwnd)) enabled.windows.push_back(hwnd);
+    });
 }
 }  // namespace
 
@@ -52,9 +59,11 @@ Form* Form::DialogKeysTarget(HWND hwnd) {
 }
 
 int Form::ShowModal() {
-    std::vector<HWND> disabled;
+    EnabledWindows enabled;
     ::EnumThreadWindows(::GetCurrentThreadId(), CollectEnabledWindows,
-                        reinterpret_cast<LPARAM>(&disabled));
+                        reinterpret_cast<LPARAM>(&enabled));
+    enabled.errors.Rethrow();
+    const std::vector<HWND> disabled = std::move(enabled.windows);
     for (HWND hwnd : disabled)
         if (hwnd != Handle()) ::EnableWindow(hwnd, FALSE);
     modal_ = true;
@@ -83,7 +92,8 @@ LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam) FormShow();
             break;
         case WM_SIZE:
-            FormResize();
+            // Minimised, the form shows nothing of its content: there is nothing to lay out.
+            if (wParam != SIZE_MINIMIZED) FormResize();
             break;
         case WM_CLOSE:
             if (!FormCloseQuery()) return 0;

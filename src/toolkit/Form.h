@@ -38,6 +38,7 @@ public:
 
 protected:
     virtual void FormShow() {}
+    // The client area took a new size; not called for a minimise.
     virtual void FormResize() {}
     virtual bool FormCloseQuery() { return true; }
     // The close was allowed; the form is about to go (main form) or to be hidden.

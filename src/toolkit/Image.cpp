@@ -8,20 +8,6 @@ namespace {
 
 constexpr const char* kImageClass = "LetterloomImage";
 
-// The painting of one WM_PAINT, ended on every path.
-class PaintScope {
-public:
-    explicit PaintScope(HWND hwnd) : hwnd_(hwnd) { ::BeginPaint(hwnd_, &paint_); }
-    ~PaintScope() { ::EndPaint(hwnd_, &paint_); }
-    PaintScope(const PaintScope&) = delete;
-    PaintScope& operator=(const PaintScope&) = delete;
-    const PAINTSTRUCT& Info() const { return paint_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT paint_{};
-};
-
 }  // namespace
 
 void Image::Create(HWND parent) {

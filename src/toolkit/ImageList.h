@@ -4,24 +4,24 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "toolkit/UniqueHandle.h"
+
 namespace tk {
+
+inline void DestroyImageList(HIMAGELIST h) { ::ImageList_Destroy(h); }
+using UniqueImageList = UniqueHandle<HIMAGELIST, NullHandleTraits<HIMAGELIST, DestroyImageList>>;
 
 class ImageList {
 public:
-    ImageList() = default;
-    ~ImageList();
-    ImageList(const ImageList&) = delete;
-    ImageList& operator=(const ImageList&) = delete;
-
     // Cuts the bitmap resource into size × size pictures; mask is the transparent colour.
     void LoadFromResource(int resourceId, int size, COLORREF mask);
-    HIMAGELIST Handle() const { return list_; }
+    HIMAGELIST Handle() const { return list_.get(); }
     int Count() const;
     int ImageSize() const { return size_; }
     void Draw(HDC dc, int index, int x, int y, bool enabled = true) const;
 
 private:
-    HIMAGELIST list_ = nullptr;
+    UniqueImageList list_;
     int size_ = 16;
 };
 

@@ -1,5 +1,8 @@
 #include "toolkit/ListBox.h"
 
+#include "logic/ItemHeight.h"
+#include "toolkit/Application.h"
+
 namespace tk {
 
 void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
@@ -97,7 +100,7 @@ int ListBox::ItemHeight() const {
 }
 
 void ListBox::SetItemHeight(int height) {
-    if (height <= 0) return;
+    if (!logic::IsApplicableItemHeight(height)) return;
     ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
     Invalidate();
 }
@@ -107,19 +110,42 @@ void ListBox::OnCommand(WORD code, WORD) {
 }
 
 void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
+    // The item's DC is lent for this message only: the canvas lets go of it on every path.
+    struct Lent {
+        Canvas& canvas;
+        ~Lent() { canvas.Attach(nullptr); }
+    } lent{canvas_};
     canvas_.Attach(item->hDC);
     canvas_.Font() = font_;
     canvas_.brushColor = color_;
-    if ((item->itemState & ODS_SELECTED) && static_cast<int>(item->itemID) >= 0) {
+    const int index = static_cast<int>(item->itemID);
+    if ((item->itemState & ODS_SELECTED) && index >= 0) {
         canvas_.brushColor = kClHighlight;
         canvas_.Font().color = kClHighlightText;
     }
-    if (static_cast<int>(item->itemID) >= 0 && onDrawItem)
-        onDrawItem(static_cast<int>(item->itemID), item->rcItem, item->itemState);
-    else
+    if (index >= 0 && onDrawItem) {
+        try {
+            onDrawItem(index, item->rcItem, item->itemState);
+            if (index == failedItem_) failedItem_ = -1;
+        } catch (const std::exception& error) {
+            DrawingFailed(*item, error);
+            return;
+        }
+    } else {
         canvas_.FillRect(item->rcItem);
+    }
     if (item->itemState & ODS_FOCUS) canvas_.DrawFocusRect(item->rcItem);
+}
+
+void ListBox::DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error) {
+    // A system brush, since making one may be what failed.
+    ::FillRect(item.hDC, &item.rcItem, ::GetSysColorBrush(COLOR_WINDOW));
     canvas_.Attach(nullptr);
+    // One report until the item draws again: the repaints that the error box itself causes
+    // would otherwise fail again, each with a box of its own.
+    if (failedItem_ >= 0) return;
+    failedItem_ = static_cast<int>(item.itemID);
+    Application::Instance().HandleException(error);
 }
 
 }  // namespace tk

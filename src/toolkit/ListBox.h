@@ -2,6 +2,7 @@
 // Owner-drawn list box of fixed item height. Before the drawing handler runs, the list prepares
 // its canvas (its font, its background, or the highlight colours for a selected item); after it,
 // the list draws the focus frame of the focused item itself.
+#include <exception>
 #include <functional>
 #include <string>
 #include <vector>
@@ -52,11 +53,15 @@ public:
     void OnDrawItem(DRAWITEMSTRUCT* item) override;
 
 private:
+    void DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error);
+
     FontSpec font_;
     UniqueFont fontHandle_;
     Color color_ = kClWindow;
     Selection selection_ = Selection::Single;
     Canvas canvas_;
+    // The item whose drawing failed and was reported, until it draws again; -1 for none.
+    int failedItem_ = -1;
 };
 
 }  // namespace tk

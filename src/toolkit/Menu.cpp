@@ -66,14 +66,13 @@ bool MenuCommands::DrawItem(DRAWITEMSTRUCT* item) {
 }
 
 Menu::Menu(bool popup, const ImageList* images)
-    : menu_(popup ? ::CreatePopupMenu() : ::CreateMenu()), images_(images) {
+    : menu_(popup ? ::CreatePopupMenu() : ::CreateMenu()), owner_(menu_), images_(images) {
     if (!menu_) ThrowLastError("CreateMenu");
 }
 
 Menu::~Menu() {
     for (const Entry& entry : entries_)
         if (entry.id) MenuCommands::Unregister(entry.id);
-    if (owned_) ::DestroyMenu(menu_);
 }
 
 UINT Menu::AddItem(const std::string& name, const std::string& caption, int imageIndex,
@@ -108,13 +107,13 @@ void Menu::AddSeparator() {
 void Menu::AddSubmenu(const std::string& name, const std::string& caption, Menu& submenu) {
     ::AppendMenuA(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.menu_),
                   caption.c_str());
-    submenu.owned_ = false;
+    submenu.owner_.release();
     entries_.push_back({name, 0, -1, submenu.menu_});
 }
 
 void Menu::AttachTo(HWND window) {
-    ::SetMenu(window, menu_);
-    owned_ = false;
+    if (!::SetMenu(window, menu_)) ThrowLastError("SetMenu");
+    owner_.release();
 }
 
 void Menu::Popup(HWND owner, int x, int y) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "toolkit/UniqueHandle.h"
+
 namespace tk {
 
 class Action;
@@ -54,8 +56,9 @@ private:
         HMENU submenu;
     };
     HMENU menu_;
+    // Holds menu_ until a window (as its menu bar) or a parent menu (as a submenu) takes it.
+    UniqueMenu owner_;
     const ImageList* images_;
-    bool owned_ = true;
     std::vector<Entry> entries_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "toolkit/Error.h"
+
 namespace tk {
 
 namespace {
@@ -29,6 +31,7 @@ void PageControl::Create(HWND parent, const FontSpec& tabFont, int tabWidth) {
     tabs_.Create(Handle());
     const LOGFONTA lf = tabFont.ToLogFont();
     tabFont_.reset(::CreateFontIndirectA(&lf));
+    if (!tabFont_) throw Error("CreateFont " + tabFont.name);
     ::SendMessageA(tabs_.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(tabFont_.get()), FALSE);
     TabCtrl_SetItemSize(tabs_.Handle(), tabWidth, 0);
 }

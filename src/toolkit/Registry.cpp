@@ -2,16 +2,22 @@
 
 #include <vector>
 
-#include "logic/ConfigData.h"
-#include "toolkit/Error.h"
-
 namespace tk {
 
+namespace {
+
+std::string RegistryErrorText(const std::string& valueName, LONG status) {
+    return "registry value '" + valueName + "': " + SystemErrorText(static_cast<DWORD>(status));
+}
+
+}  // namespace
+
+RegistryError::RegistryError(Failure failure, const std::string& valueName, LONG status)
+    : Error(RegistryErrorText(valueName, status)), failure_(failure), valueName_(valueName) {}
+
 bool RegistryKey::KeyExists(HKEY root, const std::string& path) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    ::RegCloseKey(key);
-    return true;
+    RegistryKey key;
+    return key.Open(root, path, KEY_READ);
 }
 
 bool RegistryKey::Open(HKEY root, const std::string& path, REGSAM access) {
@@ -43,16 +49,16 @@ bool RegistryKey::ValueExists(const std::string& name) const {
 std::string RegistryKey::ReadString(const std::string& name) const {
     DWORD type = 0;
     DWORD size = 0;
-    if (::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size) !=
-        ERROR_SUCCESS)
-        throw Error(logic::CannotGetDataMessage(name));
+    LONG status = ::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type, nullptr, &size);
+    if (status != ERROR_SUCCESS) throw RegistryError(RegistryError::Failure::Read, name, status);
     if (size == 0) return {};
     std::vector<char> data(size + 1, '\0');
     DWORD read = size;
-    if (::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(data.data()), &read) != ERROR_SUCCESS)
-        throw Error(logic::CannotGetDataMessage(name));
-    if (type != REG_SZ && type != REG_EXPAND_SZ) throw Error(logic::InvalidDataTypeMessage(name));
+    status = ::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+                                reinterpret_cast<BYTE*>(data.data()), &read);
+    if (status != ERROR_SUCCESS) throw RegistryError(RegistryError::Failure::Read, name, status);
+    if (type != REG_SZ && type != REG_EXPAND_SZ)
+        throw RegistryError(RegistryError::Failure::Type, name, ERROR_DATATYPE_MISMATCH);
     data[read < size ? read : size] = '\0';
     return std::string(data.data());
 }
@@ -61,24 +67,25 @@ int32_t RegistryKey::ReadInteger(const std::string& name) const {
     DWORD type = 0;
     int32_t value = 0;
     DWORD size = sizeof value;
-    if (::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
-                           reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
-        throw Error(logic::CannotGetDataMessage(name));
-    if (type != REG_DWORD) throw Error(logic::InvalidDataTypeMessage(name));
+    const LONG status = ::RegQueryValueExA(key_.get(), name.c_str(), nullptr, &type,
+                                           reinterpret_cast<BYTE*>(&value), &size);
+    if (status != ERROR_SUCCESS) throw RegistryError(RegistryError::Failure::Read, name, status);
+    if (type != REG_DWORD)
+        throw RegistryError(RegistryError::Failure::Type, name, ERROR_DATATYPE_MISMATCH);
     return value;
 }
 
 void RegistryKey::WriteString(const std::string& name, const std::string& value) {
-    if (::RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ,
-                         reinterpret_cast<const BYTE*>(value.c_str()),
-                         static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS)
-        throw Error(logic::CannotSetDataMessage(name));
+    const LONG status = ::RegSetValueExA(key_.get(), name.c_str(), 0, REG_SZ,
+                                         reinterpret_cast<const BYTE*>(value.c_str()),
+                                         static_cast<DWORD>(value.size() + 1));
+    if (status != ERROR_SUCCESS) throw RegistryError(RegistryError::Failure::Write, name, status);
 }
 
 void RegistryKey::WriteInteger(const std::string& name, int32_t value) {
-    if (::RegSetValueExA(key_.get(), name.c_str(), 0, REG_DWORD,
-                         reinterpret_cast<const BYTE*>(&value), sizeof value) != ERROR_SUCCESS)
-        throw Error(logic::CannotSetDataMessage(name));
+    const LONG status = ::RegSetValueExA(key_.get(), name.c_str(), 0, REG_DWORD,
+                                         reinterpret_cast<const BYTE*>(&value), sizeof value);
+    if (status != ERROR_SUCCESS) throw RegistryError(RegistryError::Failure::Write, name, status);
 }
 
 }  // namespace tk

@@ -1,14 +1,30 @@
 #pragma once
 // A registry key opened for reading or writing values by the ANSI functions. Reads check the
-// stored type and raise an Error naming the value as asked for.
+// stored type; a value that cannot be read or written raises a RegistryError.
 #include <windows.h>
 
 #include <cstdint>
 #include <string>
 
+#include "toolkit/Error.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace tk {
+
+// A value that could not be read, had another type than asked for, or could not be written. Its
+// text names the value and gives the system's reason; a program that knows what the value is
+// for words the message for its users from the failure and the value name.
+class RegistryError : public Error {
+public:
+    enum class Failure { Read, Type, Write };
+    RegistryError(Failure failure, const std::string& valueName, LONG status);
+    Failure failure() const { return failure_; }
+    const std::string& valueName() const { return valueName_; }
+
+private:
+    Failure failure_;
+    std::string valueName_;
+};
 
 class RegistryKey {
 public:

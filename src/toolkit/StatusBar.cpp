@@ -4,8 +4,11 @@
 
 namespace tk {
 
-void StatusBar::Create(HWND parent, const std::vector<int>& panelWidths) {
-    CreateSystemControl(STATUSCLASSNAMEA, 0, WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, parent);
+void StatusBar::Create(HWND parent, const std::vector<int>& panelWidths, int height) {
+    height_ = height;
+    // The control would size itself to its font (21 pixels under Wine); the toolkit docks it.
+    CreateSystemControl(STATUSCLASSNAMEA, 0,
+                        WS_CHILD | WS_VISIBLE | CCS_NORESIZE | CCS_NOPARENTALIGN, parent);
     std::vector<int> edges;
     int right = 0;
     for (int width : panelWidths) edges.push_back(right += width);
@@ -13,7 +16,9 @@ void StatusBar::Create(HWND parent, const std::vector<int>& panelWidths) {
 }
 
 void StatusBar::ParentResized() {
-    ::SendMessageA(Handle(), WM_SIZE, 0, 0);
+    RECT client{};
+    ::GetClientRect(::GetParent(Handle()), &client);
+    SetBounds(0, client.bottom - height_, client.right, height_);
     if (onResize) onResize();
 }
 

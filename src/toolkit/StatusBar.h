@@ -1,5 +1,6 @@
 #pragma once
-// Status bar docked at the bottom of its parent, with panels of fixed widths.
+// Status bar docked at the bottom of its parent, of a fixed height, with panels of fixed widths
+// and no size grip.
 #include <functional>
 #include <vector>
 
@@ -9,10 +10,13 @@ namespace tk {
 
 class StatusBar : public Window {
 public:
-    void Create(HWND parent, const std::vector<int>& panelWidths);
+    void Create(HWND parent, const std::vector<int>& panelWidths, int height);
     // Re-docks the bar after its parent's size changed, then runs onResize.
     void ParentResized();
     std::function<void()> onResize;
+
+private:
+    int height_ = 0;
 };
 
 class ProgressBar : public Window {

@@ -42,7 +42,6 @@ inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
 inline void CloseRegistryKey(HKEY h) { ::RegCloseKey(h); }
 inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
 inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
-inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
 inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
 inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
 
@@ -52,7 +51,6 @@ using UniqueBrush = UniqueHandle<HBRUSH, NullHandleTraits<HBRUSH, DeleteGdiObjec
 using UniquePen = UniqueHandle<HPEN, NullHandleTraits<HPEN, DeleteGdiObject>>;
 using UniqueKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, CloseRegistryKey>>;
 using UniqueMenu = UniqueHandle<HMENU, NullHandleTraits<HMENU, DestroyMenuHandle>>;
-using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, DestroyIconHandle>>;
 using UniqueDC = UniqueHandle<HDC, NullHandleTraits<HDC, DeleteDeviceContext>>;
 using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, ReleaseModule>>;
 
@@ -75,6 +73,23 @@ public:
 
 private:
     HWND hwnd_;
+    HDC dc_;
+};
+
+// The painting of one WM_PAINT: BeginPaint when made, EndPaint on every path out, also when the
+// drawing throws.
+class PaintScope {
+public:
+    explicit PaintScope(HWND hwnd) : hwnd_(hwnd), dc_(::BeginPaint(hwnd, &paint_)) {}
+    ~PaintScope() { ::EndPaint(hwnd_, &paint_); }
+    PaintScope(const PaintScope&) = delete;
+    PaintScope& operator=(const PaintScope&) = delete;
+    HDC get() const { return dc_; }
+    const PAINTSTRUCT& Info() const { return paint_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 

@@ -86,23 +86,29 @@ LRESULT CALLBACK Window::SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM
 }
 
 LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCDESTROY) {
-        HWND hwnd = hwnd_;
-        const WNDPROC original = originalProc_;
-        if (original) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-        ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-        hwnd_ = nullptr;
-        originalProc_ = nullptr;
-        OnHandleDestroyed();
-        return original ? ::CallWindowProcA(original, hwnd, msg, wParam, lParam)
-                        : ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
+    // Nothing may leave here by an exception: the caller is the system's message dispatch.
     try {
+        if (msg == WM_NCDESTROY) return Destroyed(msg, wParam, lParam);
         return HandleMessage(msg, wParam, lParam);
     } catch (const std::exception& error) {
         Application::Instance().HandleException(error);
+    } catch (...) {
+        Application::Instance().HandleException(Error("unknown error"));
     }
     return 0;
+}
+
+LRESULT Window::Destroyed(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND hwnd = hwnd_;
+    const WNDPROC original = originalProc_;
+    if (original) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+    hwnd_ = nullptr;
+    originalProc_ = nullptr;
+    const LRESULT result = original ? ::CallWindowProcA(original, hwnd, msg, wParam, lParam)
+                                    : ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    OnHandleDestroyed();
+    return result;
 }
 
 LRESULT Window::ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled) {
@@ -179,6 +185,7 @@ LRESULT Window::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
 UniqueFont Window::ApplyFont(const FontSpec& font) {
     const LOGFONTA lf = font.ToLogFont();
     UniqueFont created(::CreateFontIndirectA(&lf));
+    if (!created) throw Error("CreateFont " + font.name);
     if (hwnd_) ::SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(created.get()), TRUE);
     return created;
 }

@@ -69,6 +69,8 @@ private:
     static LRESULT CALLBACK OwnClassProc(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK SubclassProc(HWND, UINT, WPARAM, LPARAM);
     LRESULT Dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
+    // WM_NCDESTROY: the window lets go of its object and gets its own procedure back.
+    LRESULT Destroyed(UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
 
     HWND hwnd_ = nullptr;

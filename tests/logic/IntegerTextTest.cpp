@@ -33,8 +33,9 @@ TEST(ParseInteger, Hexadecimal) {
     EXPECT_EQ(ParseInteger("$1a"), 26);
     EXPECT_EQ(ParseInteger("0x1A"), 26);
     EXPECT_EQ(ParseInteger("0X1a"), 26);
-    EXPECT_EQ(ParseInteger("x1A"), 26);
-    EXPECT_EQ(ParseInteger("X10"), 16);
+    EXPECT_EQ(ParseInteger("x1A"), std::nullopt);
+    EXPECT_EQ(ParseInteger("X10"), std::nullopt);
+    EXPECT_EQ(ParseInteger("-x10"), std::nullopt);
     EXPECT_EQ(ParseInteger("-$10"), -16);
     EXPECT_EQ(ParseInteger("+0x10"), 16);
     EXPECT_EQ(ParseInteger(" $0"), 0);

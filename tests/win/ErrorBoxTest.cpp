@@ -8,6 +8,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/Error.h"
 #include "toolkit/Form.h"
+#include "toolkit/ListBox.h"
 
 namespace {
 
@@ -49,6 +50,37 @@ TEST(ErrorBoxTest, AnErrorLeavingAHandlerIsReportedAndTheLoopGoesOn) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].text, "无法设置对 'PrevString' 的数据.");
     EXPECT_EQ(seen[1].caption, "Letterloom");
+}
+
+// Drawing an item fails for as long as the cause lasts (fonts that cannot be made): one box,
+// however often the list repaints meanwhile, and the items come back once drawing works again.
+TEST(ErrorBoxTest, AnItemDrawingThatThrowsGivesOneBoxAndTheListPaintsAgain) {
+    tk::Form host;
+    host.CreateForm("probe", WS_OVERLAPPEDWINDOW, 0, 200, 100);
+    tk::ListBox list;
+    list.Create(host.Handle(), tk::ListBox::Selection::Single, 20);
+    list.SetBounds(0, 0, 200, 100);
+    list.AddItem("a");
+    bool failing = true;
+    int drawn = 0;
+    list.onDrawItem = [&](int, const RECT&, UINT) {
+        if (failing) throw tk::Error("CreateFont a");
+        ++drawn;
+    };
+    const auto repaint = [&] {
+        ::RedrawWindow(list.Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        testsupport::Pump();
+    };
+    testsupport::DialogWatcher watcher;
+    host.Show(true);
+    for (int i = 0; i < 3; ++i) repaint();
+    EXPECT_EQ(list.GetCanvas().Handle(), nullptr);
+    failing = false;
+    repaint();
+    EXPECT_GT(drawn, 0);
+    const auto seen = watcher.Seen();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "CreateFont a.");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The main window's start-up, resizing and close, on real windows and the real registry.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,11 @@ TEST_F(MainFormTest, ResizeGrowsTheWindowBackToItsFloor) {
 TEST_F(MainFormTest, ProgressBarLiesOnTheStatusBarsFirstPanel) {
     StartProgram();
     const RECT bar = form->Sbar.BoundsRect();
+    const RECT client = form->ClientRect();
+    EXPECT_EQ(bar.bottom - bar.top, 19);
+    EXPECT_EQ(bar.bottom, client.bottom);
+    EXPECT_EQ(bar.right - bar.left, client.right);
+    EXPECT_FALSE(::GetWindowLongA(form->Sbar.Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
     const RECT progress = form->PBar.BoundsRect();
     EXPECT_EQ(progress.left, 0);
     EXPECT_EQ(progress.top, bar.top + 2);
