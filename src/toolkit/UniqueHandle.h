@@ -44,6 +44,7 @@ inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
 inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
 inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
 inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
+inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
 
 using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, DeleteGdiObject>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, DeleteGdiObject>>;
@@ -53,6 +54,7 @@ using UniqueKey = UniqueHandle<HKEY, NullHandleTraits<HKEY, CloseRegistryKey>>;
 using UniqueMenu = UniqueHandle<HMENU, NullHandleTraits<HMENU, DestroyMenuHandle>>;
 using UniqueDC = UniqueHandle<HDC, NullHandleTraits<HDC, DeleteDeviceContext>>;
 using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, ReleaseModule>>;
+using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, DestroyIconHandle>>;
 
 struct FileHandleTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
