@@ -106,11 +106,12 @@ void TMainForm::LayoutClient() {
 
 LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_GETMINMAXINFO) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = logic::kMinTrackSize;
-        info->ptMinTrackSize.y = logic::kMinTrackSize;
+        FormPlacement.ApplyMinTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     }
+    // The stored placement comes back before the first showing's own work.
+    if (msg == WM_SHOWWINDOW && wParam) FormPlacement.Restore();
+    if (msg == WM_DESTROY) FormPlacement.SaveAtDestruction();
     return tk::Form::HandleMessage(msg, wParam, lParam);
 }
 
@@ -169,6 +170,8 @@ bool TMainForm::FormCloseQuery() {
     }
     return true;
 }
+
+void TMainForm::FormClose() { FormPlacement.SaveAfterClose(); }
 
 void TMainForm::FontListClick() {
     if (FontList.SelCount() >= 2) SelectedList.ClearSelection();

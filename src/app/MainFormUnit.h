@@ -3,6 +3,9 @@
 // and the handlers of the window itself.
 #include <string>
 
+#include "logic/ConfigData.h"
+#include "logic/WindowFloor.h"
+#include "settings/FormPlacement.h"
 #include "toolkit/Action.h"
 #include "toolkit/ColorPalette.h"
 #include "toolkit/ComboBox.h"
@@ -83,13 +86,20 @@ public:
     UINT CopyButton = 0;
     UINT ClearBufferButton = 0;
 
+    // Restores and saves the window's placement; holds its smallest tracking size.
+    TFormPlacement FormPlacement{*this, logic::kSettingsSubKey, logic::kPlacementSection,
+                                 {logic::kMinTrackSize, logic::kMinTrackSize}};
+
     // Handlers of the window.
     void FormShow() override;
     void FormResize() override;
     bool FormCloseQuery() override;
+    void FormClose() override;
     void SbarResize();
     void PagineChange();
     void Exit1Click();
+    void ConfigureMenuItemClick();
+    void Exportfontlist1Click();
 
     // Handlers of the two lists.
     void FontListClick();

@@ -1,0 +1,45 @@
+#pragma once
+// Keeps the main window's position, size and show state in the registry between runs, and its
+// smallest size while the user drags its frame.
+#include <windows.h>
+
+#include <string>
+
+namespace tk {
+class Form;
+class RegistryKey;
+}  // namespace tk
+
+namespace letterloom {
+
+class TFormPlacement {
+  public:
+    // keyPath under HKEY_CURRENT_USER; the values go to its subkey section.
+    TFormPlacement(tk::Form& form, std::string keyPath, std::string section, SIZE minTrackSize);
+    // Saves when the window still exists and nothing was saved since the restore.
+    ~TFormPlacement();
+    TFormPlacement(const TFormPlacement&) = delete;
+    TFormPlacement& operator=(const TFormPlacement&) = delete;
+
+    // The window is being shown for the first time, before its own show handler.
+    void Restore();
+    // The window's close was allowed.
+    void SaveAfterClose();
+    // The window is being destroyed.
+    void SaveAtDestruction();
+    // The answer to the system's question for the window's size limits.
+    void ApplyMinTrackSize(MINMAXINFO& info) const;
+
+  private:
+    void ReadPlacement(const tk::RegistryKey& values);
+    void Save(bool visible);
+
+    tk::Form& form_;
+    std::string keyPath_;
+    std::string section_;
+    SIZE minTrackSize_;
+    bool restored_ = false;
+    bool saved_ = false;
+};
+
+}  // namespace letterloom
