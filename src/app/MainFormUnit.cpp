@@ -109,8 +109,14 @@ LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         FormPlacement.ApplyMinTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     }
-    // The stored placement comes back before the first showing's own work.
-    if (msg == WM_SHOWWINDOW && wParam) FormPlacement.Restore();
+    // The stored position comes back before the first showing's own work, the stored state after
+    // it, so that the window appears once, with its content.
+    if (msg == WM_SHOWWINDOW && wParam) {
+        FormPlacement.Restore();
+        const LRESULT result = tk::Form::HandleMessage(msg, wParam, lParam);
+        FormPlacement.ShowRestoredState();
+        return result;
+    }
     if (msg == WM_DESTROY) FormPlacement.SaveAtDestruction();
     return tk::Form::HandleMessage(msg, wParam, lParam);
 }

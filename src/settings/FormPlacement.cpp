@@ -86,11 +86,18 @@ void TFormPlacement::Restore() {
             values.ValueExists(logic::kShowCmdName)
                 ? std::optional(ReadNumber(values, logic::kShowCmdName, 0))
                 : std::nullopt;
-        ApplyState(form_.Handle(), logic::StateForShowCmd(showCmd));
+        pendingState_ = logic::StateForShowCmd(showCmd);
     } catch (const std::exception& error) {
         // The window still shows, where the system put it.
         tk::Application::Instance().HandleException(error);
     }
+}
+
+void TFormPlacement::ShowRestoredState() {
+    if (!pendingState_)
+        return;
+    ApplyState(form_.Handle(), *pendingState_);
+    pendingState_.reset();
 }
 
 void TFormPlacement::ReadPlacement(const tk::RegistryKey& values) {

@@ -3,7 +3,10 @@
 // smallest size while the user drags its frame.
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "logic/PlacementValues.h"
 
 namespace tk {
 class Form;
@@ -21,8 +24,12 @@ class TFormPlacement {
     TFormPlacement(const TFormPlacement&) = delete;
     TFormPlacement& operator=(const TFormPlacement&) = delete;
 
-    // The window is being shown for the first time, before its own show handler.
+    // The window is being shown for the first time: the stored position, before the window's own
+    // show handler.
     void Restore();
+    // The stored show state, after the window's own show handler, so that the window appears once
+    // with its content.
+    void ShowRestoredState();
     // The window's close was allowed.
     void SaveAfterClose();
     // The window is being destroyed.
@@ -40,6 +47,7 @@ class TFormPlacement {
     SIZE minTrackSize_;
     bool restored_ = false;
     bool saved_ = false;
+    std::optional<logic::WindowState> pendingState_;
 };
 
 }  // namespace letterloom

@@ -31,7 +31,8 @@ const char* const kSuggestions[] = {
 
 TConfigForm::TConfigForm(HWND owner) {
     ConfigForm = this;
-    CreateForm("Letterloom配置", WS_CAPTION | WS_THICKFRAME | WS_CLIPCHILDREN,
+    // No WS_CLIPCHILDREN: the group boxes paint no background of their own, the dialog does.
+    CreateForm("Letterloom配置", WS_CAPTION | WS_THICKFRAME,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, 0, 0, owner, true);
     ::SetWindowPos(Handle(), nullptr, (::GetSystemMetrics(SM_CXSCREEN) - kOuterWidth) / 2,
                    (::GetSystemMetrics(SM_CYSCREEN) - kOuterHeight) / 2, kOuterWidth, kOuterHeight,
