@@ -13,6 +13,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchClock.h"
 #include "app/MainFormUnit.h"
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
@@ -21,17 +22,6 @@
 #include "toolkit/Menu.h"
 
 namespace {
-
-double Now() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER frequency;
-        ::QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMs;
-}
 
 // Presses OK in every configuration dialog that shows, noting when it did.
 volatile LONG stop = 0;

@@ -69,9 +69,11 @@ void TConfigForm::CreateControls() {
 
     BitBtn1.Create(Handle(), "取消", IDCANCEL);
     BitBtn1.SetBounds(296, 136, 75, 25);
+    BitBtn1.SetGlyph(tk::Glyph::Cross);
     BitBtn1.onClick = [this] { SetModalResult(tk::kModalCancel); };
     BitBtn2.Create(Handle(), "确定", IDOK, true);
     BitBtn2.SetBounds(296, 104, 75, 25);
+    BitBtn2.SetGlyph(tk::Glyph::Tick);
     BitBtn2.onClick = [this] { BitBtn2Click(); };
     focused_ = FontListSize.Handle();
 }
