@@ -10,8 +10,7 @@
 
 namespace tk {
 class Form;
-class RegistryKey;
-}  // namespace tk
+}
 
 namespace letterloom {
 
@@ -38,7 +37,6 @@ class TFormPlacement {
     void ApplyMinTrackSize(MINMAXINFO& info) const;
 
   private:
-    void ReadPlacement(const tk::RegistryKey& values);
     void Save(bool visible);
 
     tk::Form& form_;

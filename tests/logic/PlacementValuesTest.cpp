@@ -8,6 +8,7 @@ namespace {
 TEST(PlacementValues, FourNumbersGoOutWithCommasAndComeBack) {
     EXPECT_EQ(FormatFourNumbers({-32000, -32000, -1, -8}), "-32000,-32000,-1,-8");
     EXPECT_EQ(ParseFourNumbers("10,20,630,500", {0, 0, 0, 0}), (FourNumbers{10, 20, 630, 500}));
+    EXPECT_EQ(ScreenSizedName("NormPos", 800, 600), "NormPos(800x600)");
 }
 
 TEST(PlacementValues, ReadingSplitsAtCommasAndSpacesAndFillsGaps) {
@@ -25,18 +26,6 @@ TEST(PlacementValues, ReadingSplitsAtCommasAndSpacesAndFillsGaps) {
         {"99999999999,1,2,3", {1, 1, 2, 3}},
     };
     for (const auto& c : cases) EXPECT_EQ(ParseFourNumbers(c.text, fallback), c.expected) << c.text;
-}
-
-TEST(PlacementValues, StoredNumberFallsBackWhenNotANumber) {
-    EXPECT_EQ(ParseStoredNumber("96", 0), 96);
-    EXPECT_EQ(ParseStoredNumber("-1", 0), -1);
-    EXPECT_EQ(ParseStoredNumber("abc", 7), 7);
-    EXPECT_EQ(ParseStoredNumber("", 7), 7);
-}
-
-TEST(PlacementValues, NamesCarryTheScreenSize) {
-    EXPECT_EQ(ScreenSizedName("NormPos", 800, 600), "NormPos(800x600)");
-    EXPECT_EQ(ScreenSizedName("MinMaxPos", 1920, 1080), "MinMaxPos(1920x1080)");
 }
 
 TEST(PlacementValues, ShowCommandsSelectTheState) {

@@ -1,12 +1,13 @@
 #pragma once
 // Works the platform's save dialog from a second thread as a user would: reads the proposed name,
-// types a name and confirms, or cancels. Any other dialog of the process (a message box) is
-// recorded by caption and text and closed with its OK button.
+// types a name and confirms, or cancels. Message boxes are recorded and closed with OK.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "support/DialogWatcher.h"
 
 namespace testsupport {
 
@@ -14,29 +15,22 @@ class SaveDialogDriver {
   public:
     // With a name the dialog is confirmed with it; without one it is cancelled.
     SaveDialogDriver(std::string title, std::optional<std::string> answer);
-    ~SaveDialogDriver();
-    SaveDialogDriver(const SaveDialogDriver&) = delete;
-    SaveDialogDriver& operator=(const SaveDialogDriver&) = delete;
 
     int Answered() const { return answered_; }
     // The name the last save dialog proposed when it opened.
-    std::string Proposed() const;
-    // "caption: text" of every other dialog, in order.
+    std::string Proposed() const { return proposed_; }
+    // "caption: text" of every message box, in order.
     std::vector<std::string> Others() const;
 
   private:
-    static DWORD WINAPI ThreadMain(void* self);
-    void Run();
-    void Answer(HWND dialog);
+    bool Answer(HWND dialog);
 
     std::string title_;
     std::optional<std::string> answer_;
-    volatile LONG stop_ = 0;
     volatile LONG answered_ = 0;
-    mutable CRITICAL_SECTION lock_;
     std::string proposed_;
-    std::vector<std::string> others_;
-    HANDLE thread_;
+    HWND answeredDialog_ = nullptr;
+    DialogWatcher watcher_;  // last: its thread starts once the rest is ready
 };
 
 }  // namespace testsupport
