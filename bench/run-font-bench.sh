@@ -60,3 +60,6 @@ FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$exe"
 echo
 echo "== with $count generated families, again"
 FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$exe"
+echo
+echo "== configuration dialog's OK to a repainted list, with $count generated families"
+FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$build/bench/ConfigOkBench.exe"

@@ -30,9 +30,10 @@ void TMainForm::CreateActions() {
 void TMainForm::CreateMenus() {
     // Commands whose pages and dialogs come with later work do nothing yet.
     auto later = [] {};
-    File1.AddItem("ConfigureMenuItem", "配置(&C)", 0, later);
+    File1.AddItem("ConfigureMenuItem", "配置(&C)", 0, [this] { ConfigureMenuItemClick(); });
     File1.AddSeparator();
-    File1.AddItem("Exportfontlist1", "导出字体列表(&E)", 11, later);
+    File1.AddItem("Exportfontlist1", "导出字体列表(&E)", 11,
+                  [this] { Exportfontlist1Click(); });
     File1.AddSeparator();
     File1.AddItem("print1", "打印字体列表(&P)", 4, later);
     File1.AddItem("PrintCharmap1", "打印字符表(&M)", 4, later);

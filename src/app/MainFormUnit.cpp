@@ -107,11 +107,18 @@ void TMainForm::LayoutClient() {
 
 LRESULT TMainForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_GETMINMAXINFO) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMinTrackSize.x = logic::kMinTrackSize;
-        info->ptMinTrackSize.y = logic::kMinTrackSize;
+        FormPlacement.ApplyMinTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
         return 0;
     }
+    // The stored position comes back before the first showing's own work, the stored state after
+    // it, so that the window appears once, with its content.
+    if (msg == WM_SHOWWINDOW && wParam) {
+        FormPlacement.Restore();
+        const LRESULT result = tk::Form::HandleMessage(msg, wParam, lParam);
+        FormPlacement.ShowRestoredState();
+        return result;
+    }
+    if (msg == WM_DESTROY) FormPlacement.SaveAtDestruction();
     return tk::Form::HandleMessage(msg, wParam, lParam);
 }
 
@@ -177,6 +184,8 @@ bool TMainForm::FormCloseQuery() {
     }
     return true;
 }
+
+void TMainForm::FormClose() { FormPlacement.SaveAfterClose(); }
 
 void TMainForm::FontListClick() {
     if (FontList.SelCount() >= 2) SelectedList.ClearSelection();

@@ -4,7 +4,9 @@
 #include <string>
 
 #include "app/CharMapState.h"
+#include "logic/ConfigData.h"
 #include "logic/WindowFloor.h"
+#include "settings/FormPlacement.h"
 #include "toolkit/Action.h"
 #include "toolkit/ColorPalette.h"
 #include "toolkit/ComboBox.h"
@@ -86,13 +88,20 @@ public:
     UINT ClearBufferButton = 0;
     CharMapState CharMap;
 
+    // Restores and saves the window's placement; holds its smallest tracking size.
+    TFormPlacement FormPlacement{*this, logic::kSettingsSubKey, logic::kPlacementSection,
+                                 {logic::kMinTrackSize, logic::kMinTrackSize}};
+
     // Handlers of the window.
     void FormShow() override;
     void FormResize() override;
     bool FormCloseQuery() override;
+    void FormClose() override;
     void SbarResize();
     void PagineChange();
     void Exit1Click();
+    void ConfigureMenuItemClick();
+    void Exportfontlist1Click();
 
     // Handlers of the two lists.
     void FontListClick();

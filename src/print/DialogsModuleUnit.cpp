@@ -6,6 +6,9 @@ TDialogModule* DialogModule = nullptr;
 
 TDialogModule::TDialogModule() {
     DialogModule = this;
+    SaveDialog.defaultExt = "txt";
+    SaveDialog.filter = "文本文件 (*.txt)|*.txt";
+    SaveDialog.title = "导出字体列表";
 }
 
 TDialogModule::~TDialogModule() {

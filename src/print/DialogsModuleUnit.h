@@ -1,6 +1,7 @@
 #pragma once
 // The common dialogs that the program's commands share, made once at start-up.
 #include "toolkit/ColorDialog.h"
+#include "toolkit/SaveDialog.h"
 
 namespace letterloom {
 
@@ -12,6 +13,8 @@ class TDialogModule {
     TDialogModule& operator=(const TDialogModule&) = delete;
 
     tk::ColorDialog ColorDialog;
+    // The font list export's file; it proposes the last chosen name again.
+    tk::SaveDialog SaveDialog;
 };
 
 // The one dialog holder of the program.

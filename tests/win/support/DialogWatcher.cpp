@@ -53,7 +53,8 @@ HWND FindProcessWindow(const char* className) {
     return search.found;
 }
 
-DialogWatcher::DialogWatcher() {
+DialogWatcher::DialogWatcher(std::function<bool(HWND dialog)> answer)
+    : answer_(std::move(answer)) {
     ::InitializeCriticalSection(&lock_);
     thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
 }
@@ -79,7 +80,8 @@ std::vector<SeenDialog> DialogWatcher::Seen() const {
 
 void DialogWatcher::Run() {
     while (!stop_) {
-        if (HWND dialog = FindProcessWindow("#32770")) {
+        HWND dialog = FindProcessWindow("#32770");
+        if (dialog && !(answer_ && answer_(dialog))) {
             SeenDialog seen;
             char caption[256] = {};
             ::GetWindowTextA(dialog, caption, sizeof caption);

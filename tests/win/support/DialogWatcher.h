@@ -3,6 +3,7 @@
 // presses their OK button, so that tests can drive code that reports errors.
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,8 @@ HWND FindProcessWindow(const char* className);
 
 class DialogWatcher {
 public:
-    DialogWatcher();
+    // answer, when given, sees every dialog first and returns true for one it dealt with itself.
+    explicit DialogWatcher(std::function<bool(HWND dialog)> answer = {});
     ~DialogWatcher();
     DialogWatcher(const DialogWatcher&) = delete;
     DialogWatcher& operator=(const DialogWatcher&) = delete;
@@ -31,6 +33,7 @@ private:
     // Win32 threads and locks: <thread> and <mutex> bring in <chrono>, whose texts have no GBK form.
     static DWORD WINAPI ThreadMain(void* self);
     void Run();
+    std::function<bool(HWND dialog)> answer_;
     volatile LONG stop_ = 0;
     mutable CRITICAL_SECTION lock_;
     std::vector<SeenDialog> seen_;

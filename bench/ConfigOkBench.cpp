@@ -1,0 +1,82 @@
+// The time from OK in the configuration dialog to a repainted font list: the dialog closes, the
+// list is refilled from the installed fonts and drawn again.
+//
+//   ConfigOkBench.exe [runs]
+//
+// run-font-bench.sh runs it with the machine's fonts and with a large generated font set.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include "BenchClock.h"
+#include "app/MainFormUnit.h"
+#include "print/Printunit.h"
+#include "settings/RegSave.h"
+#include "settings/frmConfigForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/Menu.h"
+
+namespace {
+
+// Presses OK in every configuration dialog that shows, noting when it did.
+volatile LONG stop = 0;
+double pressedAt = 0;
+
+DWORD WINAPI PressOk(void*) {
+    HWND pressed = nullptr;
+    while (!stop) {
+        letterloom::TConfigForm* dialog = letterloom::ConfigForm;
+        if (dialog && dialog->Handle() != pressed && ::IsWindowVisible(dialog->Handle())) {
+            pressed = dialog->Handle();
+            pressedAt = Now();
+            ::SendMessageA(dialog->BitBtn2.Handle(), BM_CLICK, 0, 0);
+        }
+        ::Sleep(5);
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    tk::Application& app = tk::Application::Instance();
+    app.SetTitle("Letterloom");
+    tk::SetPauseFunction([](DWORD) {});
+    letterloom::SetDefaultConfig();
+    letterloom::TMainForm form;
+    app.SetMainForm(&form);
+    form.Show(true);
+    app.ProcessMessages();
+
+    HANDLE presser = ::CreateThread(nullptr, 0, PressOk, nullptr, 0, nullptr);
+    const UINT configure = form.File1.CommandId("ConfigureMenuItem");
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        form.FontList.SetSelected(1, true);  // a selection that OK resets
+        tk::MenuCommands::Execute(configure);
+        ::UpdateWindow(form.Handle());
+        ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        ::GdiFlush();
+        times.push_back(Now() - pressedAt);
+        app.ProcessMessages();
+    }
+    ::InterlockedExchange(&stop, 1);
+    ::WaitForSingleObject(presser, INFINITE);
+    ::CloseHandle(presser);
+
+    std::sort(times.begin(), times.end());
+    std::printf("font families       %zu\n", letterloom::InstalledFontNames.size());
+    std::printf("OK to repainted list %7.1f ms median, %.1f best, %.1f worst of %d\n",
+                times[times.size() / 2], times.front(), times.back(), runs);
+    app.SetMainForm(nullptr);
+    return 0;
+}

@@ -1,0 +1,80 @@
+#include "settings/FormPlacement.h"
+
+#include "logic/ConfigData.h"
+#include "settings/PlacementRecord.h"
+#include "toolkit/Application.h"
+#include "toolkit/Error.h"
+#include "toolkit/Form.h"
+#include "toolkit/Registry.h"
+
+namespace letterloom {
+
+TFormPlacement::TFormPlacement(tk::Form& form, std::string keyPath, std::string section,
+                               SIZE minTrackSize)
+    : form_(form),
+      keyPath_(std::move(keyPath)),
+      section_(std::move(section)),
+      minTrackSize_(minTrackSize) {}
+
+TFormPlacement::~TFormPlacement() {
+    SaveAtDestruction();
+}
+
+void TFormPlacement::ApplyMinTrackSize(MINMAXINFO& info) const {
+    info.ptMinTrackSize.x = minTrackSize_.cx;
+    info.ptMinTrackSize.y = minTrackSize_.cy;
+}
+
+void TFormPlacement::Restore() {
+    if (restored_)
+        return;
+    restored_ = true;
+    saved_ = false;
+    try {
+        tk::RegistryKey settings;
+        settings.Create(HKEY_CURRENT_USER, keyPath_);
+        tk::RegistryKey values;
+        values.Open(settings.Handle(), section_, KEY_READ);
+        if (StoredPlacementVersion(values) < 0)
+            return;
+        ApplyStoredPosition(values, form_.Handle());
+        pendingState_ = StoredShowState(values);
+    } catch (const std::exception& error) {
+        // The window still shows, where the system put it.
+        tk::Application::Instance().HandleException(error);
+    }
+}
+
+void TFormPlacement::ShowRestoredState() {
+    if (!pendingState_)
+        return;
+    ShowInState(form_.Handle(), *pendingState_);
+    pendingState_.reset();
+}
+
+void TFormPlacement::SaveAfterClose() {
+    if (restored_)
+        Save(false);
+}
+
+void TFormPlacement::SaveAtDestruction() {
+    if (restored_ && !saved_ && form_.HandleAllocated())
+        Save(true);
+}
+
+void TFormPlacement::Save(bool visible) {
+    saved_ = true;
+    try {
+        tk::RegistryKey settings;
+        settings.Create(HKEY_CURRENT_USER, keyPath_);
+        tk::RegistryKey values;
+        if (!values.Create(settings.Handle(), section_))
+            throw tk::Error(logic::CannotCreateKeyMessage("\\" + keyPath_ + "\\" + section_));
+        StorePlacement(values, form_.Handle(), visible);
+    } catch (const std::exception& error) {
+        // Saving failed; the window closes all the same.
+        tk::Application::Instance().HandleException(error);
+    }
+}
+
+}  // namespace letterloom
