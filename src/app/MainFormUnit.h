@@ -90,6 +90,9 @@ public:
     void SbarResize();
     void PagineChange();
     void Exit1Click();
+    void print1Click();
+    void PrintCharmap1Click();
+    void Printersetup1Click();
 
     // Handlers of the two lists.
     void FontListClick();

@@ -1,6 +1,7 @@
 #pragma once
 // The common dialogs that the program's commands share, made once at start-up.
 #include "toolkit/ColorDialog.h"
+#include "toolkit/PrintDialogs.h"
 
 namespace letterloom {
 
@@ -11,7 +12,9 @@ class TDialogModule {
     TDialogModule(const TDialogModule&) = delete;
     TDialogModule& operator=(const TDialogModule&) = delete;
 
+    tk::PrinterSetupDialog PrinterSetupDialog;
     tk::ColorDialog ColorDialog;
+    tk::PrintDialog PrintDialog;
 };
 
 // The one dialog holder of the program.

@@ -3,6 +3,10 @@
 #include <string>
 #include <vector>
 
+namespace tk {
+class ListBox;
+}
+
 namespace letterloom {
 
 extern std::vector<std::string> InstalledFontNames;
@@ -10,5 +14,21 @@ extern std::vector<std::string> InstalledFontNames;
 // The screen's font families, each once, with the pseudo-face "Default", sorted in the user
 // locale's order ignoring case.
 void BuildInstalledFontNames();
+
+// Estimate of the font-list entries on one page of the current printer, for 1 or 2 columns.
+int EntriesPerPage(int columns);
+// Selects the current printer again with its driver's default document settings: the choice of
+// printer stays, settings made in the set-up or print dialog do not reach the next job.
+void ResetPrinterSettings();
+
+// The print options dialog, then the font-list job in the columns chosen there.
+void ShowPrintOptions();
+// Prints InstalledFontNames, each name with the preview text in its font, in 1 or 2 columns.
+void PrintFontList(int columns);
+// The header line of a font-list page: title, the maker's address and the page number.
+void DrawPageHeader(int height, int page, int pageWidth);
+
+// Prints the character map of each font selected in fontList, one page per font.
+void PrintCharMap(const tk::ListBox& fontList);
 
 }  // namespace letterloom
