@@ -3,6 +3,7 @@
 #   logic  native unit tests of the logic layer        (build/native)
 #   win    Windows test programs run under Wine         (build/win, ctest label "win")
 #   e2e    the real Letterloom.exe driven on a display  (build/win, ctest label "e2e")
+#   checks the sources: includes go down the floors, the formatting follows .clang-format
 # Prints one line per suite and, last, the totals as "N passed, N failed".
 # Exits non-zero when a test failed or a suite could not be built or run.
 #
@@ -77,12 +78,29 @@ run_suite() {
   fi
 }
 
+# run_checks SCRIPT...: each check script is one test of the "checks" suite.
+run_checks() {
+  local passed=0 failed=0 script
+  echo "=== checks"
+  for script in "$@"; do
+    if "$script" 2>&1 | tee -a "$results/checks.log"; then
+      passed=$((passed + 1))
+    else
+      echo "FAILED: ${script#"$root/"}"
+      failed=$((failed + 1))
+    fi
+  done
+  add_result checks "$passed" "$failed" 0
+}
+
 if ! "$root/scripts/setup.sh"; then
   echo "setup failed"
   echo "0 passed, 1 failed"
   exit 1
 fi
 mkdir -p "$results"
+rm -f "$results/checks.log"
+run_checks "$root/scripts/check-floors.sh" "$root/scripts/check-format.sh"
 
 native_built=yes
 win_built=yes

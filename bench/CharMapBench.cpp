@@ -131,7 +131,7 @@ int WidthForColumns(int columns) { return 50 + columns * logic::kMapCellSize; }
 
 double BuildOnce(TMainForm& form) {
     const double start = NowMs();
-    letterloom::BuildCharMap(form.FontList);
+    form.BuildCharMap(form.FontList);
     return NowMs() - start;
 }
 
@@ -163,7 +163,7 @@ double QuietBuildOnce(TMainForm& form, const std::string& fontName, int columns)
     form.TextBuffer.SetFont(bufferFont);
     form.CmapFont.SetText("字体: " + fontName);
     tk::MemoryBitmap bitmap;
-    letterloom::PrepareMapPicture(bitmap);
+    letterloom::PrepareMapPicture(bitmap, form.CharMap.MapReady);
     form.CsetPrv.SetPicture(bitmap);
     form.PBar.SetPosition(0);
     form.PBar.SetMax(logic::kCellCount - 1);
@@ -190,7 +190,7 @@ Watched WatchedBuild(TMainForm& form, PumpRecorder& recorder) {
     tk::Application::Instance().ProcessMessages();
     recorder.Start();
     const double start = NowMs();
-    letterloom::BuildCharMap(form.FontList);
+    form.BuildCharMap(form.FontList);
     const double end = NowMs();
     recorder.Stop();
     double previous = start;
@@ -215,7 +215,8 @@ std::string Padded(const std::string& gbk, size_t columns) {
 }  // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
     tk::Application& app = tk::Application::Instance();
     app.SetTitle("Letterloom");
@@ -235,8 +236,8 @@ int main() {
         "longest stretch of a build in which waiting messages could not run (median of the\n"
         "builds' longest / worst).\n\n",
         kRuns);
-    std::printf("%-20s %4s %7s %7s %7s %7s %10s %11s %13s\n", "font", "cols", "first",
-                "build", "cells", "quiet", "build/cells", "build/quiet", "gap med/max");
+    std::printf("%-20s %4s %7s %7s %7s %7s %10s %11s %13s\n", "font", "cols", "first", "build",
+                "cells", "quiet", "build/cells", "build/quiet", "gap med/max");
     const char* const fonts[] = {"宋体", "DejaVu Sans", "Liberation Serif", "Standard Symbols PS",
                                  "Symbol"};
     for (const char* name : fonts) {
@@ -266,9 +267,9 @@ int main() {
             }
             const double build = Median(builds);
             std::printf("%s %4d %7.2f %7.2f %7.2f %7.2f %10.2f %11.2f %6.2f/%6.2f\n",
-                        Padded(name, 20).c_str(), static_cast<int>(letterloom::MapColumns),
-                        first, build, Median(cells), Median(quiet),
-                        build / Median(cells), build / Median(quiet), Median(gaps),
+                        Padded(name, 20).c_str(), static_cast<int>(form.CharMap.MapColumns), first,
+                        build, Median(cells), Median(quiet), build / Median(cells),
+                        build / Median(quiet), Median(gaps),
                         *std::max_element(gaps.begin(), gaps.end()));
         }
     }

@@ -5,7 +5,7 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 
 packages=(
-  cmake make g++ python3 googletest locales
+  cmake make g++ python3 googletest locales clang-format
   g++-mingw-w64-i686 mingw-w64-i686-dev
   wine wine32:i386 libcups2:i386
   xvfb xauth x11-utils xdotool imagemagick

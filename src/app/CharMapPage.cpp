@@ -72,7 +72,7 @@ void TMainForm::CreateCharMapPage() {
 }
 
 bool TMainForm::IsCharCell(int32_t x, int32_t y) const {
-    return logic::IsCharCell(x, y, MapCellSize, MapColumns);
+    return logic::IsCharCell(x, y, MapCellSize, CharMap.MapColumns);
 }
 
 void TMainForm::HighlightCell(int32_t x, int32_t y) {
@@ -88,15 +88,17 @@ void TMainForm::HighlightCell(int32_t x, int32_t y) {
 }
 
 void TMainForm::CsetPrvMouseDown(tk::MouseButton button, int32_t x, int32_t y) {
-    if (MapReady && button == tk::MouseButton::Left && IsCharCell(x, y)) {
-        if (SelectedPoint.x >= 0) HighlightCell(SelectedPoint.x, SelectedPoint.y);
+    MapPoint& picked = CharMap.SelectedPoint;
+    if (CharMap.MapReady && button == tk::MouseButton::Left && IsCharCell(x, y)) {
+        if (picked.x >= 0) HighlightCell(picked.x, picked.y);
         HighlightCell(x, y);
         CsetPrv.Repaint();
-        SelectedPoint = {x, y};
-        CurrentChar = static_cast<uint8_t>(logic::CodeAtPoint(x, y, MapCellSize, MapColumns));
+        picked = {x, y};
+        CharMap.CurrentChar =
+            static_cast<uint8_t>(logic::CodeAtPoint(x, y, MapCellSize, CharMap.MapColumns));
     }
     // The menu works on the cell picked last, wherever the right button went down.
-    if (SelectedPoint.x >= 0 && button == tk::MouseButton::Right) {
+    if (picked.x >= 0 && button == tk::MouseButton::Right) {
         POINT at{};
         ::GetCursorPos(&at);
         CopyTC.Popup(Handle(), at.x, at.y);
@@ -127,8 +129,8 @@ void TMainForm::ClearBufferExecute() { TextBuffer.SetText(""); }
 
 void TMainForm::AppendCurrentChar() {
     // Nothing has been picked since the program started.
-    if (CurrentChar == 0) return;
-    TextBuffer.SetText(TextBuffer.Text() + static_cast<char>(CurrentChar));
+    if (CharMap.CurrentChar == 0) return;
+    TextBuffer.SetText(TextBuffer.Text() + static_cast<char>(CharMap.CurrentChar));
 }
 
 }  // namespace letterloom

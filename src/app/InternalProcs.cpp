@@ -1,7 +1,6 @@
 #include "app/InternalProcs.h"
 
 #include "app/MainFormUnit.h"
-#include "charmap/GraphProc.h"
 #include "logic/ItemHeight.h"
 #include "logic/SelectionMode.h"
 #include "settings/RegSave.h"
@@ -49,13 +48,13 @@ void FillSelectedList() {
 void SyncPages(bool refill) {
     ShowPagesForMode(GetSelectionMode());
     if (GetSelectionMode() == 2) {
-        BuildCharMap(MainForm->FontList);
+        MainForm->BuildCharMap(MainForm->FontList);
         SetTestFont(MainForm->FontList);
     }
     if (GetSelectionMode() == 1 && refill) FillSelectedList();
     if (GetSelectionMode() == 3) {
         if (refill) FillSelectedList();
-        BuildCharMap(MainForm->SelectedList);
+        MainForm->BuildCharMap(MainForm->SelectedList);
         SetTestFont(MainForm->SelectedList);
     }
     MainForm->Pagine.Repaint();

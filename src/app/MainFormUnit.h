@@ -3,6 +3,7 @@
 // and the handlers of the window itself.
 #include <string>
 
+#include "app/CharMapState.h"
 #include "toolkit/Action.h"
 #include "toolkit/ColorPalette.h"
 #include "toolkit/ComboBox.h"
@@ -82,6 +83,7 @@ public:
     // Toolbar ids of the two buffer buttons.
     UINT CopyButton = 0;
     UINT ClearBufferButton = 0;
+    CharMapState CharMap;
 
     // Handlers of the window.
     void FormShow() override;
@@ -117,6 +119,9 @@ public:
     void BGColorPaletteChange();
 
     // Character map page.
+    // Builds the map of the font that the list's current item names, when the map page is
+    // active; otherwise only stops a build that is still running.
+    void BuildCharMap(tk::ListBox& list);
     bool IsCharCell(int32_t x, int32_t y) const;
     void HighlightCell(int32_t x, int32_t y);
     void CsetPrvMouseDown(tk::MouseButton button, int32_t x, int32_t y);

@@ -48,14 +48,12 @@ bool AdvanceCursor(PrintCursor& cursor, int32_t columns, const FontListMetrics& 
 int32_t EntriesPerPage(int32_t pixelsPerInch, int32_t pageHeight, int32_t columns) {
     const double top = Inches(pixelsPerInch, kTop, columns);
     const double pitch = Inches(pixelsPerInch, kPitch, columns);
-    if (pitch <= 0)
-        return 0;
+    if (pitch <= 0) return 0;
     return RoundHalfEven(columns * ((pageHeight - top) / pitch - 1));
 }
 
 int32_t PagesNeeded(int32_t entries, int32_t perPage) {
-    if (perPage <= 0)
-        return -1;
+    if (perPage <= 0) return -1;
     return entries / perPage + (entries % perPage != 0 ? 1 : 0);
 }
 

@@ -2,8 +2,6 @@
 // and its 224 cells drawn by the renderer of the on-screen map, sized to the page.
 #include <vector>
 
-#include "charmap/GraphProc.h"
-#include "logic/CharMapGeometry.h"
 #include "print/DialogsModuleUnit.h"
 #include "print/PrintJobScope.h"
 #include "print/Printunit.h"
@@ -19,28 +17,14 @@ constexpr int kHeadingPoints = 12;
 constexpr int kPortraitColumns = 14;
 constexpr int kLandscapeColumns = 16;
 
-// The cell renderer sets the on-screen map's drawing-continue flag as it starts. A screen build
-// that was told to stop before the printout must not come back to life when the printout ends.
-class ScreenBuildFlagScope {
-  public:
-    ScreenBuildFlagScope() : saved_(DrawingContinue) {}
-    ~ScreenBuildFlagScope() { DrawingContinue = saved_; }
-    ScreenBuildFlagScope(const ScreenBuildFlagScope&) = delete;
-    ScreenBuildFlagScope& operator=(const ScreenBuildFlagScope&) = delete;
-
-  private:
-    bool saved_;
-};
-
 std::vector<std::string> SelectedNames(const tk::ListBox& list) {
     std::vector<std::string> names;
     for (int i = 0; i < list.Count(); ++i)
-        if (list.Selected(i))
-            names.push_back(list.Item(i));
+        if (list.Selected(i)) names.push_back(list.Item(i));
     return names;
 }
 
-void PrintOneMap(const std::string& fontName) {
+void PrintOneMap(const std::string& fontName, CellRenderer drawCells) {
     tk::Printer& printer = tk::ThePrinter();
     tk::Canvas& canvas = printer.GetCanvas();
     PrintStat->PageLab.SetText("打印字体:     " + fontName);
@@ -51,12 +35,15 @@ void PrintOneMap(const std::string& fontName) {
     const int top = canvas.TextHeight(fontName) * 11 / 10;
     const int width = printer.PageWidth();
     const int columns = printer.PageHeight() > width ? kPortraitColumns : kLandscapeColumns;
-    DrawCharCells(fontName, width / columns, columns, 0, top, canvas, PrintStat->ProgressBar);
+    // Cancel discards the job at its end; the maps are drawn whole until then. The flag is the
+    // printout's own, so the on-screen map's build is neither stopped nor revived by it.
+    bool drawing = true;
+    drawCells(fontName, width / columns, columns, 0, top, canvas, PrintStat->ProgressBar, drawing);
 }
 
 }  // namespace
 
-void PrintCharMap(const tk::ListBox& fontList) {
+void PrintCharMap(const tk::ListBox& fontList, CellRenderer drawCells) {
     PrintAbort = false;
     tk::Application& app = tk::Application::Instance();
     const HWND owner = app.MainForm() ? app.MainForm()->Handle() : nullptr;
@@ -64,19 +51,16 @@ void PrintCharMap(const tk::ListBox& fontList) {
         ::MessageBoxA(owner, "你需要至少选择一种字体            ", app.Title().c_str(), MB_OK);
         return;
     }
-    if (!DialogModule->PrintDialog.Execute(owner))
-        return;
+    if (!DialogModule->PrintDialog.Execute(owner)) return;
     tk::Printer& printer = tk::ThePrinter();
     ResetPrinterSettings();
     printer.Refresh();
     PrintJobScope job;
-    ScreenBuildFlagScope screenBuild;
     printer.BeginDoc();
     const std::vector<std::string> names = SelectedNames(fontList);
     for (size_t i = 0; i < names.size(); ++i) {
-        PrintOneMap(names[i]);
-        if (i + 1 < names.size())
-            printer.NewPage();
+        PrintOneMap(names[i], drawCells);
+        if (i + 1 < names.size()) printer.NewPage();
     }
     // The main window comes back before the platform spools the end of the job.
     job.HideProgress();

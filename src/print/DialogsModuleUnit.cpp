@@ -4,13 +4,10 @@ namespace letterloom {
 
 TDialogModule* DialogModule = nullptr;
 
-TDialogModule::TDialogModule() {
-    DialogModule = this;
-}
+TDialogModule::TDialogModule() { DialogModule = this; }
 
 TDialogModule::~TDialogModule() {
-    if (DialogModule == this)
-        DialogModule = nullptr;
+    if (DialogModule == this) DialogModule = nullptr;
 }
 
 }  // namespace letterloom

@@ -6,7 +6,7 @@
 namespace letterloom {
 
 class TDialogModule {
-  public:
+public:
     TDialogModule();
     ~TDialogModule();
     TDialogModule(const TDialogModule&) = delete;

@@ -4,7 +4,6 @@
 #include "print/PrintDialogUnit.h"
 #include "print/PrintJobScope.h"
 #include "print/Printunit.h"
-#include "settings/RegSave.h"
 #include "toolkit/Printer.h"
 
 namespace letterloom {
@@ -14,10 +13,9 @@ constexpr const char* kMakerHomePage = "http://www.orvane.example";
 constexpr const char* kNameFace = "Arial";
 }  // namespace
 
-void ShowPrintOptions() {
-    if (PrintDialog->ShowModal() != tk::kModalOk)
-        return;
-    PrintFontList(PrintDialog->Columns());
+void ShowPrintOptions(const std::string& previewText) {
+    if (PrintDialog->ShowModal() != tk::kModalOk) return;
+    PrintFontList(PrintDialog->Columns(), previewText);
 }
 
 void DrawPageHeader(int height, int page, int pageWidth) {
@@ -32,7 +30,7 @@ void DrawPageHeader(int height, int page, int pageWidth) {
     canvas.TextOut(pageWidth - measure - 10, 1, "页数: " + std::to_string(page));
 }
 
-void PrintFontList(int columns) {
+void PrintFontList(int columns, const std::string& previewText) {
     tk::Printer& printer = tk::ThePrinter();
     ResetPrinterSettings();
     printer.Refresh();
@@ -73,7 +71,7 @@ void PrintFontList(int columns) {
         canvas.Font().height = m.entryHeight;
         canvas.TextOut(left + logic::kNameOffset, y, name);
         canvas.Font().name = name;
-        canvas.TextOut(left + m.sampleOffset, y, ConfigData.PrevString);
+        canvas.TextOut(left + m.sampleOffset, y, previewText);
     }
     if (PrintAbort)
         printer.Abort();

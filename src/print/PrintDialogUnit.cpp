@@ -49,26 +49,18 @@ TPrintDialog::TPrintDialog() {
 }
 
 TPrintDialog::~TPrintDialog() {
-    if (PrintDialog == this)
-        PrintDialog = nullptr;
+    if (PrintDialog == this) PrintDialog = nullptr;
 }
 
-void TPrintDialog::FormShow() {
-    UpdateLabels();
-}
+void TPrintDialog::FormShow() { UpdateLabels(); }
 
-void TPrintDialog::PrintTypeClick() {
-    UpdateLabels();
-}
+void TPrintDialog::PrintTypeClick() { UpdateLabels(); }
 
-void TPrintDialog::BitBtn3Click() {
-    DialogModule->PrinterSetupDialog.Execute(Handle());
-}
+void TPrintDialog::BitBtn3Click() { DialogModule->PrinterSetupDialog.Execute(Handle()); }
 
 void TPrintDialog::UpdateLabels() {
     const int index = PrintType.ItemIndex();
-    if (index != 0 && index != 1)
-        return;
+    if (index != 0 && index != 1) return;
     const int perPage = EntriesPerPage(index + 1);
     const int entries = static_cast<int>(InstalledFontNames.size());
     const int pages = logic::PagesNeeded(entries, perPage);

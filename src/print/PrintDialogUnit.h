@@ -8,7 +8,7 @@
 namespace letterloom {
 
 class TPrintDialog : public tk::Form {
-  public:
+public:
     TPrintDialog();
     ~TPrintDialog() override;
 
@@ -24,10 +24,10 @@ class TPrintDialog : public tk::Form {
     // The column count the dialog was left with: 1 or 2.
     int Columns() const { return PrintType.ItemIndex() == 1 ? 2 : 1; }
 
-  protected:
+protected:
     void FormShow() override;
 
-  private:
+private:
     void UpdateLabels();
 };
 

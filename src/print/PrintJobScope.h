@@ -8,12 +8,11 @@
 namespace letterloom {
 
 class PrintJobScope {
-  public:
+public:
     PrintJobScope() { ShowPrintProgress(true); }
     ~PrintJobScope() {
         tk::ThePrinter().Abort();
-        if (showing_)
-            ShowPrintProgress(false);
+        if (showing_) ShowPrintProgress(false);
     }
     PrintJobScope(const PrintJobScope&) = delete;
     PrintJobScope& operator=(const PrintJobScope&) = delete;
@@ -23,7 +22,7 @@ class PrintJobScope {
         ShowPrintProgress(false);
     }
 
-  private:
+private:
     bool showing_ = true;
 };
 

@@ -43,13 +43,10 @@ TPrintStat::TPrintStat() {
 }
 
 TPrintStat::~TPrintStat() {
-    if (PrintStat == this)
-        PrintStat = nullptr;
+    if (PrintStat == this) PrintStat = nullptr;
 }
 
-void TPrintStat::BitBtn1Click() {
-    PrintAbort = true;
-}
+void TPrintStat::BitBtn1Click() { PrintAbort = true; }
 
 void TPrintStat::SetLabelText(tk::Label& label, const std::string& text) {
     label.SetText(text);
@@ -74,16 +71,14 @@ LRESULT TPrintStat::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void ShowPrintProgress(bool on) {
     tk::Form* main = tk::Application::Instance().MainForm();
     if (on) {
-        if (main)
-            main->SetEnabled(false);
+        if (main) main->SetEnabled(false);
         PrintStat->ProgressBar.SetPosition(0);
         PrintStat->SetLabelText(PrintStat->DeviceLab,
                                 "打印:        " + tk::ThePrinter().PrinterListText());
         ::ShowWindow(PrintStat->Handle(), SW_SHOWMAXIMIZED);
         ::UpdateWindow(PrintStat->Handle());
     } else {
-        if (main)
-            main->SetEnabled(true);
+        if (main) main->SetEnabled(true);
         PrintStat->Show(false);
     }
 }

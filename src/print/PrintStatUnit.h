@@ -11,7 +11,7 @@ namespace letterloom {
 extern bool PrintAbort;
 
 class TPrintStat : public tk::Form {
-  public:
+public:
     TPrintStat();
     ~TPrintStat() override;
 
@@ -24,7 +24,7 @@ class TPrintStat : public tk::Form {
     // Sets the text of a label and sizes the label to it, one line of the text after another.
     void SetLabelText(tk::Label& label, const std::string& text);
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
 

@@ -25,8 +25,7 @@ int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPAR
 std::string SortKey(const std::string& name) {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
     const int length = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, nullptr, 0);
-    if (length <= 0)
-        return name;
+    if (length <= 0) return name;
     std::string key(static_cast<size_t>(length), '\0');
     ::LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, key.data(), length);
     while (!key.empty() && key.back() == '\0') key.pop_back();
@@ -52,8 +51,7 @@ void BuildInstalledFontNames() {
     std::vector<std::string> sorted;
     sorted.reserve(keyed.size());
     for (auto& [key, name] : keyed) {
-        if (!sorted.empty() && ::lstrcmpiA(sorted.back().c_str(), name.c_str()) == 0)
-            continue;
+        if (!sorted.empty() && ::lstrcmpiA(sorted.back().c_str(), name.c_str()) == 0) continue;
         sorted.push_back(std::move(name));
     }
     InstalledFontNames = std::move(sorted);

@@ -1,11 +1,14 @@
 #pragma once
 // The installed font families, as the font list and the printed font list show them.
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace tk {
+class Canvas;
 class ListBox;
-}
+class ProgressBar;
+}  // namespace tk
 
 namespace letterloom {
 
@@ -22,13 +25,18 @@ int EntriesPerPage(int columns);
 void ResetPrinterSettings();
 
 // The print options dialog, then the font-list job in the columns chosen there.
-void ShowPrintOptions();
+void ShowPrintOptions(const std::string& previewText);
 // Prints InstalledFontNames, each name with the preview text in its font, in 1 or 2 columns.
-void PrintFontList(int columns);
+void PrintFontList(int columns, const std::string& previewText);
 // The header line of a font-list page: title, the maker's address and the page number.
 void DrawPageHeader(int height, int page, int pageWidth);
 
-// Prints the character map of each font selected in fontList, one page per font.
-void PrintCharMap(const tk::ListBox& fontList);
+// The character map's cell renderer: the cells of a font, cell size, columns, origin, canvas,
+// progress bar and the flag that stops it.
+using CellRenderer = void (*)(const std::string&, int32_t, int32_t, int32_t, int32_t, tk::Canvas&,
+                              tk::ProgressBar&, bool&);
+
+// Prints the character map of each font selected in fontList, one page per font, with drawCells.
+void PrintCharMap(const tk::ListBox& fontList, CellRenderer drawCells);
 
 }  // namespace letterloom

@@ -10,13 +10,11 @@ constexpr int kItemHeight = 20;
 
 void Button::Create(HWND parent, const std::string& caption, int id, DWORD style) {
     CreateSystemControl("BUTTON", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, parent, caption);
-    if (id)
-        ::SetWindowLongPtrA(Handle(), GWLP_ID, id);
+    if (id) ::SetWindowLongPtrA(Handle(), GWLP_ID, id);
 }
 
 void Button::OnCommand(WORD code, WORD) {
-    if (code == BN_CLICKED)
-        Click();
+    if (code == BN_CLICKED) Click();
 }
 
 void RadioGroup::Create(HWND parent, const std::string& caption,
@@ -33,8 +31,7 @@ void RadioGroup::Create(HWND parent, const std::string& caption,
         item->SetBounds(bounds.left + kItemLeft, top, bounds.right - bounds.left - 2 * kItemLeft,
                         kItemHeight);
         item->onClick = [this] {
-            if (onClick)
-                onClick();
+            if (onClick) onClick();
         };
         top += kItemHeight;
         items_.push_back(std::move(item));

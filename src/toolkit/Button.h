@@ -10,13 +10,12 @@
 namespace tk {
 
 class Button : public Window {
-  public:
+public:
     // id lets the dialog keys find the button: IDOK for the default one (Enter), IDCANCEL for the
     // one Esc presses.
     void Create(HWND parent, const std::string& caption, int id = 0, DWORD style = BS_PUSHBUTTON);
     void Click() {
-        if (onClick)
-            onClick();
+        if (onClick) onClick();
     }
     std::function<void()> onClick;
     void OnCommand(WORD code, WORD id) override;
@@ -24,7 +23,7 @@ class Button : public Window {
 
 // A framed group of radio buttons of which one is selected; its items are siblings of the frame.
 class RadioGroup {
-  public:
+public:
     void Create(HWND parent, const std::string& caption, const std::vector<std::string>& items,
                 const RECT& bounds);
     int ItemIndex() const;
@@ -33,7 +32,7 @@ class RadioGroup {
     std::function<void()> onClick;
     Button& Item(int index) { return *items_[static_cast<size_t>(index)]; }
 
-  private:
+private:
     Button frame_;
     std::vector<std::unique_ptr<Button>> items_;
 };

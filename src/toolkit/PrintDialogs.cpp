@@ -38,12 +38,8 @@ bool RunPrintDialog(HWND owner, DWORD flags) {
 
 }  // namespace
 
-bool PrinterSetupDialog::Execute(HWND owner) {
-    return RunPrintDialog(owner, PD_PRINTSETUP);
-}
+bool PrinterSetupDialog::Execute(HWND owner) { return RunPrintDialog(owner, PD_PRINTSETUP); }
 
-bool PrintDialog::Execute(HWND owner) {
-    return RunPrintDialog(owner, options);
-}
+bool PrintDialog::Execute(HWND owner) { return RunPrintDialog(owner, options); }
 
 }  // namespace tk

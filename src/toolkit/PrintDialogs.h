@@ -6,13 +6,13 @@
 namespace tk {
 
 class PrinterSetupDialog {
-  public:
+public:
     // True when the user confirmed.
     bool Execute(HWND owner);
 };
 
 class PrintDialog {
-  public:
+public:
     // Page-range and selection choices off, print-to-file box hidden, no warning when there is
     // no default printer.
     DWORD options = PD_NOPAGENUMS | PD_NOSELECTION | PD_HIDEPRINTTOFILE | PD_NOWARNING;

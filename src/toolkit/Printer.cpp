@@ -18,9 +18,7 @@ constexpr const char* kNoDefaultPrinter = "当前没有已选默认打印机";
 constexpr const char* kInvalidPrinter = "已选的打印机无效";
 constexpr const char* kPrintingInProgress = "打印进行中";
 
-inline void ClosePrinterHandle(HANDLE h) {
-    ::ClosePrinter(h);
-}
+inline void ClosePrinterHandle(HANDLE h) { ::ClosePrinter(h); }
 using UniquePrinter = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, ClosePrinterHandle>>;
 
 // The driver's current default document settings of a printer.
@@ -31,11 +29,9 @@ UniqueGlobal DriverDefaults(const std::string& device) {
     UniquePrinter printer(opened);
     char* name = const_cast<char*>(device.c_str());
     const LONG size = ::DocumentPropertiesA(nullptr, printer.get(), name, nullptr, nullptr, 0);
-    if (size <= 0)
-        throw Error(kInvalidPrinter);
+    if (size <= 0) throw Error(kInvalidPrinter);
     UniqueGlobal settings(::GlobalAlloc(GHND, static_cast<SIZE_T>(size)));
-    if (!settings)
-        throw Error(kInvalidPrinter);
+    if (!settings) throw Error(kInvalidPrinter);
     GlobalView<DEVMODEA> mode(settings.get());
     if (::DocumentPropertiesA(nullptr, printer.get(), name, mode.get(), nullptr, DM_OUT_BUFFER) < 0)
         throw Error(kInvalidPrinter);
@@ -47,8 +43,7 @@ UniqueGlobal DriverDefaults(const std::string& device) {
 Printer::Printer() = default;
 
 Printer::~Printer() {
-    if (printing_)
-        Abort();
+    if (printing_) Abort();
     DropDC();
 }
 
@@ -56,8 +51,7 @@ void Printer::LoadDefault() {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.Flags = PD_RETURNDEFAULT;
-    if (!::PrintDlgA(&dialog))
-        throw Error(kNoDefaultPrinter);
+    if (!::PrintDlgA(&dialog)) throw Error(kNoDefaultPrinter);
     UniqueGlobal names(dialog.hDevNames);
     settings_.reset(dialog.hDevMode);
     names_ = NamesOf(names.get());
@@ -65,10 +59,8 @@ void Printer::LoadDefault() {
 }
 
 PrinterNames Printer::Current(HGLOBAL* settings) {
-    if (!loaded_)
-        LoadDefault();
-    if (settings)
-        *settings = settings_.get();
+    if (!loaded_) LoadDefault();
+    if (settings) *settings = settings_.get();
     return names_;
 }
 
@@ -88,8 +80,7 @@ void Printer::Refresh() {
 }
 
 std::string Printer::PrinterListText() {
-    if (listCached_)
-        return listText_;
+    if (listCached_) return listText_;
     const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
     DWORD needed = 0, count = 0;
     ::EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
@@ -105,13 +96,11 @@ std::string Printer::PrinterListText() {
 }
 
 HDC Printer::Handle() {
-    if (dc_)
-        return dc_.get();
+    if (dc_) return dc_.get();
     const PrinterNames names = Current();
     GlobalView<DEVMODEA> mode(settings_.get());
     dc_.reset(::CreateDCA(names.driver.c_str(), names.device.c_str(), nullptr, mode.get()));
-    if (!dc_)
-        throw Error(kInvalidPrinter);
+    if (!dc_) throw Error(kInvalidPrinter);
     canvas_.Attach(dc_.get());
     canvas_.Font().pixelsPerInch = ::GetDeviceCaps(dc_.get(), LOGPIXELSY);
     return dc_.get();
@@ -123,8 +112,7 @@ Canvas& Printer::GetCanvas() {
 }
 
 void Printer::CheckNotPrinting() const {
-    if (printing_)
-        throw Error(kPrintingInProgress);
+    if (printing_) throw Error(kPrintingInProgress);
 }
 
 void Printer::BeginDoc() {
@@ -135,8 +123,7 @@ void Printer::BeginDoc() {
     DOCINFOA info{};
     info.cbSize = sizeof info;
     info.lpszDocName = title.c_str();
-    if (::StartDocA(dc, &info) <= 0)
-        ThrowLastError("StartDoc");
+    if (::StartDocA(dc, &info) <= 0) ThrowLastError("StartDoc");
     printing_ = true;
     if (::StartPage(dc) <= 0) {
         Abort();
@@ -167,8 +154,7 @@ void Printer::EndDoc() {
 }
 
 void Printer::Abort() {
-    if (!printing_)
-        return;
+    if (!printing_) return;
     aborted_ = true;
     ::AbortDoc(dc_.get());
     printing_ = false;

@@ -18,7 +18,7 @@ struct PrinterNames {
 };
 
 class Printer {
-  public:
+public:
     Printer();
     ~Printer();
     Printer(const Printer&) = delete;
@@ -49,7 +49,7 @@ class Printer {
     bool Printing() const { return printing_; }
     bool Aborted() const { return aborted_; }
 
-  private:
+private:
     static BOOL CALLBACK AbortProc(HDC dc, int error);
     void LoadDefault();
     void DropDC();

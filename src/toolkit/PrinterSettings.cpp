@@ -11,8 +11,7 @@ namespace tk {
 UniqueGlobal CopyGlobal(HGLOBAL block) {
     const SIZE_T size = ::GlobalSize(block);
     UniqueGlobal copy(::GlobalAlloc(GHND, size));
-    if (!copy)
-        ThrowLastError("GlobalAlloc");
+    if (!copy) ThrowLastError("GlobalAlloc");
     GlobalView<BYTE> from(block);
     GlobalView<BYTE> to(copy.get());
     std::memcpy(to.get(), from.get(), size);
@@ -22,8 +21,7 @@ UniqueGlobal CopyGlobal(HGLOBAL block) {
 PrinterNames NamesOf(HGLOBAL devNames) {
     GlobalView<char> block(devNames);
     const auto* names = reinterpret_cast<const DEVNAMES*>(block.get());
-    if (!names)
-        return {};
+    if (!names) return {};
     return {block.get() + names->wDeviceOffset, block.get() + names->wDriverOffset,
             block.get() + names->wOutputOffset};
 }
@@ -32,8 +30,7 @@ UniqueGlobal MakeDevNames(const PrinterNames& names) {
     const size_t header = sizeof(DEVNAMES);
     const size_t size = header + names.driver.size() + names.device.size() + names.port.size() + 3;
     UniqueGlobal block(::GlobalAlloc(GHND, size));
-    if (!block)
-        ThrowLastError("GlobalAlloc");
+    if (!block) ThrowLastError("GlobalAlloc");
     GlobalView<char> view(block.get());
     auto* devNames = reinterpret_cast<DEVNAMES*>(view.get());
     size_t offset = header;

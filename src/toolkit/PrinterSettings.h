@@ -10,18 +10,17 @@ namespace tk {
 // A movable block locked for the scope's lifetime; get() is null for a null block.
 template <typename T>
 class GlobalView {
-  public:
+public:
     explicit GlobalView(HGLOBAL block)
         : block_(block), data_(block ? static_cast<T*>(::GlobalLock(block)) : nullptr) {}
     ~GlobalView() {
-        if (data_)
-            ::GlobalUnlock(block_);
+        if (data_) ::GlobalUnlock(block_);
     }
     GlobalView(const GlobalView&) = delete;
     GlobalView& operator=(const GlobalView&) = delete;
     T* get() const { return data_; }
 
-  private:
+private:
     HGLOBAL block_;
     T* data_;
 };

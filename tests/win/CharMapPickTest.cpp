@@ -14,8 +14,6 @@ using charmaptest::kBlack;
 using charmaptest::kBlue;
 using charmaptest::kWhite;
 using charmaptest::kYellow;
-using letterloom::CurrentChar;
-using letterloom::SelectedPoint;
 
 constexpr const char* kFont = "DejaVu Sans";
 constexpr int kS = 70;
@@ -62,7 +60,7 @@ TEST_F(PickTest, HighlightTurnsTheCellBlueWithYellowInkAndADottedFrameAndASecond
     const int top = kS;
     form->HighlightCell(kPickX, kPickY);
     EXPECT_EQ(Map().Pixel(left + 5, top + kS - 5), kBlue);
-    EXPECT_EQ(Map().Pixel(left, top + 35), kYellow);           // the outline
+    EXPECT_EQ(Map().Pixel(left, top + 35), kYellow);  // the outline
     EXPECT_EQ(Map().Pixel(left + kS - 1, top + 35), kYellow);
     int ink = 0;
     for (int y = top + 1; y < top + kS - 1; ++y)
@@ -84,9 +82,9 @@ TEST_F(PickTest, HighlightTurnsTheCellBlueWithYellowInkAndADottedFrameAndASecond
 TEST_F(PickTest, APressPicksTheCellUnderIt) {
     form->TextBuffer.SetFocus();
     LeftClick(kPickX, kPickY);
-    EXPECT_EQ(CurrentChar, kPicked);
-    EXPECT_EQ(SelectedPoint.x, kPickX);
-    EXPECT_EQ(SelectedPoint.y, kPickY);
+    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
     EXPECT_EQ(Buffer(), "TestBuffer");
@@ -98,10 +96,10 @@ TEST_F(PickTest, APressOnTheHighlightedCellKeepsItAndAnotherCellTakesTheOnlyHigh
     LeftClick(kPickX + 20, kPickY + 30);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
-    EXPECT_EQ(SelectedPoint.x, kPickX + 20);
+    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX + 20);
 
     LeftClick(10, 10);
-    EXPECT_EQ(CurrentChar, 32);
+    EXPECT_EQ(form->CharMap.CurrentChar, 32);
     EXPECT_TRUE(IsHighlighted(32));
     EXPECT_FALSE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
@@ -112,9 +110,9 @@ TEST_F(PickTest, PressesOnTheEmptyPositionsChangeNothing) {
     tk::MemoryBitmap before;
     before.Assign(Map());
     LeftClick(kEmptyX, kEmptyY);
-    EXPECT_EQ(CurrentChar, kPicked);
-    EXPECT_EQ(SelectedPoint.x, kPickX);
-    EXPECT_EQ(SelectedPoint.y, kPickY);
+    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
     EXPECT_EQ(Differences(Map(), before), 0);
 }
 
@@ -124,15 +122,15 @@ TEST_F(PickTest, PressesWhileTheMapIsBuildingChangeNothing) {
     charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
     bool ready = true;
     charmaptest::DuringBuild probe([&] {
-        ready = letterloom::MapReady;
+        ready = form->CharMap.MapReady;
         LeftClick(10, 10);
         RightClick(10, 10);
     });
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
     EXPECT_FALSE(ready);
-    EXPECT_EQ(CurrentChar, kPicked);
-    EXPECT_EQ(SelectedPoint.x, -1);
+    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap.SelectedPoint.x, -1);
     EXPECT_EQ(Highlighted(), 0);
     EXPECT_EQ(menus.Opened(), 0);
 }
@@ -145,7 +143,7 @@ TEST_F(PickTest, ARightPressOpensTheMenuWhoseFirstItemAppendsThePickedCharacter)
         EXPECT_EQ(menus.Opened(), 1);
     }
     EXPECT_EQ(Buffer(), "TestBuffer'");
-    EXPECT_EQ(CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_FALSE(IsHighlighted(32));
     EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
@@ -232,7 +230,7 @@ TEST_F(PickTest, TheWheelScrollsTheMapAndStopsAtBothEnds) {
 
     // A press on the scrolled map picks by the map's own coordinates.
     LeftClick(kPickX, kPickY);
-    EXPECT_EQ(CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
 }
 
 TEST_F(PickTest, ClicksOnTheMapOrBesideItGiveTheFocusToTheScrollBox) {

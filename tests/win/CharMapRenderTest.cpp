@@ -53,15 +53,13 @@ int TextWidth(const charmaptest::RecordedText& text) {
 
 TEST_P(CellGeometryTest, FontsAndPlacesOfACellFollowItsSize) {
     const CellSizeCase c = GetParam();
-    tk::ProgressBar bar;
-    tk::Form host;
-    host.CreateForm("host", WS_OVERLAPPEDWINDOW, 0, 200, 50);
-    bar.Create(host.Handle());
+    charmaptest::StandaloneBar progress;
     const int x0 = 7;
     const int y0 = 11;
+    bool drawing = false;
     const auto recording = charmaptest::RecordDrawing([&](tk::Canvas& canvas) {
         canvas.Font().Set(tk::kBold, true);
-        letterloom::DrawCharCells(kFont, c.size, 5, x0, y0, canvas, bar);
+        letterloom::DrawCharCells(kFont, c.size, 5, x0, y0, canvas, progress.bar, drawing);
     });
     ASSERT_EQ(recording.rectangles.size(), 224u);
     ASSERT_EQ(recording.texts.size(), 3u * 224u);
@@ -108,9 +106,10 @@ INSTANTIATE_TEST_SUITE_P(CellSizes, CellGeometryTest,
 class DrawCharCellsTest : public CharMapTest {
 protected:
     charmaptest::Recording Record(bool bold) {
+        bool drawing = false;
         return charmaptest::RecordDrawing([&](tk::Canvas& canvas) {
             canvas.Font().Set(tk::kBold, bold);
-            letterloom::DrawCharCells(kFont, kS, 5, 0, 0, canvas, form->PBar);
+            letterloom::DrawCharCells(kFont, kS, 5, 0, 0, canvas, form->PBar, drawing);
         });
     }
 };
@@ -139,13 +138,13 @@ TEST_F(DrawCharCellsTest, LabelsNameEachCodeAndTheBarEndsAtTheLastCell) {
 
 TEST_F(CharMapTest, WindowWidthGivesColumnsRowsAndPictureSize) {
     OpenMap(kFont, 400);
-    EXPECT_EQ(letterloom::MapColumns, 5);
+    EXPECT_EQ(form->CharMap.MapColumns, 5);
     EXPECT_EQ(Map().Width(), 350);
     EXPECT_EQ(Map().Height(), 3150);  // 45 rows
 
     form->SetBounds(0, 0, 540, 600);  // a resize on the map page builds anew
     testsupport::Pump();
-    EXPECT_EQ(letterloom::MapColumns, 7);
+    EXPECT_EQ(form->CharMap.MapColumns, 7);
     EXPECT_EQ(Map().Width(), 490);
     EXPECT_EQ(Map().Height(), 2240);  // 32 full rows
     // The last row is full: code 255 is the last column's cell.
@@ -184,12 +183,17 @@ TEST_F(CharMapTest, TheSpaceCellShowsOnlyItsLabel) {
     EXPECT_EQ(elsewhere, 0);
 }
 
-// A map drawn straight onto a bitmap whose canvas font is, or is not, bold.
-void DrawReference(tk::MemoryBitmap& reference, bool bold, int columns, tk::ProgressBar& bar) {
+// A map drawn straight onto a plain bitmap whose canvas font is, or is not, bold, with a progress
+// bar of its own.
+void DrawReference(tk::MemoryBitmap& reference, bool bold, int columns,
+                   const std::string& font = kFont) {
+    charmaptest::StandaloneBar progress;
+    bool drawing = false;
     reference.SetSize(kS * columns, kS * logic::MapRowCount(columns));
     reference.GetCanvas().PatBlt(0, 0, reference.Width(), reference.Height(), WHITENESS);
     reference.GetCanvas().Font().Set(tk::kBold, bold);
-    letterloom::DrawCharCells(kFont, kS, columns, 0, 0, reference.GetCanvas(), bar);
+    letterloom::DrawCharCells(font, kS, columns, 0, 0, reference.GetCanvas(), progress.bar,
+                              drawing);
 }
 
 int DifferentPixels(const tk::MemoryBitmap& a, const tk::MemoryBitmap& b) {
@@ -200,12 +204,14 @@ int DifferentPixels(const tk::MemoryBitmap& a, const tk::MemoryBitmap& b) {
     return different;
 }
 
-TEST_F(CharMapTest, EveryTextOnTheScreenMapIsBold) {
-    OpenMap(kFont, 400);
+// The renderer needs no main window: cells drawn before the program starts are the map page's.
+TEST_F(CharMapTest, CellsDrawnWithoutTheMainWindowAreThePagesMapAndEveryTextIsBold) {
+    ASSERT_EQ(letterloom::MainForm, nullptr);
     tk::MemoryBitmap bold;
     tk::MemoryBitmap regular;
-    DrawReference(bold, true, 5, form->PBar);
-    DrawReference(regular, false, 5, form->PBar);
+    DrawReference(bold, true, 5);
+    DrawReference(regular, false, 5);
+    OpenMap(kFont, 400);
     EXPECT_EQ(DifferentPixels(Map(), bold), 0);
     EXPECT_GT(DifferentPixels(Map(), regular), 1000);
 }
@@ -221,7 +227,7 @@ TEST_F(CharMapTest, WhileBuildingTheWaitingPictureShowsAndTheBarAdvances) {
     int max = 0;
     int position = -1;
     charmaptest::DuringBuild probe([&] {
-        ready = letterloom::MapReady;
+        ready = form->CharMap.MapReady;
         width = Map().Width();
         height = Map().Height();
         corner = Map().Pixel(499, 279);
@@ -241,7 +247,7 @@ TEST_F(CharMapTest, WhileBuildingTheWaitingPictureShowsAndTheBarAdvances) {
     EXPECT_GT(position, 0);
     EXPECT_LT(position, 223);
 
-    EXPECT_TRUE(letterloom::MapReady);
+    EXPECT_TRUE(form->CharMap.MapReady);
     EXPECT_EQ(form->PBar.Position(), 0);
     EXPECT_EQ(::SendMessageA(form->PBar.Handle(), PBM_GETPOS, 0, 0), 0);
     EXPECT_EQ(form->CmapFont.Text(), "字体: DejaVu Sans");
@@ -276,7 +282,7 @@ TEST_F(CharMapTest, LeavingThePageStopsTheBuildAfterTheCurrentCell) {
             EXPECT_EQ(Map().Pixel(cell.left + kS / 2, cell.top + kS / 2), kWhite);
         }
     }
-    EXPECT_TRUE(letterloom::MapReady);
+    EXPECT_TRUE(form->CharMap.MapReady);
     EXPECT_EQ(form->PBar.Position(), 0);
     // The build ended with its page hidden: the hidden scroll box did not take the focus.
     EXPECT_NE(::GetFocus(), form->MapScroller.Handle());
@@ -289,6 +295,26 @@ TEST_F(CharMapTest, LeavingThePageStopsTheBuildAfterTheCurrentCell) {
     EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
 }
 
+// A printout draws its cells with a flag of its own: one that starts while a stopped screen build
+// waits on the stack does not make that build go on.
+TEST_F(CharMapTest, CellsDrawnElsewhereDoNotReviveAStoppedBuild) {
+    OpenMap(kFont, 400);
+    ShowPage("字体列表");
+    int current = -1;
+    charmaptest::DuringBuild probe([&] {
+        current = form->PBar.Position();
+        ShowPage("字体列表");
+        tk::MemoryBitmap elsewhere;
+        DrawReference(elsewhere, true, 14);
+    });
+    ShowPage("字符映射表");
+    ASSERT_TRUE(probe.Ran());
+    ASSERT_LT(current, 200);
+    EXPECT_FALSE(form->CharMap.DrawingContinue);
+    const logic::CellOrigin last = logic::CellOriginFor(255, kS, 5, 0, 0);
+    EXPECT_EQ(Map().Pixel(last.left, last.top + kS / 2), kWhite);
+}
+
 TEST_F(CharMapTest, ARequestDuringABuildRestartsItInsteadOfNestingASecondBuild) {
     OpenMap(kFont, 400);
     ShowPage("字体列表");
@@ -297,7 +323,7 @@ TEST_F(CharMapTest, ARequestDuringABuildRestartsItInsteadOfNestingASecondBuild) 
     charmaptest::DuringBuild probe([&] {
         form->SetBounds(0, 0, charmaptest::WidthForColumns(7), 600);
         // Still the one build, not yet finished: a nested build would have ended by now.
-        readyAfterRequest = letterloom::MapReady;
+        readyAfterRequest = form->CharMap.MapReady;
         widthAfterRequest = Map().Width();
     });
     ShowPage("字符映射表");
@@ -306,13 +332,13 @@ TEST_F(CharMapTest, ARequestDuringABuildRestartsItInsteadOfNestingASecondBuild) 
     EXPECT_EQ(widthAfterRequest, 500);  // the waiting picture
 
     // The picture, the column count and picking agree.
-    EXPECT_TRUE(letterloom::MapReady);
-    EXPECT_EQ(letterloom::MapColumns, 7);
+    EXPECT_TRUE(form->CharMap.MapReady);
+    EXPECT_EQ(form->CharMap.MapColumns, 7);
     tk::MemoryBitmap reference;
-    DrawReference(reference, true, 7, form->PBar);
+    DrawReference(reference, true, 7);
     EXPECT_EQ(DifferentPixels(Map(), reference), 0);
     LeftClick(140, 70);
-    EXPECT_EQ(letterloom::CurrentChar, 2 + 7 + 32);
+    EXPECT_EQ(form->CharMap.CurrentChar, 2 + 7 + 32);
 }
 
 TEST_F(CharMapTest, AnotherFontPickedDuringABuildIsTheOneShown) {
@@ -321,13 +347,10 @@ TEST_F(CharMapTest, AnotherFontPickedDuringABuildIsTheOneShown) {
     charmaptest::DuringBuild probe([&] { SelectFont("Liberation Serif"); });
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
-    EXPECT_TRUE(letterloom::MapReady);
+    EXPECT_TRUE(form->CharMap.MapReady);
     EXPECT_EQ(form->CmapFont.Text(), "字体: Liberation Serif");
     tk::MemoryBitmap reference;
-    reference.SetSize(350, 3150);
-    reference.GetCanvas().PatBlt(0, 0, 350, 3150, WHITENESS);
-    reference.GetCanvas().Font().Set(tk::kBold, true);
-    letterloom::DrawCharCells("Liberation Serif", kS, 5, 0, 0, reference.GetCanvas(), form->PBar);
+    DrawReference(reference, true, 5, "Liberation Serif");
     EXPECT_EQ(DifferentPixels(Map(), reference), 0);
 }
 
@@ -351,7 +374,7 @@ TEST_F(CharMapTest, ColumnsStayBetweenOneAnd255ForAnyWidth) {
         form->SetBounds(0, 0, width, 600);
         testsupport::Pump();
         ASSERT_EQ(form->Width(), width);
-        EXPECT_EQ(letterloom::MapColumns, 255);
+        EXPECT_EQ(form->CharMap.MapColumns, 255);
         EXPECT_EQ(Map().Width(), 255 * kS);
         EXPECT_EQ(Map().Height(), kS);
         EXPECT_EQ(Map().Pixel(223 * kS + kS - 1, 35), kBlack);  // code 255, the last cell
@@ -362,7 +385,7 @@ TEST_F(CharMapTest, ColumnsStayBetweenOneAnd255ForAnyWidth) {
     ::RemoveWindowSubclass(form->Handle(), NoMaximumSize, 1);
     form->SetBounds(0, 0, 400, 600);
     testsupport::Pump();
-    EXPECT_EQ(letterloom::MapColumns, 5);
+    EXPECT_EQ(form->CharMap.MapColumns, 5);
 }
 
 TEST_F(CharMapTest, ClosingTheWindowDuringABuildEndsIt) {
@@ -380,7 +403,7 @@ TEST_F(CharMapTest, ClosingTheWindowDuringABuildEndsIt) {
     EXPECT_FALSE(form->HandleAllocated());
     EXPECT_LT(current, 223);
     // Nothing was shown for a window that is gone.
-    EXPECT_FALSE(letterloom::MapReady);
+    EXPECT_FALSE(form->CharMap.MapReady);
     EXPECT_EQ(Map().Width(), 500);
     EXPECT_TRUE(dialogs.Seen().empty());
 }
@@ -394,7 +417,8 @@ TEST_F(CharMapTest, TheCellLoopStopsWhenTheProgramEnds) {
         current = form->PBar.Position();
         form->Close();
     });
-    letterloom::DrawCharCells(kFont, kS, 5, 0, 0, map.GetCanvas(), form->PBar);
+    bool drawing = false;
+    letterloom::DrawCharCells(kFont, kS, 5, 0, 0, map.GetCanvas(), form->PBar, drawing);
     ASSERT_TRUE(probe.Ran());
     ASSERT_TRUE(tk::Application::Instance().Terminated());
     ASSERT_LT(current, 222);

@@ -30,13 +30,9 @@ int FontIndex(tk::ListBox& list, const std::string& name) {
 
 }  // namespace
 
-void CharMapTest::SetUp() {
-    ProgramTest::SetUp();
-    letterloom::MapColumns = 5;
-    letterloom::DrawingContinue = false;
-    letterloom::MapReady = false;
-    letterloom::SelectedPoint = {-1, -1};
-    letterloom::CurrentChar = 0;
+StandaloneBar::StandaloneBar() {
+    host.CreateForm("host", WS_OVERLAPPEDWINDOW, 0, 200, 50);
+    bar.Create(host.Handle());
 }
 
 void CharMapTest::SelectFont(const std::string& font) {
@@ -53,13 +49,13 @@ void CharMapTest::OpenMap(const std::string& font, int width) {
     form->SetBounds(0, 0, width, 600);
     ShowPage("字符映射表");
     ASSERT_EQ(form->Pagine.ActivePage(), form->MappaCaratteri);
-    ASSERT_TRUE(letterloom::MapReady);
+    ASSERT_TRUE(form->CharMap.MapReady);
 }
 
 void CharMapTest::Press(UINT message, int x, int y) {
     const WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON
-                        : message == WM_RBUTTONDOWN                             ? MK_RBUTTON
-                                                                                : 0;
+                        : message == WM_RBUTTONDOWN                              ? MK_RBUTTON
+                                                                                 : 0;
     ::SendMessageA(form->CsetPrv.Handle(), message, keys, MAKELPARAM(x, y));
 }
 

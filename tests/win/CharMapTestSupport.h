@@ -10,7 +10,9 @@
 
 #include "charmap/GraphProc.h"
 #include "support/ProgramFixture.h"
+#include "toolkit/Form.h"
 #include "toolkit/MemoryBitmap.h"
+#include "toolkit/StatusBar.h"
 
 namespace charmaptest {
 
@@ -22,10 +24,16 @@ constexpr COLORREF kYellow = RGB(255, 255, 0);
 // The main window's outer width for a number of columns of the on-screen map.
 constexpr int WidthForColumns(int columns) { return 50 + 70 * columns; }
 
+// A progress bar on a hidden window of its own, as a printout or a test without the main window
+// has one.
+struct StandaloneBar {
+    StandaloneBar();
+    tk::Form host;
+    tk::ProgressBar bar;
+};
+
 class CharMapTest : public testsupport::ProgramTest {
 protected:
-    // The map's process-wide state as the program starts with it.
-    void SetUp() override;
     // Starts the program, selects the font, sets the window's outer width and opens the map page,
     // which builds the map.
     void OpenMap(const std::string& font, int width);

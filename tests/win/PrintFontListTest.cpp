@@ -11,9 +11,7 @@ namespace {
 // Text tops in the PDF sit a little below the cell's top (the font's internal leading).
 constexpr double kTolerance = 2.0;
 
-bool Near(double actual, double expected) {
-    return std::fabs(actual - expected) <= kTolerance;
-}
+bool Near(double actual, double expected) { return std::fabs(actual - expected) <= kTolerance; }
 
 struct Queue {
     int dpi, width, height;
@@ -33,7 +31,7 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
         const logic::FontListMetrics m = logic::FontListPageMetrics(q.dpi, q.width, columns);
         const int perPage = columns * ((q.height - m.top) / m.pitch - 1);
         UseFonts(perPage + 1);
-        letterloom::PrintFontList(columns);
+        letterloom::PrintFontList(columns, "Sample");
         const std::vector<Page> pages = PrintedPages();
         ASSERT_EQ(pages.size(), 2u);
         logic::PrintCursor cursor;
@@ -73,7 +71,7 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
 TEST_F(PrintTest, CancelDiscardsEveryPageAndTheFlagStaysSet) {
     UseFonts(200);
     auto cancel = CancelAtFirstPump();
-    letterloom::PrintFontList(1);
+    letterloom::PrintFontList(1, "Sample");
     EXPECT_TRUE(cancel->Ran());
     EXPECT_TRUE(letterloom::PrintAbort);
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
@@ -90,7 +88,7 @@ TEST_F(PrintTest, TheMainWindowIsDisabledWhileAJobRuns) {
         enabledDuringJob = ::IsWindowEnabled(form->Handle());
         progressShown = printStat->Visible();
     });
-    letterloom::PrintFontList(2);
+    letterloom::PrintFontList(2, "Sample");
     ASSERT_TRUE(probe.Ran());
     EXPECT_FALSE(enabledDuringJob);
     EXPECT_TRUE(progressShown);
@@ -109,7 +107,7 @@ TEST_F(PrintTest, OrientationChosenBeforeDoesNotReachTheJob) {
     printer.Select(names, current);
     ASSERT_GT(printer.PageWidth(), printer.PageHeight());
     UseFonts(3);
-    letterloom::PrintFontList(1);
+    letterloom::PrintFontList(1, "Sample");
     const std::vector<Page> pages = PrintedPages();
     ASSERT_EQ(pages.size(), 1u);
     EXPECT_LT(pages[0].width, pages[0].height);

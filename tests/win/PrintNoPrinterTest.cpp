@@ -8,7 +8,7 @@ namespace printtest {
 namespace {
 
 class NoPrinterTest : public PrintTest {
-  protected:
+protected:
     void Command(const char* item) {
         ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId(item), 0);
         testsupport::Pump();

@@ -63,8 +63,7 @@ void RunUnix(const std::string& commandLine) {
 
 const Word* Page::Find(const std::string& text) const {
     for (const Word& word : words)
-        if (word.text == text)
-            return &word;
+        if (word.text == text) return &word;
     return nullptr;
 }
 
@@ -72,8 +71,7 @@ std::vector<std::string> PdfFiles() {
     std::vector<std::pair<ULONGLONG, std::string>> found;
     WIN32_FIND_DATAA data{};
     HANDLE search = ::FindFirstFileA(WindowsPath(UnixPdfDir() + "/*.pdf").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE)
-        return {};
+    if (search == INVALID_HANDLE_VALUE) return {};
     do {
         const ULONGLONG written = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) |
                                   data.ftLastWriteTime.dwLowDateTime;
@@ -102,8 +100,7 @@ bool WaitForPdfFiles(size_t count, DWORD timeoutMs) {
             std::string content((std::istreambuf_iterator<char>(in)), {});
             complete = complete && content.find("%%EOF") != std::string::npos;
         }
-        if (complete)
-            return true;
+        if (complete) return true;
         ::Sleep(100);
     }
     return false;

@@ -44,7 +44,7 @@ double Points(int pixels);
 using OnNextPump = charmaptest::DuringBuild;
 
 class PrintTest : public testsupport::ProgramTest {
-  protected:
+protected:
     // The program as WinMain starts it, with "Font000"... as the installed fonts, the preview
     // text "Sample" and an empty output folder.
     void SetUp() override;

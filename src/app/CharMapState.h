@@ -1,0 +1,34 @@
+#pragma once
+// What the character map page keeps between its handlers: the grid of the map it shows, the flags
+// that steer its build, the cell picked last, and the request that restarts a running build.
+#include <cstdint>
+
+namespace tk {
+class ListBox;
+}
+
+namespace letterloom {
+
+// Where the last picked cell was pressed, in map pixels; (-1, -1) when no cell is highlighted.
+struct MapPoint {
+    int32_t x;
+    int32_t y;
+};
+
+struct CharMapState {
+    // Columns of the map on the page.
+    uint8_t MapColumns = 5;
+    // Tested before each cell; cleared to stop a running build.
+    bool DrawingContinue = false;
+    // True while the picture on the page is a finished map.
+    bool MapReady = false;
+    MapPoint SelectedPoint{-1, -1};
+    // Code of the last picked cell, 0 while nothing has been picked; outlives rebuilds.
+    uint8_t CurrentChar = 0;
+    // A build is running (BuildCharMap is on the stack).
+    bool Building = false;
+    // The list a request made during a build names; the running build starts over with it.
+    tk::ListBox* RestartRequest = nullptr;
+};
+
+}  // namespace letterloom
