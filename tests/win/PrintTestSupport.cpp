@@ -186,10 +186,13 @@ void PrintTest::UseFonts(int count) {
 void PrintTest::PrintMarker() {
     letterloom::ResetPrinterSettings();
     tk::Printer& printer = tk::ThePrinter();
+    // The program's character-map jobs carry whatever title the printer holds.
+    const std::string title = printer.title;
     printer.title = "marker";
     printer.BeginDoc();
     printer.GetCanvas().TextOut(100, 100, "marker");
     printer.EndDoc();
+    printer.title = title;
 }
 
 std::vector<std::string> PrintTest::PdfsBeforeMarker() {
