@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchClock.h"
 #include "app/InternalProcs.h"
 #include "app/MainFormUnit.h"
 #include "print/Printunit.h"
@@ -22,17 +23,6 @@
 #include "toolkit/MemoryBitmap.h"
 
 namespace {
-
-double Now() {
-    static const double ticksPerMs = [] {
-        LARGE_INTEGER frequency;
-        ::QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER now;
-    ::QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / ticksPerMs;
-}
 
 // Milliseconds since the process was created, as the system counts it.
 double SinceProcessStart() {

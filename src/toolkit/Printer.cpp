@@ -123,8 +123,13 @@ void Printer::BeginDoc() {
     DOCINFOA info{};
     info.cbSize = sizeof info;
     info.lpszDocName = title.c_str();
-    if (::StartDocA(dc, &info) <= 0) ThrowLastError("StartDoc");
+    // The platform may call the abort callback, and so run messages, inside StartDoc: the job is
+    // in progress from here on.
     printing_ = true;
+    if (::StartDocA(dc, &info) <= 0) {
+        printing_ = false;
+        ThrowLastError("StartDoc");
+    }
     if (::StartPage(dc) <= 0) {
         Abort();
         ThrowLastError("StartPage");

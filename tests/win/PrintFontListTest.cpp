@@ -80,20 +80,28 @@ TEST_F(PrintTest, CancelDiscardsEveryPageAndTheFlagStaysSet) {
     EXPECT_TRUE(letterloom::PrintAbort);
 }
 
-TEST_F(PrintTest, TheMainWindowIsDisabledWhileAJobRuns) {
+TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     UseFonts(100);
     bool enabledDuringJob = true;
     bool progressShown = false;
+    std::string secondJob;
     OnNextPump probe([&] {
         enabledDuringJob = ::IsWindowEnabled(form->Handle());
         progressShown = printStat->Visible();
+        try {
+            letterloom::PrintFontList(1, "Sample");
+        } catch (const std::exception& error) {
+            secondJob = error.what();
+        }
     });
     letterloom::PrintFontList(2, "Sample");
     ASSERT_TRUE(probe.Ran());
     EXPECT_FALSE(enabledDuringJob);
     EXPECT_TRUE(progressShown);
+    EXPECT_EQ(secondJob, "打印进行中");
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
     EXPECT_FALSE(printStat->Visible());
+    EXPECT_EQ(PdfsBeforeMarker().size(), 1u);
 }
 
 TEST_F(PrintTest, OrientationChosenBeforeDoesNotReachTheJob) {

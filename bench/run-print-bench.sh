@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs PrintBench on the private PDF queue (scripts/cups.sh), with the machine's fonts and the
+# generated font families that run-font-bench.sh makes (run that once first).
+#
+#   bench/run-print-bench.sh [BUILD_DIR] [COUNT]      defaults: build/win, 5000
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+root="$(cd "$here/.." && pwd)"
+build="${1:-$root/build/win}"
+count="${2:-5000}"
+exe="$build/bench/PrintBench.exe"
+[ -f "$exe" ] || { echo "run-print-bench.sh: build $exe first" >&2; exit 1; }
+conf="$build/bench-fonts/$count/fonts.conf"
+[ -f "$conf" ] || { echo "run-print-bench.sh: run bench/run-font-bench.sh first" >&2; exit 1; }
+
+# shellcheck source=../scripts/xvfb.sh
+source "$root/scripts/xvfb.sh"
+# shellcheck source=../scripts/wine-env.sh
+source "$root/scripts/wine-env.sh"
+# shellcheck source=../scripts/cups.sh
+source "$root/scripts/cups.sh"
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  letterloom_xvfb_start
+fi
+letterloom_cups_start
+"$root/scripts/wineprefix.sh"
+letterloom_wineserver_start
+letterloom_at_exit letterloom_wineserver_stop
+
+echo "== the machine's fonts"
+"$root/scripts/wine-exec.sh" "$exe"
+echo
+echo "== with $count generated families"
+FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$exe"
