@@ -8,10 +8,6 @@
 #   letterloom_cups_start   start the server (if this shell has none), export CUPS_SERVER and
 #                           LETTERLOOM_PDF_DIR, stop it when the shell exits
 #   letterloom_cups_stop    stop it now
-#   letterloom_cups_wait_pdf COUNT [SECONDS]
-#                           wait until COUNT PDF files are in LETTERLOOM_PDF_DIR (30 s)
-#   letterloom_cups_idle [SECONDS]
-#                           wait until the queue has no job left (30 s)
 
 LETTERLOOM_CUPS_QUEUE=LetterloomPDF
 LETTERLOOM_CUPS_PID=""
@@ -108,13 +104,4 @@ letterloom_cups_stop() {
     wait "$LETTERLOOM_CUPS_PID" 2>/dev/null || true
     LETTERLOOM_CUPS_PID=""
   fi
-}
-
-letterloom_cups_idle() {
-  local limit=$(( ${1:-30} * 10 )) i
-  for ((i = 0; i < limit; i++)); do
-    [ -z "$(lpstat -o 2>/dev/null)" ] && return 0
-    sleep 0.1
-  done
-  return 1
 }

@@ -2,6 +2,7 @@
 #include "charmap/GraphProc.h"
 #include "print/Printunit.h"
 #include "support/DialogWatcher.h"
+#include "toolkit/Error.h"
 #include "toolkit/Printer.h"
 
 namespace printtest {
@@ -127,6 +128,21 @@ TEST_F(CharMapPrintTest, APrintoutDoesNotReviveAScreenBuildThatWasLeft) {
     const int y = kLastCell / columns * letterloom::MapCellSize;
     EXPECT_EQ(::GetPixel(map.GetCanvas().Handle(), x, y), RGB(255, 255, 255));
     EXPECT_EQ(PdfsBeforeMarker().size(), 1u);
+}
+
+TEST_F(CharMapPrintTest, AFailureInTheJobAbortsItAndGivesTheMainWindowBack) {
+    SelectFonts({1});
+    const auto failingCells = [](const std::string&, int32_t, int32_t, int32_t, int32_t,
+                                 tk::Canvas&, tk::ProgressBar&,
+                                 bool&) { throw tk::Error("cells failed"); };
+    {
+        testsupport::DialogWatcher watcher;
+        EXPECT_THROW(letterloom::PrintCharMap(form->FontList, failingCells), tk::Error);
+    }
+    EXPECT_FALSE(tk::ThePrinter().Printing());
+    EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
+    EXPECT_FALSE(printStat->Visible());
+    EXPECT_TRUE(PdfsBeforeMarker().empty());
 }
 
 }  // namespace
