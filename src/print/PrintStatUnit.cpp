@@ -25,6 +25,10 @@ TPrintStat::TPrintStat() {
     font.name = "宋体";
     font.SetSize(kDialogPoints);
     SetFont(font);
+    // A raised frame round the controls, made first so that it lies under them.
+    Bevel1.Create(Handle(), "");
+    ::SetWindowLongPtrA(Bevel1.Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME);
+    Bevel1.SetBounds(0, 0, kClientWidth, kClientHeight);
     DeviceLab.Create(Handle(), "");
     // Several lines, from the top.
     ::SetWindowLongPtrA(DeviceLab.Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_LEFT);

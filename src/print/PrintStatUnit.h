@@ -15,6 +15,7 @@ public:
     TPrintStat();
     ~TPrintStat() override;
 
+    tk::Label Bevel1;
     tk::Label DeviceLab;
     tk::Label PageLab;
     tk::ProgressBar ProgressBar;
