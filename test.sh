@@ -146,6 +146,10 @@ if [ "$win_built" = yes ]; then
   # shellcheck source=scripts/xvfb.sh
   source "$root/scripts/xvfb.sh"
   if letterloom_xvfb_start; then
+    # The printing tests print to a PDF queue of a print server of their own.
+    # shellcheck source=scripts/cups.sh
+    source "$root/scripts/cups.sh"
+    letterloom_cups_start || echo "cups: the private print server did not start"
     # The Wine environment stays in subshells: ctest and its wrapper set it up
     # for each Windows program themselves.
     letterloom_at_exit "(source '$root/scripts/wine-env.sh' && letterloom_wineserver_stop)"

@@ -102,6 +102,9 @@ public:
     void Exit1Click();
     void ConfigureMenuItemClick();
     void Exportfontlist1Click();
+    void print1Click();
+    void PrintCharmap1Click();
+    void Printersetup1Click();
 
     // Handlers of the two lists.
     void FontListClick();

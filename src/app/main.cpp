@@ -7,6 +7,8 @@
 #include "app/XPTheme.h"
 #include "app/frmSplashForm.h"
 #include "print/DialogsModuleUnit.h"
+#include "print/PrintDialogUnit.h"
+#include "print/PrintStatUnit.h"
 #include "resources/resource_ids.h"
 #include "settings/RegSave.h"
 #include "toolkit/Application.h"
@@ -31,8 +33,10 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     }
     try {
         letterloom::TMainForm mainForm;
-        letterloom::TDialogModule dialogModule;
         app.SetMainForm(&mainForm);
+        letterloom::TPrintStat printStat;
+        letterloom::TPrintDialog printDialog;
+        letterloom::TDialogModule dialogModule;
         const int exitCode = app.Run();
         app.SetMainForm(nullptr);
         return exitCode;

@@ -12,8 +12,7 @@ TDialogModule::TDialogModule() {
 }
 
 TDialogModule::~TDialogModule() {
-    if (DialogModule == this)
-        DialogModule = nullptr;
+    if (DialogModule == this) DialogModule = nullptr;
 }
 
 }  // namespace letterloom

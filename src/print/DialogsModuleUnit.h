@@ -2,19 +2,22 @@
 // The common dialogs that the program's commands share, made once at start-up.
 #include "toolkit/ColorDialog.h"
 #include "toolkit/SaveDialog.h"
+#include "toolkit/PrintDialogs.h"
 
 namespace letterloom {
 
 class TDialogModule {
-  public:
+public:
     TDialogModule();
     ~TDialogModule();
     TDialogModule(const TDialogModule&) = delete;
     TDialogModule& operator=(const TDialogModule&) = delete;
 
+    tk::PrinterSetupDialog PrinterSetupDialog;
     tk::ColorDialog ColorDialog;
     // The font list export's file; it proposes the last chosen name again.
     tk::SaveDialog SaveDialog;
+    tk::PrintDialog PrintDialog;
 };
 
 // The one dialog holder of the program.

@@ -71,7 +71,7 @@ void TConfigForm::CreateControls() {
     BitBtn1.SetBounds(296, 136, 75, 25);
     BitBtn1.SetGlyph(tk::Glyph::Cross);
     BitBtn1.onClick = [this] { SetModalResult(tk::kModalCancel); };
-    BitBtn2.Create(Handle(), "确定", IDOK, true);
+    BitBtn2.Create(Handle(), "确定", IDOK, BS_DEFPUSHBUTTON);
     BitBtn2.SetBounds(296, 104, 75, 25);
     BitBtn2.SetGlyph(tk::Glyph::Tick);
     BitBtn2.onClick = [this] { BitBtn2Click(); };

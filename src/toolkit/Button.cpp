@@ -42,12 +42,9 @@ UniqueIcon MakeGlyph(Glyph glyph) {
 
 }  // namespace
 
-void Button::Create(HWND parent, const std::string& caption, int id, bool isDefault) {
-    CreateSystemControl(
-        "BUTTON", 0,
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | (isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON), parent,
-        caption);
-    ::SetWindowLongPtrA(Handle(), GWLP_ID, id);
+void Button::Create(HWND parent, const std::string& caption, int id, DWORD style) {
+    CreateSystemControl("BUTTON", 0, WS_CHILD | WS_VISIBLE | WS_TABSTOP | style, parent, caption);
+    if (id) ::SetWindowLongPtrA(Handle(), GWLP_ID, id);
 }
 
 void Button::SetGlyph(Glyph glyph) {
@@ -56,8 +53,7 @@ void Button::SetGlyph(Glyph glyph) {
 }
 
 void Button::OnCommand(WORD code, WORD) {
-    if (code == BN_CLICKED && onClick)
-        onClick();
+    if (code == BN_CLICKED) Click();
 }
 
 void GroupBox::Create(HWND parent, const std::string& caption) {

@@ -2,6 +2,7 @@
 
 #include "toolkit/Error.h"
 #include "toolkit/FontCache.h"
+#include "toolkit/PrintableFont.h"
 
 namespace tk {
 
@@ -41,6 +42,12 @@ void Canvas::RealizeFont() {
     }
     HGDIOBJ previous = ::SelectObject(dc_, font);
     if (!originalFont_) originalFont_ = previous;
+    if (!fontCache_ && NeedsPrintableStandIn(dc_)) {
+        UniqueFont standIn = PrintableStandIn(font_);
+        ::SelectObject(dc_, standIn.get());
+        created = std::move(standIn);  // the font it replaces is no longer selected
+        font = created.get();
+    }
     fontHandle_ = std::move(created);
     currentFont_ = font;
     realizedFont_ = font_;

@@ -9,10 +9,6 @@ namespace tk {
 
 namespace {
 
-inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
-// Global memory stays ours until the clipboard accepts it.
-using UniqueGlobal = UniqueHandle<HGLOBAL, NullHandleTraits<HGLOBAL, FreeGlobal>>;
-
 // The clipboard is open for the scope's lifetime.
 class OpenClipboardScope {
 public:

@@ -45,6 +45,7 @@ inline void DestroyMenuHandle(HMENU h) { ::DestroyMenu(h); }
 inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
 inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
 inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
+inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
 
 using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, DeleteGdiObject>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, DeleteGdiObject>>;
@@ -55,6 +56,7 @@ using UniqueMenu = UniqueHandle<HMENU, NullHandleTraits<HMENU, DestroyMenuHandle
 using UniqueDC = UniqueHandle<HDC, NullHandleTraits<HDC, DeleteDeviceContext>>;
 using UniqueModule = UniqueHandle<HMODULE, NullHandleTraits<HMODULE, ReleaseModule>>;
 using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, DestroyIconHandle>>;
+using UniqueGlobal = UniqueHandle<HGLOBAL, NullHandleTraits<HGLOBAL, FreeGlobal>>;
 
 struct FileHandleTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }

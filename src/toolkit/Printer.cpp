@@ -1,0 +1,188 @@
+#include "toolkit/Printer.h"
+
+#include <commdlg.h>
+#include <winspool.h>
+
+#include <cstring>
+#include <vector>
+
+#include "toolkit/Application.h"
+#include "toolkit/Error.h"
+#include "toolkit/PrinterSettings.h"
+
+namespace tk {
+
+namespace {
+
+constexpr const char* kNoDefaultPrinter = "当前没有已选默认打印机";
+constexpr const char* kInvalidPrinter = "已选的打印机无效";
+constexpr const char* kPrintingInProgress = "打印进行中";
+
+inline void ClosePrinterHandle(HANDLE h) { ::ClosePrinter(h); }
+using UniquePrinter = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, ClosePrinterHandle>>;
+
+// The driver's current default document settings of a printer.
+UniqueGlobal DriverDefaults(const std::string& device) {
+    HANDLE opened = nullptr;
+    if (!::OpenPrinterA(const_cast<char*>(device.c_str()), &opened, nullptr))
+        throw Error(kInvalidPrinter);
+    UniquePrinter printer(opened);
+    char* name = const_cast<char*>(device.c_str());
+    const LONG size = ::DocumentPropertiesA(nullptr, printer.get(), name, nullptr, nullptr, 0);
+    if (size <= 0) throw Error(kInvalidPrinter);
+    UniqueGlobal settings(::GlobalAlloc(GHND, static_cast<SIZE_T>(size)));
+    if (!settings) throw Error(kInvalidPrinter);
+    GlobalView<DEVMODEA> mode(settings.get());
+    if (::DocumentPropertiesA(nullptr, printer.get(), name, mode.get(), nullptr, DM_OUT_BUFFER) < 0)
+        throw Error(kInvalidPrinter);
+    return settings;
+}
+
+}  // namespace
+
+Printer::Printer() = default;
+
+Printer::~Printer() {
+    if (printing_) Abort();
+    DropDC();
+}
+
+void Printer::LoadDefault() {
+    PRINTDLGA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.Flags = PD_RETURNDEFAULT;
+    if (!::PrintDlgA(&dialog)) throw Error(kNoDefaultPrinter);
+    UniqueGlobal names(dialog.hDevNames);
+    settings_.reset(dialog.hDevMode);
+    names_ = NamesOf(names.get());
+    loaded_ = true;
+}
+
+PrinterNames Printer::Current(HGLOBAL* settings) {
+    if (!loaded_) LoadDefault();
+    if (settings) *settings = settings_.get();
+    return names_;
+}
+
+void Printer::Select(const PrinterNames& names, HGLOBAL settings) {
+    CheckNotPrinting();
+    UniqueGlobal copy = settings ? CopyGlobal(settings) : DriverDefaults(names.device);
+    DropDC();
+    names_ = names;
+    settings_ = std::move(copy);
+    loaded_ = true;
+}
+
+void Printer::Refresh() {
+    // Printer fonts are never listed by this layer, so the printers are all it caches.
+    listCached_ = false;
+    listText_.clear();
+}
+
+std::string Printer::PrinterListText() {
+    if (listCached_) return listText_;
+    const DWORD flags = PRINTER_ENUM_LOCAL | PRINTER_ENUM_CONNECTIONS;
+    DWORD needed = 0, count = 0;
+    ::EnumPrintersA(flags, nullptr, 4, nullptr, 0, &needed, &count);
+    std::vector<BYTE> buffer(needed);
+    std::string text;
+    if (needed && ::EnumPrintersA(flags, nullptr, 4, buffer.data(), needed, &needed, &count)) {
+        const auto* printers = reinterpret_cast<const PRINTER_INFO_4A*>(buffer.data());
+        for (DWORD i = 0; i < count; ++i) text += std::string(printers[i].pPrinterName) + "\r\n";
+    }
+    listText_ = std::move(text);
+    listCached_ = true;
+    return listText_;
+}
+
+HDC Printer::Handle() {
+    if (dc_) return dc_.get();
+    const PrinterNames names = Current();
+    GlobalView<DEVMODEA> mode(settings_.get());
+    dc_.reset(::CreateDCA(names.driver.c_str(), names.device.c_str(), nullptr, mode.get()));
+    if (!dc_) throw Error(kInvalidPrinter);
+    canvas_.Attach(dc_.get());
+    canvas_.Font().pixelsPerInch = ::GetDeviceCaps(dc_.get(), LOGPIXELSY);
+    return dc_.get();
+}
+
+Canvas& Printer::GetCanvas() {
+    Handle();
+    return canvas_;
+}
+
+void Printer::CheckNotPrinting() const {
+    if (printing_) throw Error(kPrintingInProgress);
+}
+
+void Printer::BeginDoc() {
+    CheckNotPrinting();
+    HDC dc = Handle();
+    aborted_ = false;
+    ::SetAbortProc(dc, AbortProc);
+    DOCINFOA info{};
+    info.cbSize = sizeof info;
+    info.lpszDocName = title.c_str();
+    // The platform may call the abort callback, and so run messages, inside StartDoc: the job is
+    // in progress from here on.
+    printing_ = true;
+    if (::StartDocA(dc, &info) <= 0) {
+        printing_ = false;
+        ThrowLastError("StartDoc");
+    }
+    if (::StartPage(dc) <= 0) {
+        Abort();
+        ThrowLastError("StartPage");
+    }
+    // A new page may reset the DC's objects: the canvas selects its own again on next use.
+    canvas_.Attach(dc);
+}
+
+void Printer::NewPage() {
+    HDC dc = Handle();
+    if (::EndPage(dc) <= 0 || ::StartPage(dc) <= 0) {
+        Abort();
+        ThrowLastError("EndPage");
+    }
+    canvas_.Attach(dc);
+}
+
+void Printer::EndDoc() {
+    HDC dc = Handle();
+    const bool ended = ::EndPage(dc) > 0 && ::EndDoc(dc) > 0;
+    if (!ended) {
+        Abort();
+        ThrowLastError("EndDoc");
+    }
+    printing_ = false;
+    DropDC();
+}
+
+void Printer::Abort() {
+    if (!printing_) return;
+    aborted_ = true;
+    ::AbortDoc(dc_.get());
+    printing_ = false;
+    DropDC();
+}
+
+void Printer::DropDC() {
+    canvas_.Attach(nullptr);
+    dc_.reset();
+}
+
+BOOL CALLBACK Printer::AbortProc(HDC, int) {
+    try {
+        Application::Instance().ProcessMessages();
+    } catch (...) {
+        // A handler's error was reported where it arose; the job goes on.
+    }
+    return !ThePrinter().aborted_;
+}
+
+Printer& ThePrinter() {
+    static Printer printer;
+    return printer;
+}
+
+}  // namespace tk

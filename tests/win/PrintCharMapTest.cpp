@@ -1,0 +1,149 @@
+#include "PrintTestSupport.h"
+#include "charmap/GraphProc.h"
+#include "print/Printunit.h"
+#include "support/DialogWatcher.h"
+#include "toolkit/Error.h"
+#include "toolkit/Printer.h"
+
+namespace printtest {
+namespace {
+
+constexpr int kLastCell = 223;
+
+class CharMapPrintTest : public PrintTest {
+protected:
+    void SelectFonts(std::initializer_list<int> indexes) {
+        for (int i = 0; i < form->FontList.Count(); ++i) form->FontList.SetSelected(i, false);
+        for (int index : indexes) form->FontList.SetSelected(index, true);
+    }
+    // The File menu's command, with the platform's print dialog confirmed.
+    std::vector<testsupport::SeenDialog> PrintMaps() {
+        testsupport::DialogWatcher watcher;
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
+        testsupport::Pump();
+        return watcher.Seen();
+    }
+    // Weight of the font that the printer canvas draws with at the first page break of a
+    // font-list printout. (The PDF cannot show it: the queue's face for Arial has no bold
+    // variant, and the PostScript driver makes none up.)
+    int FontListWeight() {
+        UseFonts(60);
+        int weight = 0;
+        OnNextPump probe([&weight] {
+            LOGFONTA font{};
+            tk::ThePrinter().GetCanvas().RealizeFont();
+            HGDIOBJ current = ::GetCurrentObject(tk::ThePrinter().Handle(), OBJ_FONT);
+            ::GetObjectA(current, sizeof font, &font);
+            weight = font.lfWeight;
+        });
+        letterloom::PrintFontList(1, "Sample");
+        PdfsBeforeMarker();
+        DeletePdfFiles();
+        return weight;
+    }
+};
+
+// Presses Cancel once the progress dialog shows: at a timer, as the cell loop lets messages run.
+class CancelWhenShowing {
+public:
+    explicit CancelWhenShowing(letterloom::TPrintStat& stat) {
+        stat_ = &stat;
+        timer_ = ::SetTimer(nullptr, 0, 1, Tick);
+    }
+    ~CancelWhenShowing() { ::KillTimer(nullptr, timer_); }
+    CancelWhenShowing(const CancelWhenShowing&) = delete;
+    CancelWhenShowing& operator=(const CancelWhenShowing&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (stat_->Visible() && !letterloom::PrintAbort) stat_->BitBtn1.Click();
+    }
+    static inline letterloom::TPrintStat* stat_ = nullptr;
+    UINT_PTR timer_;
+};
+
+TEST_F(CharMapPrintTest, OnePagePerSelectedFontThenTheFontListPrintsBold) {
+    EXPECT_EQ(FontListWeight(), FW_NORMAL);
+    SelectFonts({1, 2});
+    EXPECT_EQ(PrintMaps().size(), 1u);  // the print dialog
+    const std::vector<Page> pages = PrintedPages();
+    ASSERT_EQ(pages.size(), 2u);
+    for (size_t p = 0; p < pages.size(); ++p) {
+        const std::string font = form->FontList.Item(static_cast<int>(p) + 1);
+        const Word* heading = pages[p].Find(font.substr(0, font.find(' ')));
+        ASSERT_NE(heading, nullptr) << font;
+        EXPECT_LT(heading->left, 2);
+        EXPECT_LT(heading->top, 4);
+        // 14 columns on a portrait page: codes 32 to 45 fill the first row, 46 starts the second.
+        std::vector<const Word*> labels;
+        for (int code = 32; code <= 46; ++code)
+            labels.push_back(pages[p].Find(std::string("#").append(std::to_string(code))));
+        ASSERT_EQ(std::count(labels.begin(), labels.end(), nullptr), 0) << font;
+        for (size_t i = 1; i < 14; ++i) EXPECT_GT(labels[i]->left, labels[i - 1]->left + 30);
+        EXPECT_NEAR(labels[14]->left, labels[0]->left, 1);
+        EXPECT_GT(labels[14]->top, labels[0]->top + 30);
+    }
+    EXPECT_EQ(FontListWeight(), FW_BOLD);
+}
+
+TEST_F(CharMapPrintTest, CancelDrawsEveryMapThenDiscardsThemAll) {
+    SelectFonts({1, 2});
+    {
+        CancelWhenShowing cancel(*printStat);
+        PrintMaps();
+    }
+    EXPECT_TRUE(letterloom::PrintAbort);
+    EXPECT_EQ(printStat->ProgressBar.Position(), kLastCell);
+    EXPECT_EQ(printStat->PageLab.Text(),
+              std::string("打印字体:     ").append(form->FontList.Item(2)));
+    EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
+    EXPECT_TRUE(PdfsBeforeMarker().empty());
+    EXPECT_TRUE(letterloom::PrintAbort);
+}
+
+TEST_F(CharMapPrintTest, WithNoFontSelectedOnlyTheMessageShows) {
+    SelectFonts({});
+    letterloom::PrintAbort = true;
+    const auto seen = PrintMaps();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].text, "你需要至少选择一种字体            ");
+    EXPECT_EQ(seen[0].caption, "Letterloom");
+    EXPECT_FALSE(seen[0].errorIcon);
+    EXPECT_FALSE(letterloom::PrintAbort);
+}
+
+TEST_F(CharMapPrintTest, APrintoutDoesNotReviveAScreenBuildThatWasLeft) {
+    testsupport::ClickListItem(form->FontList, 1);
+    OnNextPump leaveAndPrint([this] {
+        testsupport::ClickTab(form->Pagine, "字体列表");
+        PrintMaps();
+    });
+    testsupport::ClickTab(form->Pagine, "字符映射表");
+    ASSERT_TRUE(leaveAndPrint.Ran());
+    EXPECT_FALSE(form->CharMap.DrawingContinue);
+    // The screen map stopped where it was left: its last cell was never drawn.
+    tk::MemoryBitmap& map = form->CsetPrv.Picture();
+    const int columns = form->CharMap.MapColumns;
+    const int x = kLastCell % columns * letterloom::MapCellSize;
+    const int y = kLastCell / columns * letterloom::MapCellSize;
+    EXPECT_EQ(::GetPixel(map.GetCanvas().Handle(), x, y), RGB(255, 255, 255));
+    EXPECT_EQ(PdfsBeforeMarker().size(), 1u);
+}
+
+TEST_F(CharMapPrintTest, AFailureInTheJobAbortsItAndGivesTheMainWindowBack) {
+    SelectFonts({1});
+    const auto failingCells = [](const std::string&, int32_t, int32_t, int32_t, int32_t,
+                                 tk::Canvas&, tk::ProgressBar&,
+                                 bool&) { throw tk::Error("cells failed"); };
+    {
+        testsupport::DialogWatcher watcher;
+        EXPECT_THROW(letterloom::PrintCharMap(form->FontList, failingCells), tk::Error);
+    }
+    EXPECT_FALSE(tk::ThePrinter().Printing());
+    EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
+    EXPECT_FALSE(printStat->Visible());
+    EXPECT_TRUE(PdfsBeforeMarker().empty());
+}
+
+}  // namespace
+}  // namespace printtest

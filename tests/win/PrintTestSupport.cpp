@@ -1,0 +1,217 @@
+#include "PrintTestSupport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "print/Printunit.h"
+#include "settings/RegSave.h"
+#include "toolkit/Printer.h"
+
+namespace printtest {
+
+namespace {
+
+// The output folder as the Linux side names it, from the environment of the test run.
+std::string UnixPdfDir() {
+    const char* dir = std::getenv("LETTERLOOM_PDF_DIR");
+    return dir ? dir : "";
+}
+
+std::string WindowsPath(const std::string& unixPath) {
+    std::string path = "Z:" + unixPath;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+std::string Utf8ToAnsi(const std::string& text) {
+    const int wide = ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring w(static_cast<size_t>(wide), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, w.data(), wide);
+    const int narrow =
+        ::WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(narrow), '\0');
+    ::WideCharToMultiByte(CP_ACP, 0, w.c_str(), -1, out.data(), narrow, nullptr, nullptr);
+    out.resize(static_cast<size_t>(narrow > 0 ? narrow - 1 : 0));
+    return out;
+}
+
+double Attribute(const std::string& tag, const char* name) {
+    const std::string key = std::string(name) + "=\"";
+    const size_t at = tag.find(key);
+    return at == std::string::npos ? 0 : std::atof(tag.c_str() + at + key.size());
+}
+
+// Runs a Linux program (Wine starts it natively) and waits for it. Its exit code does not come
+// back through Wine: the caller looks for what it made.
+void RunUnix(const std::string& commandLine) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string line = commandLine;
+    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process))
+        return;
+    ::WaitForSingleObject(process.hProcess, 60000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+}
+
+}  // namespace
+
+const Word* Page::Find(const std::string& text) const {
+    for (const Word& word : words)
+        if (word.text == text) return &word;
+    return nullptr;
+}
+
+std::vector<std::string> PdfFiles() {
+    std::vector<std::pair<ULONGLONG, std::string>> found;
+    WIN32_FIND_DATAA data{};
+    HANDLE search = ::FindFirstFileA(WindowsPath(UnixPdfDir() + "/*.pdf").c_str(), &data);
+    if (search == INVALID_HANDLE_VALUE) return {};
+    do {
+        const ULONGLONG written = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) |
+                                  data.ftLastWriteTime.dwLowDateTime;
+        found.emplace_back(written, UnixPdfDir() + "/" + data.cFileName);
+    } while (::FindNextFileA(search, &data));
+    ::FindClose(search);
+    std::sort(found.begin(), found.end());
+    std::vector<std::string> files;
+    for (auto& [written, name] : found) files.push_back(name);
+    return files;
+}
+
+void DeletePdfFiles() {
+    for (const std::string& file : PdfFiles()) ::DeleteFileA(WindowsPath(file).c_str());
+}
+
+bool WaitForPdfFiles(size_t count, DWORD timeoutMs) {
+    const DWORD start = ::GetTickCount();
+    while (::GetTickCount() - start < timeoutMs) {
+        const std::vector<std::string> files = PdfFiles();
+        // cups-pdf writes the file and then makes it readable to its owner only: a complete
+        // file ends with the trailer's end-of-file mark.
+        bool complete = files.size() >= count;
+        for (const std::string& file : files) {
+            std::ifstream in(WindowsPath(file), std::ios::binary);
+            std::string content((std::istreambuf_iterator<char>(in)), {});
+            complete = complete && content.find("%%EOF") != std::string::npos;
+        }
+        if (complete) return true;
+        ::Sleep(100);
+    }
+    return false;
+}
+
+std::vector<Page> ReadPages(const std::string& pdfFile) {
+    const std::string html = pdfFile + ".html";
+    RunUnix("Z:\\usr\\bin\\pdftotext -bbox \"" + pdfFile + "\" \"" + html + "\"");
+    // Wine does not wait for a Linux program to end: the file is read once it is complete.
+    std::string text;
+    for (int attempt = 0; attempt < 300 && text.find("</html>") == std::string::npos; ++attempt) {
+        ::Sleep(20);
+        std::ifstream in(WindowsPath(html));
+        std::stringstream content;
+        content << in.rdbuf();
+        text = content.str();
+    }
+    ::DeleteFileA(WindowsPath(html).c_str());
+    std::vector<Page> pages;
+    for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
+        const size_t end = text.find('>', at);
+        const std::string tag = text.substr(at, end - at);
+        if (tag.rfind("<page ", 0) == 0) {
+            pages.push_back({Attribute(tag, "width"), Attribute(tag, "height"), {}});
+        } else if (tag.rfind("<word ", 0) == 0 && !pages.empty()) {
+            const size_t close = text.find("</word>", end);
+            pages.back().words.push_back({Utf8ToAnsi(text.substr(end + 1, close - end - 1)),
+                                          Attribute(tag, "xMin"), Attribute(tag, "yMin"),
+                                          Attribute(tag, "xMax"), Attribute(tag, "yMax")});
+        }
+    }
+    return pages;
+}
+
+double Points(int pixels) {
+    return pixels * 72.0 / ::GetDeviceCaps(tk::ThePrinter().Handle(), LOGPIXELSY);
+}
+
+std::unique_ptr<OnNextPump> PrintTest::CancelAtFirstPump() {
+    return std::make_unique<OnNextPump>([this] {
+        ::SendMessageA(printStat->Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(printStat->BitBtn1.Handle()));
+    });
+}
+
+std::vector<Page> PrintTest::PrintedPages() {
+    const std::vector<std::string> files = PdfsBeforeMarker();
+    if (files.size() != 1) {
+        ADD_FAILURE() << files.size() << " PDF files";
+        return {};
+    }
+    return ReadPages(files[0]);
+}
+
+void PrintTest::SetUp() {
+    testsupport::ProgramTest::SetUp();
+    StartProgram();
+    printStat = std::make_unique<letterloom::TPrintStat>();
+    printDialog = std::make_unique<letterloom::TPrintDialog>();
+    dialogModule = std::make_unique<letterloom::TDialogModule>();
+    letterloom::ConfigData.PrevString = "Sample";
+    letterloom::PrintAbort = false;
+    ASSERT_FALSE(UnixPdfDir().empty()) << "run under test.sh, which starts the PDF queue";
+    DeletePdfFiles();
+}
+
+void PrintTest::TearDown() {
+    dialogModule.reset();
+    printDialog.reset();
+    printStat.reset();
+    testsupport::ProgramTest::TearDown();
+}
+
+void PrintTest::UseFonts(int count) {
+    letterloom::InstalledFontNames.clear();
+    for (int i = 0; i < count; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "Font%03d", i);
+        letterloom::InstalledFontNames.push_back(name);
+    }
+}
+
+void PrintTest::PrintMarker() {
+    letterloom::ResetPrinterSettings();
+    tk::Printer& printer = tk::ThePrinter();
+    // The program's character-map jobs carry whatever title the printer holds.
+    const std::string title = printer.title;
+    printer.title = "marker";
+    printer.BeginDoc();
+    printer.GetCanvas().TextOut(100, 100, "marker");
+    printer.EndDoc();
+    printer.title = title;
+}
+
+std::vector<std::string> PrintTest::PdfsBeforeMarker() {
+    PrintMarker();
+    const DWORD start = ::GetTickCount();
+    std::vector<std::string> files;
+    while (::GetTickCount() - start < 60000) {
+        files = PdfFiles();
+        auto marker = std::find_if(files.begin(), files.end(), [](const std::string& file) {
+            return file.find("marker") != std::string::npos;
+        });
+        if (marker != files.end() && WaitForPdfFiles(files.size())) {
+            files.erase(marker);
+            return files;
+        }
+        ::Sleep(100);
+    }
+    ADD_FAILURE() << "the marker job did not come out";
+    return files;
+}
+
+}  // namespace printtest
