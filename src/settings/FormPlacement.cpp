@@ -2,6 +2,7 @@
 
 #include "logic/ConfigData.h"
 #include "settings/PlacementRecord.h"
+#include "settings/RegistryWording.h"
 #include "toolkit/Application.h"
 #include "toolkit/Error.h"
 #include "toolkit/Form.h"
@@ -31,14 +32,15 @@ void TFormPlacement::Restore() {
     restored_ = true;
     saved_ = false;
     try {
-        tk::RegistryKey settings;
-        settings.Create(HKEY_CURRENT_USER, keyPath_);
-        tk::RegistryKey values;
-        values.Open(settings.Handle(), section_, KEY_READ);
-        if (StoredPlacementVersion(values) < 0)
-            return;
-        ApplyStoredPosition(values, form_.Handle());
-        pendingState_ = StoredShowState(values);
+        WithSettingsWording([&] {
+            tk::RegistryKey settings;
+            settings.Create(HKEY_CURRENT_USER, keyPath_);
+            tk::RegistryKey values;
+            values.Open(settings.Handle(), section_, KEY_READ);
+            if (StoredPlacementVersion(values) < 0) return;
+            ApplyStoredPosition(values, form_.Handle());
+            pendingState_ = StoredShowState(values);
+        });
     } catch (const std::exception& error) {
         // The window still shows, where the system put it.
         tk::Application::Instance().HandleException(error);
@@ -70,7 +72,7 @@ void TFormPlacement::Save(bool visible) {
         tk::RegistryKey values;
         if (!values.Create(settings.Handle(), section_))
             throw tk::Error(logic::CannotCreateKeyMessage("\\" + keyPath_ + "\\" + section_));
-        StorePlacement(values, form_.Handle(), visible);
+        WithSettingsWording([&] { StorePlacement(values, form_.Handle(), visible); });
     } catch (const std::exception& error) {
         // Saving failed; the window closes all the same.
         tk::Application::Instance().HandleException(error);

@@ -46,6 +46,8 @@ void CharMapTest::SelectFont(const std::string& font) {
 void CharMapTest::OpenMap(const std::string& font, int width) {
     StartProgram();
     SelectFont(font);
+    // A first run opens maximised; the map's width needs the normal state.
+    ::ShowWindow(form->Handle(), SW_SHOWNORMAL);
     form->SetBounds(0, 0, width, 600);
     ShowPage("字符映射表");
     ASSERT_EQ(form->Pagine.ActivePage(), form->MappaCaratteri);
