@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "NoStoredPlacement.h"
 #include "app/MainFormUnit.h"
 #include "charmap/CharCellPainter.h"
 #include "charmap/GraphProc.h"
@@ -265,6 +266,7 @@ int main() {
     tk::SetPauseFunction([](DWORD) {});
     letterloom::SetDefaultConfig();
 
+    const NoStoredPlacement noStoredPlacement;
     TMainForm form;
     app.SetMainForm(&form);
     form.Show(true);
