@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BenchClock.h"
+#include "NoStoredPlacement.h"
 #include "app/MainFormUnit.h"
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     app.SetTitle("Letterloom");
     tk::SetPauseFunction([](DWORD) {});
     letterloom::SetDefaultConfig();
+    const NoStoredPlacement noStoredPlacement;
     letterloom::TMainForm form;
     app.SetMainForm(&form);
     form.Show(true);

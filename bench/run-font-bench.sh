@@ -15,7 +15,7 @@ root="$(cd "$here/.." && pwd)"
 # shellcheck source=../scripts/arch.sh
 source "$root/scripts/arch.sh"
 letterloom_arch_select
-build="${1:-$LETTERLOOM_BUILD_DIR}"
+build="$(cd "${1:-$LETTERLOOM_BUILD_DIR}" && pwd)"  # absolute: fontconfig's file names it
 count="${2:-5000}"
 exe="$build/bench/FontListBench.exe"
 [ -f "$exe" ] || { echo "run-font-bench.sh: build $exe first" >&2; exit 1; }

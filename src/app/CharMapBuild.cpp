@@ -45,14 +45,18 @@ void TMainForm::BuildCharMap(tk::ListBox& list) {
     while (request) {
         CharMap.RestartRequest = nullptr;
         CharMap.MapColumns = logic::MapColumnsForWidth(Width(), MapCellSize);
-        tk::MemoryBitmap bitmap;
+        tk::MemoryBitmap& bitmap = CharMap.Work;
+        // Each build starts from the canvas a new bitmap has.
+        bitmap.ResetCanvas();
         const std::string fontName = request->Item(request->ItemIndex());
         tk::FontSpec bufferFont = TextBuffer.GetFont();
         bufferFont.name = fontName;
         TextBuffer.SetFont(bufferFont);
         CmapFont.SetText("字体: " + fontName);
         PrepareMapPicture(bitmap, CharMap.MapReady);
-        CsetPrv.SetPicture(bitmap);
+        // The image shows the waiting picture; the bitmap gets back the last map, of the size the
+        // new one most likely has.
+        CsetPrv.TakePicture(bitmap);
         // The new picture has no highlighted cell.
         CharMap.SelectedPoint = {-1, -1};
         RenderCharMap(fontName, MapCellSize, CharMap.MapColumns, bitmap, PBar,
@@ -60,7 +64,7 @@ void TMainForm::BuildCharMap(tk::ListBox& list) {
         // The main window closed during the build: there is nothing left to show the map in.
         if (tk::Application::Instance().Terminated()) return;
         request = CharMap.RestartRequest;
-        if (!request) CsetPrv.SetPicture(bitmap);
+        if (!request) CsetPrv.TakePicture(bitmap);
     }
     tk::Pause(kPauseAfterBuild);
     CharMap.MapReady = true;

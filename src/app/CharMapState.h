@@ -1,7 +1,10 @@
 #pragma once
 // What the character map page keeps between its handlers: the grid of the map it shows, the flags
-// that steer its build, the cell picked last, and the request that restarts a running build.
+// that steer its build, the cell picked last, the request that restarts a running build, and the
+// bitmap the build draws in.
 #include <cstdint>
+
+#include "toolkit/MemoryBitmap.h"
 
 namespace tk {
 class ListBox;
@@ -29,6 +32,9 @@ struct CharMapState {
     bool Building = false;
     // The list a request made during a build names; the running build starts over with it.
     tk::ListBox* RestartRequest = nullptr;
+    // Lives as long as the page: each build draws here and exchanges pictures with the image, so
+    // that the picture it gets back has the size it needs and no memory is touched afresh.
+    tk::MemoryBitmap Work;
 };
 
 }  // namespace letterloom

@@ -3,6 +3,7 @@
 #include "app/InternalProcs.h"
 #include "app/frmSplashForm.h"
 #include "logic/WindowFloor.h"
+#include "print/FontNamesWorker.h"
 #include "print/Printunit.h"
 #include "resources/resource_ids.h"
 #include "settings/RegSave.h"
@@ -131,10 +132,12 @@ void TMainForm::FormShow() {
     } closeSplash;
     SetText("Letterloom");
     tk::Application::Instance().SetTitle("Letterloom");
-    BuildInstalledFontNames();
+    // The names are collected while the steps up to the pause run; they are needed only after it.
+    FontNamesWorker fontNames;
     LoadConfig();
     SetListItemHeights();
     tk::Pause(kFirstShowPause);
+    fontNames.Finish();
     FontList.SetItems(InstalledFontNames);
     FontList.SetItemIndex(0);
     tk::FontSpec testFont = Test.GetFont();

@@ -11,8 +11,8 @@ namespace logic {
 bool IsBlankText(std::string_view text);
 
 // The size box's integer conversion: leading spaces, an optional sign, then decimal
-// digits, or hexadecimal ones after "$", "0x" or "x" (either case), up to the end of
-// the text. Decimal must fit int32; hexadecimal may use the full 32-bit pattern
+// digits, or hexadecimal ones (letters in either case) after "$" or "0x" ("0X"), up to
+// the end of the text. Decimal must fit int32; hexadecimal may use the full 32-bit pattern
 // ("$FFFFFFFF" is -1). Anything else gives no value.
 std::optional<int32_t> ParseInteger(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 
 #include "toolkit/CallbackErrors.h"
@@ -20,30 +21,42 @@ struct Families {
     tk::CallbackErrors errors;
 };
 
-// Each family is reported once per character set; those repeats come one after the other.
+// Each family is reported once per character set; those repeats come one after the other, byte
+// for byte the same, so a plain comparison finds them. Names that differ only in case go when the
+// sorted list drops its repeats.
 int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM param) {
     auto& families = *reinterpret_cast<Families*>(param);
     return families.errors.Run([&] {
         std::vector<std::string>& names = families.names;
-        if (::lstrcmpiA(names.back().c_str(), font->lfFaceName) != 0)
-            names.emplace_back(font->lfFaceName);
+        if (names.back() != font->lfFaceName) names.emplace_back(font->lfFaceName);
     });
 }
 
-// The user locale's case-insensitive collation, computed once per name.
+struct KeyedName {
+    std::string key;
+    std::string name;
+};
+
+// The user locale's case-insensitive collation as a byte string, computed once per name: the
+// sort then compares bytes instead of asking the locale for every comparison.
 std::string SortKey(const std::string& name) {
     const DWORD flags = LCMAP_SORTKEY | NORM_IGNORECASE;
-    const int length = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, nullptr, 0);
+    // A face name has at most 31 bytes, whose key fits here; a longer key is asked for whole.
+    char buffer[512];
+    int length =
+        ::LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, buffer, sizeof buffer);
+    if (length > 0) return std::string(buffer, ::strnlen(buffer, static_cast<size_t>(length)));
+    length = ::LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, nullptr, 0);
     if (length <= 0) return name;
     std::string key(static_cast<size_t>(length), '\0');
     ::LCMapStringA(LOCALE_USER_DEFAULT, flags, name.c_str(), -1, key.data(), length);
-    while (!key.empty() && key.back() == '\0') key.pop_back();
+    key.resize(::strnlen(key.c_str(), key.size()));
     return key;
 }
 
 }  // namespace
 
-void BuildInstalledFontNames() {
+std::vector<std::string> CollectInstalledFontNames() {
     Families families;
     {
         tk::WindowDC screen(nullptr);
@@ -54,19 +67,23 @@ void BuildInstalledFontNames() {
                               reinterpret_cast<LPARAM>(&families), 0);
     }
     families.errors.Rethrow();
-    std::vector<std::string>& names = families.names;
-    std::vector<std::pair<std::string, std::string>> keyed;
-    keyed.reserve(names.size());
-    for (auto& name : names) keyed.emplace_back(SortKey(name), std::move(name));
+    std::vector<KeyedName> keyed;
+    keyed.reserve(families.names.size());
+    for (auto& name : families.names) keyed.push_back({SortKey(name), std::move(name)});
     std::stable_sort(keyed.begin(), keyed.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+                     [](const KeyedName& a, const KeyedName& b) { return a.key < b.key; });
+    // Equal keys are names equal ignoring case; the first of them stays.
     std::vector<std::string> sorted;
     sorted.reserve(keyed.size());
-    for (auto& [key, name] : keyed) {
-        if (!sorted.empty() && ::lstrcmpiA(sorted.back().c_str(), name.c_str()) == 0) continue;
-        sorted.push_back(std::move(name));
+    const std::string* lastKey = nullptr;
+    for (auto& entry : keyed) {
+        if (lastKey && *lastKey == entry.key) continue;
+        lastKey = &entry.key;
+        sorted.push_back(std::move(entry.name));
     }
-    InstalledFontNames = std::move(sorted);
+    return sorted;
 }
+
+void BuildInstalledFontNames() { InstalledFontNames = CollectInstalledFontNames(); }
 
 }  // namespace letterloom

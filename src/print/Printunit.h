@@ -15,7 +15,10 @@ namespace letterloom {
 extern std::vector<std::string> InstalledFontNames;
 
 // The screen's font families, each once, with the pseudo-face "Default", sorted in the user
-// locale's order ignoring case.
+// locale's order ignoring case. Safe on any thread.
+std::vector<std::string> CollectInstalledFontNames();
+
+// InstalledFontNames = CollectInstalledFontNames().
 void BuildInstalledFontNames();
 
 // Estimate of the font-list entries on one page of the current printer, for 1 or 2 columns.

@@ -18,6 +18,15 @@ void Image::Create(HWND parent) {
 
 void Image::SetPicture(const MemoryBitmap& bitmap) {
     picture_.Assign(bitmap);
+    PictureChanged();
+}
+
+void Image::TakePicture(MemoryBitmap& bitmap) {
+    picture_.SwapPixels(bitmap);
+    PictureChanged();
+}
+
+void Image::PictureChanged() {
     if (!HandleAllocated()) return;
     const RECT before = BoundsRect();
     // Resizing would have the parent paint what the image uncovers at once; it is left to the
@@ -57,14 +66,20 @@ LRESULT Image::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_LBUTTONDBLCLK:
             if (onDblClick) onDblClick();
             return report(onMouseDown, MouseButton::Left);
-        case WM_LBUTTONDOWN: return report(onMouseDown, MouseButton::Left);
+        case WM_LBUTTONDOWN:
+            return report(onMouseDown, MouseButton::Left);
         case WM_RBUTTONDOWN:
-        case WM_RBUTTONDBLCLK: return report(onMouseDown, MouseButton::Right);
+        case WM_RBUTTONDBLCLK:
+            return report(onMouseDown, MouseButton::Right);
         case WM_MBUTTONDOWN:
-        case WM_MBUTTONDBLCLK: return report(onMouseDown, MouseButton::Middle);
-        case WM_LBUTTONUP: return report(onMouseUp, MouseButton::Left);
-        case WM_RBUTTONUP: return report(onMouseUp, MouseButton::Right);
-        case WM_MBUTTONUP: return report(onMouseUp, MouseButton::Middle);
+        case WM_MBUTTONDBLCLK:
+            return report(onMouseDown, MouseButton::Middle);
+        case WM_LBUTTONUP:
+            return report(onMouseUp, MouseButton::Left);
+        case WM_RBUTTONUP:
+            return report(onMouseUp, MouseButton::Right);
+        case WM_MBUTTONUP:
+            return report(onMouseUp, MouseButton::Middle);
         default:
             return Window::HandleMessage(msg, wParam, lParam);
     }

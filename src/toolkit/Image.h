@@ -1,6 +1,7 @@
 #pragma once
-// A picture in a window of the picture's own size. The image keeps its own copy of every bitmap
-// it is given, and draws from it; drawing on Picture() changes what it shows.
+// A picture in a window of the picture's own size. The image keeps its own picture, copied from
+// or exchanged with the bitmaps it is given, and draws from it; drawing on Picture() changes what
+// it shows.
 #include <functional>
 
 #include "toolkit/MemoryBitmap.h"
@@ -16,6 +17,9 @@ public:
 
     // Copies bitmap, takes its size and shows it.
     void SetPicture(const MemoryBitmap& bitmap);
+    // Shows bitmap's pixels without copying them: the image and bitmap exchange pictures, so that
+    // bitmap then holds the picture shown before.
+    void TakePicture(MemoryBitmap& bitmap);
     MemoryBitmap& Picture() { return picture_; }
     const MemoryBitmap& Picture() const { return picture_; }
 
@@ -31,6 +35,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Takes the picture's size and has the uncovered and newly covered parts painted.
+    void PictureChanged();
     void Paint();
 
     MemoryBitmap picture_;

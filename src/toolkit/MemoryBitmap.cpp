@@ -1,5 +1,7 @@
 #include "toolkit/MemoryBitmap.h"
 
+#include <utility>
+
 #include "toolkit/Error.h"
 
 namespace tk {
@@ -7,7 +9,7 @@ namespace tk {
 MemoryBitmap::MemoryBitmap() : dc_(::CreateCompatibleDC(nullptr)) {
     if (!dc_) ThrowLastError("CreateCompatibleDC");
     canvas_.Attach(dc_.get());
-    canvas_.Font().pixelsPerInch = ScreenPixelsPerInch();
+    ResetCanvas();
 }
 
 MemoryBitmap::MemoryBitmap(int width, int height) : MemoryBitmap() { SetSize(width, height); }
@@ -20,6 +22,7 @@ MemoryBitmap::~MemoryBitmap() {
 void MemoryBitmap::SetSize(int width, int height) {
     if (width < 0) width = 0;
     if (height < 0) height = 0;
+    if (bitmap_ && width == width_ && height == height_) return;
     UniqueBitmap created;
     void* bits = nullptr;
     if (width > 0 && height > 0) {
@@ -31,15 +34,11 @@ void MemoryBitmap::SetSize(int width, int height) {
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
         created.reset(::CreateDIBSection(dc_.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-        if (!created) throw Error("CreateDIBSection " + std::to_string(width) + "x" +
-                                  std::to_string(height));
+        if (!created)
+            throw Error("CreateDIBSection " + std::to_string(width) + "x" + std::to_string(height));
     }
-    if (created) {
-        HGDIOBJ previous = ::SelectObject(dc_.get(), created.get());
-        if (!originalBitmap_) originalBitmap_ = previous;
-    } else if (originalBitmap_) {
-        ::SelectObject(dc_.get(), originalBitmap_);  // the old picture must be out before it goes
-    }
+    // The old picture must be out of the DC before it goes.
+    Select(created.get());
     bitmap_ = std::move(created);
     bits_ = static_cast<uint32_t*>(bits);
     width_ = bits_ ? width : 0;
@@ -52,6 +51,32 @@ void MemoryBitmap::Assign(const MemoryBitmap& other) {
         ::GdiFlush();
         ::BitBlt(dc_.get(), 0, 0, width_, height_, other.dc_.get(), 0, 0, SRCCOPY);
     }
+}
+
+void MemoryBitmap::SwapPixels(MemoryBitmap& other) {
+    ::GdiFlush();
+    // A bitmap can be in one DC only: both leave their DCs before they change places.
+    Select(nullptr);
+    other.Select(nullptr);
+    std::swap(bitmap_, other.bitmap_);
+    std::swap(bits_, other.bits_);
+    std::swap(width_, other.width_);
+    std::swap(height_, other.height_);
+    Select(bitmap_.get());
+    other.Select(other.bitmap_.get());
+}
+
+void MemoryBitmap::ResetCanvas() {
+    canvas_.Font() = FontSpec{};
+    canvas_.Font().pixelsPerInch = ScreenPixelsPerInch();
+    canvas_.brushColor = kClWhite;
+    canvas_.penColor = kClBlack;
+}
+
+void MemoryBitmap::Select(HBITMAP bitmap) {
+    if (!bitmap && !originalBitmap_) return;  // the DC still has its original bitmap
+    HGDIOBJ previous = ::SelectObject(dc_.get(), bitmap ? bitmap : originalBitmap_);
+    if (!originalBitmap_) originalBitmap_ = previous;
 }
 
 COLORREF MemoryBitmap::Pixel(int x, int y) const {

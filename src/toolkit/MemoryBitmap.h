@@ -18,7 +18,8 @@ public:
     MemoryBitmap(const MemoryBitmap&) = delete;
     MemoryBitmap& operator=(const MemoryBitmap&) = delete;
 
-    // Replaces the picture by a new one of this size (contents black).
+    // Gives the picture this size. A new size makes a new picture (contents black); the same size
+    // keeps the picture and its pixels, since memory touched for the first time is slow.
     void SetSize(int width, int height);
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -30,10 +31,18 @@ public:
 
     // Copies other's size and pixels; this bitmap's canvas keeps its own attributes.
     void Assign(const MemoryBitmap& other);
+    // Exchanges size and pixels with other without copying them; each canvas keeps its own
+    // attributes.
+    void SwapPixels(MemoryBitmap& other);
+    // Font, brush and pen of the canvas as a new bitmap has them, for a bitmap that is used again.
+    void ResetCanvas();
     // Pixel as 0x00BBGGRR, for drawing code that reads back what it drew.
     COLORREF Pixel(int x, int y) const;
 
 private:
+    // Selects bitmap into the DC, or the DC's original bitmap when bitmap is null.
+    void Select(HBITMAP bitmap);
+
     UniqueDC dc_;
     UniqueBitmap bitmap_;
     HGDIOBJ originalBitmap_ = nullptr;

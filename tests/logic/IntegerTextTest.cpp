@@ -1,5 +1,6 @@
 #include "logic/IntegerText.h"
 
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -39,6 +40,33 @@ TEST(ParseInteger, Hexadecimal) {
     EXPECT_EQ(ParseInteger("-$10"), -16);
     EXPECT_EQ(ParseInteger("+0x10"), 16);
     EXPECT_EQ(ParseInteger(" $0"), 0);
+}
+
+// Each digit's value, and the bytes just outside each run of digits.
+TEST(ParseInteger, DigitValues) {
+    const struct {
+        const char* text;
+        std::optional<int32_t> value;
+    } cases[] = {
+        {"9", 9},
+        {"1234567890", 1234567890},
+        {"$9", 9},
+        {"$1029", 0x1029},
+        {"$abcdef", 0xABCDEF},
+        {"$ABCDEF", 0xABCDEF},
+        {"0xaF9", 0xAF9},
+        {"0XFa9", 0xFA9},
+        {"/", std::nullopt},
+        {":", std::nullopt},
+        {"$/", std::nullopt},
+        {"$:", std::nullopt},
+        {"$@", std::nullopt},
+        {"$G", std::nullopt},
+        {"$`", std::nullopt},
+        {"$g", std::nullopt},
+        {"9a", std::nullopt},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ParseInteger(c.text), c.value) << "'" << c.text << "'";
 }
 
 TEST(ParseInteger, DecimalRangeIsInt32) {

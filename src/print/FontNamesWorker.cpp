@@ -1,0 +1,36 @@
+#include "print/FontNamesWorker.h"
+
+#include <utility>
+
+#include "print/Printunit.h"
+
+namespace letterloom {
+
+FontNamesWorker::FontNamesWorker()
+    : thread_([this] {
+          // Nothing may leave a thread's function: what fails reaches Finish.
+          try {
+              names_ = CollectInstalledFontNames();
+          } catch (...) {
+              error_ = std::current_exception();
+          }
+      }) {}
+
+FontNamesWorker::~FontNamesWorker() {
+    Join();
+    // Left early (a later step failed): the names still become the list.
+    if (!finished_ && !error_) InstalledFontNames = std::move(names_);
+}
+
+void FontNamesWorker::Finish() {
+    Join();
+    finished_ = true;
+    if (error_) std::rethrow_exception(error_);
+    InstalledFontNames = std::move(names_);
+}
+
+void FontNamesWorker::Join() noexcept {
+    if (thread_.joinable()) thread_.join();
+}
+
+}  // namespace letterloom

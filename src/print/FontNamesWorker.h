@@ -1,0 +1,33 @@
+#pragma once
+// Builds the installed font names on a thread of their own. The first enumeration of fonts in a
+// process has the platform read every font file, which takes far longer than anything else at
+// start-up; the interface thread meanwhile goes on with its own steps.
+#include <exception>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace letterloom {
+
+class FontNamesWorker {
+public:
+    // Starts collecting the names.
+    FontNamesWorker();
+    // Waits for the worker; unless Finish ran, the names it collected become InstalledFontNames.
+    ~FontNamesWorker();
+    FontNamesWorker(const FontNamesWorker&) = delete;
+    FontNamesWorker& operator=(const FontNamesWorker&) = delete;
+
+    // Waits for the worker and makes its names InstalledFontNames, or throws what it threw.
+    void Finish();
+
+private:
+    void Join() noexcept;
+
+    std::vector<std::string> names_;
+    std::exception_ptr error_;
+    bool finished_ = false;
+    std::thread thread_;
+};
+
+}  // namespace letterloom
