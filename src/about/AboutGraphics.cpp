@@ -32,14 +32,12 @@ MemoryCanvas& MemoryCanvas::operator=(MemoryCanvas&& other) noexcept {
 
 SIZE MemoryCanvas::Size() const {
     BITMAP info{};
-    if (!bitmap_ || !::GetObjectA(bitmap_.get(), sizeof info, &info))
-        return {0, 0};
+    if (!bitmap_ || !::GetObjectA(bitmap_.get(), sizeof info, &info)) return {0, 0};
     return {info.bmWidth, info.bmHeight};
 }
 
 void MemoryCanvas::Free() {
-    if (memory_ && firstBitmap_)
-        ::SelectObject(memory_.get(), firstBitmap_);
+    if (memory_ && firstBitmap_) ::SelectObject(memory_.get(), firstBitmap_);
     firstBitmap_ = nullptr;
     bitmap_.reset();
     memory_.reset();
@@ -49,14 +47,11 @@ void MemoryCanvas::Free() {
 namespace {
 
 MemoryCanvas CanvasFor(tk::UniqueBitmap bitmap, const char* operation) {
-    if (!bitmap)
-        tk::ThrowLastError(operation);
+    if (!bitmap) tk::ThrowLastError(operation);
     tk::UniqueDC display(::CreateDCA("DISPLAY", nullptr, nullptr, nullptr));
-    if (!display)
-        tk::ThrowLastError("CreateDC");
+    if (!display) tk::ThrowLastError("CreateDC");
     tk::UniqueDC memory(::CreateCompatibleDC(display.get()));
-    if (!memory)
-        tk::ThrowLastError("CreateCompatibleDC");
+    if (!memory) tk::ThrowLastError("CreateCompatibleDC");
     return MemoryCanvas(std::move(display), std::move(memory), std::move(bitmap));
 }
 
@@ -75,8 +70,7 @@ MemoryCanvas LoadResourceCanvas(HINSTANCE module, const char* name) {
 }
 
 DrawingFonts::~DrawingFonts() {
-    if (ownersFont_)
-        ::SelectObject(dc_, ownersFont_);
+    if (ownersFont_) ::SelectObject(dc_, ownersFont_);
 }
 
 HFONT DrawingFonts::SelectStyledFont(const char* face, int height, tk::Color colour, int style) {
@@ -84,11 +78,9 @@ HFONT DrawingFonts::SelectStyledFont(const char* face, int height, tk::Color col
         height, 0, 0, 0, (style & kAboutBold) ? FW_BOLD : FW_NORMAL, (style & kAboutItalic) != 0,
         (style & kAboutUnderline) != 0, (style & kAboutStrikeOut) != 0, DEFAULT_CHARSET,
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
-    if (!font)
-        tk::ThrowLastError("CreateFont");
+    if (!font) tk::ThrowLastError("CreateFont");
     HGDIOBJ previous = ::SelectObject(dc_, font.get());
-    if (!ownersFont_)
-        ownersFont_ = previous;
+    if (!ownersFont_) ownersFont_ = previous;
     current_ = std::move(font);
     ::SetTextColor(dc_, MapSysColor(colour));
     return current_.get();
@@ -109,11 +101,7 @@ SIZE TextExtent(HDC dc, const char* text) {
 
 }  // namespace
 
-int TextExtentWidth(HDC dc, const char* text) {
-    return TextExtent(dc, text).cx;
-}
-int TextExtentHeight(HDC dc, const char* text) {
-    return TextExtent(dc, text).cy;
-}
+int TextExtentWidth(HDC dc, const char* text) { return TextExtent(dc, text).cx; }
+int TextExtentHeight(HDC dc, const char* text) { return TextExtent(dc, text).cy; }
 
 }  // namespace letterloom

@@ -16,15 +16,13 @@ enum AboutFontStyle : int {
 };
 
 // A colour value as RGB: a negative value names the system colour of its low byte.
-inline COLORREF MapSysColor(tk::Color colour) {
-    return tk::ToRGB(colour);
-}
+inline COLORREF MapSysColor(tk::Color colour) { return tk::ToRGB(colour); }
 
 // A bitmap selected into a memory context made for the display. Freed (the context's first
 // bitmap selected back, then bitmap, memory context and display context deleted) by
 // FreeCanvas or when it goes out of scope.
 class MemoryCanvas {
-  public:
+public:
     MemoryCanvas() = default;
     MemoryCanvas(tk::UniqueDC display, tk::UniqueDC memory, tk::UniqueBitmap bitmap);
     ~MemoryCanvas() { Free(); }
@@ -36,7 +34,7 @@ class MemoryCanvas {
     SIZE Size() const;
     void Free();
 
-  private:
+private:
     tk::UniqueDC display_;
     tk::UniqueDC memory_;
     tk::UniqueBitmap bitmap_;
@@ -47,15 +45,13 @@ class MemoryCanvas {
 MemoryCanvas NewMemoryCanvas(int width, int height);
 // A canvas holding the module's named bitmap resource.
 MemoryCanvas LoadResourceCanvas(HINSTANCE module, const char* name);
-inline void FreeCanvas(MemoryCanvas& canvas) {
-    canvas.Free();
-}
+inline void FreeCanvas(MemoryCanvas& canvas) { canvas.Free(); }
 
 // The fonts that drawing on one context selects in turn. Each selection deletes the font this
 // object selected before; the context gets its own font back when the object goes, so a font
 // lent by a control's owner is never deleted.
 class DrawingFonts {
-  public:
+public:
     explicit DrawingFonts(HDC dc) : dc_(dc) {}
     ~DrawingFonts();
     DrawingFonts(const DrawingFonts&) = delete;
@@ -66,7 +62,7 @@ class DrawingFonts {
     // height = -(points x horizontal pixels per inch / 72), rounded.
     HFONT SelectPointFont(const char* face, int points, tk::Color colour, int style);
 
-  private:
+private:
     HDC dc_;
     HGDIOBJ ownersFont_ = nullptr;
     tk::UniqueFont current_;

@@ -18,9 +18,7 @@ AboutBoxState& State() {
     return state;
 }
 
-HINSTANCE ProgramModule() {
-    return ::GetModuleHandleA(nullptr);
-}
+HINSTANCE ProgramModule() { return ::GetModuleHandleA(nullptr); }
 
 // Frees the texture and the icon copy however the box ends.
 struct AboutBoxResources {
@@ -44,8 +42,7 @@ SIZE ClientSize(HWND window) {
 void FitTextureToBanner(HWND banner) {
     const SIZE needed = ClientSize(banner);
     const SIZE have = State().texture.Size();
-    if (needed.cx + kBannerTextureOffset <= have.cx && needed.cy <= have.cy)
-        return;
+    if (needed.cx + kBannerTextureOffset <= have.cx && needed.cy <= have.cy) return;
     MemoryCanvas larger = NewMemoryCanvas(std::max(have.cx, needed.cx + kBannerTextureOffset),
                                           std::max(have.cy, needed.cy));
     TileAboutTexture(larger);
@@ -55,10 +52,8 @@ void FitTextureToBanner(HWND banner) {
 void DrawControl(const DRAWITEMSTRUCT& item) {
     const SIZE size = ClientSize(item.hwndItem);
     const int saved = ::SaveDC(item.hDC);
-    if (item.CtlID == IDC_ABOUT_BANNER)
-        DrawAboutBanner(item.hDC, size, State());
-    if (item.CtlID == IDC_ABOUT_LINK)
-        DrawAboutLink(item.hDC, size);
+    if (item.CtlID == IDC_ABOUT_BANNER) DrawAboutBanner(item.hDC, size, State());
+    if (item.CtlID == IDC_ABOUT_LINK) DrawAboutLink(item.hDC, size);
     ::RestoreDC(item.hDC, saved);
 }
 
@@ -74,8 +69,7 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
             return TRUE;
         case WM_COMMAND:
             // Escape's cancel command lands here too and leaves the box open.
-            if (LOWORD(wParam) == IDC_ABOUT_LINK)
-                ShellOpen(nullptr, kSoftwarePage);
+            if (LOWORD(wParam) == IDC_ABOUT_LINK) ShellOpen(nullptr, kSoftwarePage);
             if (LOWORD(wParam) == IDC_ABOUT_CLOSE || LOWORD(wParam) == IDC_ABOUT_LINK)
                 ::EndDialog(dialog, 0);
             return TRUE;
@@ -89,9 +83,7 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-const AboutBoxState& AboutBox() {
-    return State();
-}
+const AboutBoxState& AboutBox() { return State(); }
 
 void CenterOnScreen(HWND window) {
     RECT rect{};

@@ -36,8 +36,7 @@ bool FileExists(const std::string& path) {
 // and so names no file. Empty when the class is not registered or its file does not exist.
 std::string RegisteredLibraryFile() {
     tk::RegistryKey key;
-    if (!key.Open(HKEY_CLASSES_ROOT, kHtmlHelpServerKey, KEY_READ))
-        return {};
+    if (!key.Open(HKEY_CLASSES_ROOT, kHtmlHelpServerKey, KEY_READ)) return {};
     std::string file;
     try {
         file = key.ReadString("");
@@ -67,14 +66,11 @@ std::string HelpFilePath() {
 void LoadHtmlHelp() {
     HtmlHelpLibrary& library = Library();
     library.loadAttempted = true;
-    if (library.module)
-        return;
+    if (library.module) return;
     const std::string file = RegisteredLibraryFile();
-    if (file.empty())
-        return;
+    if (file.empty()) return;
     library.module.reset(::LoadLibraryA(file.c_str()));
-    if (!library.module)
-        return;
+    if (!library.module) return;
     library.ansiEntry = EntryPoint(library.module.get(), "HtmlHelpA");
     library.wideEntry = ::GetProcAddress(library.module.get(), "HtmlHelpW");
     library.genericEntry = EntryPoint(library.module.get(), "HtmlHelpA");
@@ -82,25 +78,20 @@ void LoadHtmlHelp() {
 
 void UnloadHtmlHelp() {
     HtmlHelpLibrary& library = Library();
-    if (!library.module)
-        return;
+    if (!library.module) return;
     // The viewer's windows run on the library's code; they must go before it does.
-    if (library.genericEntry)
-        library.genericEntry(nullptr, nullptr, kCloseAllViewers, 0);
+    if (library.genericEntry) library.genericEntry(nullptr, nullptr, kCloseAllViewers, 0);
     library.module.reset();
     library.ansiEntry = nullptr;
     library.wideEntry = nullptr;
     library.genericEntry = nullptr;
 }
 
-bool HtmlHelpLoaded() {
-    return static_cast<bool>(Library().module);
-}
+bool HtmlHelpLoaded() { return static_cast<bool>(Library().module); }
 
 HWND ShowHtmlHelp(HWND window, const std::string& file, UINT command, DWORD_PTR data) {
     HtmlHelpLibrary& library = Library();
-    if (!library.loadAttempted)
-        LoadHtmlHelp();
+    if (!library.loadAttempted) LoadHtmlHelp();
     // A library without the entry point can show no help either.
     if (!library.genericEntry) {
         ::MessageBoxA(window, "HTML Help Is Not installed", "HTMLHELP Error", MB_OK | MB_ICONERROR);

@@ -28,8 +28,7 @@ void DrawFontItem(tk::ListBox& list, int index, const RECT& rect) {
     // narrower than the name column that rectangle is empty.
     RECT preview = rect;
     preview.left = rect.left + logic::kPreviewColumn;
-    if (preview.right < preview.left)
-        preview.right = preview.left;
+    if (preview.right < preview.left) preview.right = preview.left;
     font.name = name;
     font.height = h;  // positive: the cell height, internal leading included
     canvas.TextRect(preview, rect.left + logic::kPreviewColumn, rect.top + logic::kPreviewTop,

@@ -14,17 +14,11 @@ constexpr UINT kDisplayTopic = 0;  // HH_DISPLAY_TOPIC; data 0 is the file's def
 
 }  // namespace
 
-void TMainForm::Contents1Click() {
-    ShowHtmlHelp(Handle(), HelpFilePath(), kDisplayTopic, 0);
-}
+void TMainForm::Contents1Click() { ShowHtmlHelp(Handle(), HelpFilePath(), kDisplayTopic, 0); }
 
-void TMainForm::AboutOrvaneSoftware1Click() {
-    ShellOpen(nullptr, kSoftwarePage);
-}
+void TMainForm::AboutOrvaneSoftware1Click() { ShellOpen(nullptr, kSoftwarePage); }
 
-void TMainForm::DonateActionExecute() {
-    ShellOpen(nullptr, kDonatePage);
-}
+void TMainForm::DonateActionExecute() { ShellOpen(nullptr, kDonatePage); }
 
 void TMainForm::About1Click() {
     ShowAboutBox(Handle(), tk::Application::Instance().Icon(), "Letterloom", "v1.2.0");

@@ -11,8 +11,7 @@ namespace letterloom {
 
 void TMainForm::ConfigureMenuItemClick() {
     TConfigForm dialog(Handle());
-    if (dialog.ShowModal() != tk::kModalOk)
-        return;
+    if (dialog.ShowModal() != tk::kModalOk) return;
     SetListItemHeights();
     FontList.SetItems(InstalledFontNames);
     FontList.SetItemIndex(0);
@@ -22,8 +21,7 @@ void TMainForm::ConfigureMenuItemClick() {
 
 void TMainForm::Exportfontlist1Click() {
     tk::SaveDialog& dialog = DialogModule->SaveDialog;
-    if (!dialog.Execute(Handle()))
-        return;
+    if (!dialog.Execute(Handle())) return;
     std::vector<std::string> names;
     names.reserve(static_cast<size_t>(FontList.Count()));
     for (int i = 0; i < FontList.Count(); ++i) names.push_back(FontList.Item(i));

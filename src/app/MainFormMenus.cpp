@@ -30,8 +30,7 @@ void TMainForm::CreateActions() {
 void TMainForm::CreateMenus() {
     File1.AddItem("ConfigureMenuItem", "配置(&C)", 0, [this] { ConfigureMenuItemClick(); });
     File1.AddSeparator();
-    File1.AddItem("Exportfontlist1", "导出字体列表(&E)", 11,
-                  [this] { Exportfontlist1Click(); });
+    File1.AddItem("Exportfontlist1", "导出字体列表(&E)", 11, [this] { Exportfontlist1Click(); });
     File1.AddSeparator();
     File1.AddItem("print1", "打印字体列表(&P)", 4, [this] { print1Click(); });
     File1.AddItem("PrintCharmap1", "打印字符表(&M)", 4, [this] { PrintCharmap1Click(); });

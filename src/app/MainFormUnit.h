@@ -89,7 +89,9 @@ public:
     CharMapState CharMap;
 
     // Restores and saves the window's placement; holds its smallest tracking size.
-    TFormPlacement FormPlacement{*this, logic::kSettingsSubKey, logic::kPlacementSection,
+    TFormPlacement FormPlacement{*this,
+                                 logic::kSettingsSubKey,
+                                 logic::kPlacementSection,
                                  {logic::kMinTrackSize, logic::kMinTrackSize}};
 
     // Handlers of the window.

@@ -18,7 +18,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     letterloom::EnableVisualStyles();
 
     // The toolkit's controls need their window classes whatever the platform's version.
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
 
     tk::Application& app = tk::Application::Instance();

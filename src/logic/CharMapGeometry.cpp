@@ -7,9 +7,7 @@ namespace logic {
 namespace {
 
 // Sizes and column counts below 1 would divide by zero; they count as 1.
-int64_t AtLeastOne(int v) {
-    return std::max(v, 1);
-}
+int64_t AtLeastOne(int v) { return std::max(v, 1); }
 
 // size * percent / 100 rounded half to even on the exact quotient, so that
 // 25 * 18 % is seen as exactly 4.5, which floating point cannot promise.
@@ -90,8 +88,6 @@ CellOrigin HighlightCellOrigin(int32_t x, int32_t y, int cellSize) {
     return CellOrigin{static_cast<int32_t>(ux / s * s), static_cast<int32_t>(uy / s * s)};
 }
 
-std::string CellLabel(int code) {
-    return "字符 #" + std::to_string(code);
-}
+std::string CellLabel(int code) { return "字符 #" + std::to_string(code); }
 
 }  // namespace logic

@@ -4,13 +4,9 @@ namespace logic {
 
 namespace {
 
-bool IsBlankByte(char c) {
-    return static_cast<unsigned char>(c) <= 0x20;
-}
+bool IsBlankByte(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
-int DecimalDigit(char c) {
-    return c >= '0' && c <= '9' ? c - '0' : -1;
-}
+int DecimalDigit(char c) { return c >= '0' && c <= '9' ? c - '0' : -1; }
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') {
@@ -25,9 +21,7 @@ int HexDigit(char c) {
     return -1;
 }
 
-bool IsHexMark(char c) {
-    return c == 'x' || c == 'X';
-}
+bool IsHexMark(char c) { return c == 'x' || c == 'X'; }
 
 std::optional<int32_t> ParseDecimal(std::string_view digits, bool negative) {
     // -2147483648 has no positive counterpart, so the limit depends on the sign.

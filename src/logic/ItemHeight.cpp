@@ -13,9 +13,7 @@ int32_t ItemHeightFromPoints(int32_t pixelsPerInch, int32_t points) {
     return product / static_cast<int32_t>(kPointsPerInch);
 }
 
-bool IsApplicableItemHeight(int32_t h) {
-    return h > 0;
-}
+bool IsApplicableItemHeight(int32_t h) { return h > 0; }
 
 int32_t PointsToPixels(int32_t points, int32_t ppi) {
     const int64_t product = static_cast<int64_t>(points) * ppi;
@@ -28,8 +26,6 @@ int32_t PointsToPixels(int32_t points, int32_t ppi) {
     return static_cast<int32_t>(quotient);
 }
 
-int32_t FontHeightForPoints(int32_t points, int32_t ppi) {
-    return -PointsToPixels(points, ppi);
-}
+int32_t FontHeightForPoints(int32_t points, int32_t ppi) { return -PointsToPixels(points, ppi); }
 
 }  // namespace logic

@@ -1,8 +1,8 @@
 #pragma once
 // The common dialogs that the program's commands share, made once at start-up.
 #include "toolkit/ColorDialog.h"
-#include "toolkit/SaveDialog.h"
 #include "toolkit/PrintDialogs.h"
+#include "toolkit/SaveDialog.h"
 
 namespace letterloom {
 

@@ -1,9 +1,9 @@
 #pragma once
 // The print options dialog of the font list: one or two columns, with the estimate of entries per
 // page and pages needed for the current printer.
-#include "toolkit/RadioGroup.h"
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/RadioGroup.h"
 
 namespace letterloom {
 

@@ -17,9 +17,7 @@ TFormPlacement::TFormPlacement(tk::Form& form, std::string keyPath, std::string 
       section_(std::move(section)),
       minTrackSize_(minTrackSize) {}
 
-TFormPlacement::~TFormPlacement() {
-    SaveAtDestruction();
-}
+TFormPlacement::~TFormPlacement() { SaveAtDestruction(); }
 
 void TFormPlacement::ApplyMinTrackSize(MINMAXINFO& info) const {
     info.ptMinTrackSize.x = minTrackSize_.cx;
@@ -27,8 +25,7 @@ void TFormPlacement::ApplyMinTrackSize(MINMAXINFO& info) const {
 }
 
 void TFormPlacement::Restore() {
-    if (restored_)
-        return;
+    if (restored_) return;
     restored_ = true;
     saved_ = false;
     try {
@@ -48,20 +45,17 @@ void TFormPlacement::Restore() {
 }
 
 void TFormPlacement::ShowRestoredState() {
-    if (!pendingState_)
-        return;
+    if (!pendingState_) return;
     ShowInState(form_.Handle(), *pendingState_);
     pendingState_.reset();
 }
 
 void TFormPlacement::SaveAfterClose() {
-    if (restored_)
-        Save(false);
+    if (restored_) Save(false);
 }
 
 void TFormPlacement::SaveAtDestruction() {
-    if (restored_ && !saved_ && form_.HandleAllocated())
-        Save(true);
+    if (restored_ && !saved_ && form_.HandleAllocated()) Save(true);
 }
 
 void TFormPlacement::Save(bool visible) {

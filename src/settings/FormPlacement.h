@@ -15,7 +15,7 @@ class Form;
 namespace letterloom {
 
 class TFormPlacement {
-  public:
+public:
     // keyPath under HKEY_CURRENT_USER; the values go to its subkey section.
     TFormPlacement(tk::Form& form, std::string keyPath, std::string section, SIZE minTrackSize);
     // Saves when the window still exists and nothing was saved since the restore.
@@ -36,7 +36,7 @@ class TFormPlacement {
     // The answer to the system's question for the window's size limits.
     void ApplyMinTrackSize(MINMAXINFO& info) const;
 
-  private:
+private:
     void Save(bool visible);
 
     tk::Form& form_;

@@ -19,18 +19,15 @@ std::string ForThisScreen(const char* name) {
 // one.
 std::string ReadScreenSized(const tk::RegistryKey& values, const char* name) {
     for (const std::string& stored : {ForThisScreen(name), std::string(name)}) {
-        if (!values.ValueExists(stored))
-            continue;
+        if (!values.ValueExists(stored)) continue;
         std::string text = values.ReadString(stored);
-        if (!text.empty())
-            return text;
+        if (!text.empty()) return text;
     }
     return {};
 }
 
 int32_t ReadNumber(const tk::RegistryKey& values, const char* name, int32_t fallback) {
-    if (!values.ValueExists(name))
-        return fallback;
+    if (!values.ValueExists(name)) return fallback;
     return logic::ParseStoredNumber(values.ReadString(name), fallback);
 }
 
@@ -50,8 +47,7 @@ int32_t StoredPlacementVersion(const tk::RegistryKey& values) {
 void ApplyStoredPosition(const tk::RegistryKey& values, HWND hwnd) {
     WINDOWPLACEMENT placement = PlacementOf(hwnd);
     // Applying the record to a window not yet shown moves it without showing it.
-    if (!::IsWindowVisible(hwnd))
-        placement.showCmd = SW_HIDE;
+    if (!::IsWindowVisible(hwnd)) placement.showCmd = SW_HIDE;
     placement.flags = static_cast<UINT>(
         ReadNumber(values, logic::kFlagsName, static_cast<int32_t>(placement.flags)));
     const std::string minMax = ReadScreenSized(values, logic::kMinMaxPosName);
@@ -70,15 +66,13 @@ void ApplyStoredPosition(const tk::RegistryKey& values, HWND hwnd) {
     }
     const int32_t screenPpi = tk::ScreenPixelsPerInch();
     const int32_t storedPpi = ReadNumber(values, logic::kPixelsPerInchName, screenPpi);
-    if (!logic::PositionApplies(storedPpi, screenPpi, !minMax.empty(), !normal.empty()))
-        return;
+    if (!logic::PositionApplies(storedPpi, screenPpi, !minMax.empty(), !normal.empty())) return;
     if (placement.rcNormalPosition.right > placement.rcNormalPosition.left)
         ::SetWindowPlacement(hwnd, &placement);
 }
 
 logic::WindowState StoredShowState(const tk::RegistryKey& values) {
-    if (!values.ValueExists(logic::kShowCmdName))
-        return logic::StateForShowCmd(std::nullopt);
+    if (!values.ValueExists(logic::kShowCmdName)) return logic::StateForShowCmd(std::nullopt);
     return logic::StateForShowCmd(ReadNumber(values, logic::kShowCmdName, 0));
 }
 
@@ -90,8 +84,7 @@ void ShowInState(HWND hwnd, logic::WindowState state) {
         ::PostMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return;
     }
-    if (state == logic::WindowState::Maximized)
-        ::ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+    if (state == logic::WindowState::Maximized) ::ShowWindow(hwnd, SW_SHOWMAXIMIZED);
     if (::IsWindowVisible(hwnd))
         ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
@@ -99,8 +92,7 @@ void ShowInState(HWND hwnd, logic::WindowState state) {
 void StorePlacement(tk::RegistryKey& values, HWND hwnd, bool visible) {
     values.WriteString(logic::kFormVersionName, std::to_string(logic::kPlacementVersion));
     WINDOWPLACEMENT placement = PlacementOf(hwnd);
-    if (::IsIconic(hwnd))
-        placement.showCmd = SW_SHOWMINIMIZED;
+    if (::IsIconic(hwnd)) placement.showCmd = SW_SHOWMINIMIZED;
     const std::string minMax =
         logic::FormatFourNumbers({placement.ptMinPosition.x, placement.ptMinPosition.y,
                                   placement.ptMaxPosition.x, placement.ptMaxPosition.y});

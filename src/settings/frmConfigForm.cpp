@@ -43,8 +43,7 @@ TConfigForm::TConfigForm(HWND owner) {
 }
 
 TConfigForm::~TConfigForm() {
-    if (ConfigForm == this)
-        ConfigForm = nullptr;
+    if (ConfigForm == this) ConfigForm = nullptr;
 }
 
 void TConfigForm::CreateControls() {
@@ -82,8 +81,7 @@ LRESULT TConfigForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     // A plain window takes the focus itself when activated; hand it on to the control that had it.
     if (msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
         HWND focus = ::GetFocus();
-        if (focus && ::IsChild(Handle(), focus))
-            focused_ = focus;
+        if (focus && ::IsChild(Handle(), focus)) focused_ = focus;
     } else if (msg == WM_SETFOCUS && focused_ && ::IsWindow(focused_)) {
         ::SetFocus(focused_);
         return 0;

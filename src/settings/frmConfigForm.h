@@ -9,7 +9,7 @@
 namespace letterloom {
 
 class TConfigForm : public tk::Form {
-  public:
+public:
     // Made for each use, filled from the settings; owner is the window it is shown over.
     explicit TConfigForm(HWND owner);
     ~TConfigForm() override;
@@ -28,10 +28,10 @@ class TConfigForm : public tk::Form {
     void FormCreate();
     void BitBtn2Click();
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     void CreateControls();
 
     // The control that had the focus when the dialog was last deactivated.

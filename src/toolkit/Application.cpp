@@ -31,7 +31,8 @@ bool Application::ProcessOneMessage() {
         exitCode_ = static_cast<int>(msg.wParam);
         return true;
     }
-    if (Form* form = Form::DialogKeysTarget(msg.hwnd); form && ::IsDialogMessageA(form->Handle(), &msg))
+    if (Form* form = Form::DialogKeysTarget(msg.hwnd);
+        form && ::IsDialogMessageA(form->Handle(), &msg))
         return true;
     ::TranslateMessage(&msg);
     ::DispatchMessageA(&msg);

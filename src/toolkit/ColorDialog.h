@@ -9,14 +9,14 @@
 namespace tk {
 
 class ColorDialog {
-  public:
+public:
     // The colour shown first and, after a confirmed run, the one the user chose.
     Color color = kClBlack;
 
     // True when the user confirmed; a cancelled run leaves color as it was.
     bool Execute(HWND owner);
 
-  private:
+private:
     // The user's custom colours, kept from one run to the next.
     std::array<COLORREF, 16> custom_{};
 };

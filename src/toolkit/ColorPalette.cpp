@@ -60,15 +60,13 @@ void ColorPalette::AddToolTips() {
 
 void ColorPalette::SetChosen(Color color) {
     chosen_ = color;
-    if (HandleAllocated())
-        Invalidate();
+    if (HandleAllocated()) Invalidate();
 }
 
 int ColorPalette::ChosenCell() const {
     const auto& colors = StandardColors();
     for (size_t cell = 0; cell < colors.size(); ++cell)
-        if (colors[cell].color == chosen_)
-            return static_cast<int>(cell);
+        if (colors[cell].color == chosen_) return static_cast<int>(cell);
     return -1;
 }
 
@@ -81,31 +79,24 @@ RECT ColorPalette::CellRect(int cell) {
 int ColorPalette::CellAt(POINT client) {
     const int x = client.x - kMargin;
     const int y = client.y - kMargin;
-    if (x < 0 || y < 0)
-        return -1;
+    if (x < 0 || y < 0) return -1;
     const int column = x / kCellSize;
     const int row = y / kCellSize;
-    if (column >= kStandardColorColumns || row >= kStandardColorRows)
-        return -1;
+    if (column >= kStandardColorColumns || row >= kStandardColorRows) return -1;
     return row * kStandardColorColumns + column;
 }
 
 void ColorPalette::Popup(int x, int y) {
-    if (open_)
-        return;
+    if (open_) return;
     // Keep the grid on the screen that holds the point.
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     ::GetMonitorInfoA(::MonitorFromPoint(POINT{x, y}, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT work = monitor.rcWork;
-    if (x + Width() > work.right)
-        x = work.right - Width();
-    if (y + Height() > work.bottom)
-        y = work.bottom - Height();
-    if (x < work.left)
-        x = work.left;
-    if (y < work.top)
-        y = work.top;
+    if (x + Width() > work.right) x = work.right - Width();
+    if (y + Height() > work.bottom) y = work.bottom - Height();
+    if (x < work.left) x = work.left;
+    if (y < work.top) y = work.top;
 
     open_ = true;
     hot_ = -1;
@@ -117,13 +108,11 @@ void ColorPalette::Popup(int x, int y) {
         const BOOL got = ::GetMessageA(&msg, nullptr, 0, 0);
         if (got <= 0) {
             // Leave the quit request for the main loop.
-            if (got == 0)
-                ::PostQuitMessage(static_cast<int>(msg.wParam));
+            if (got == 0) ::PostQuitMessage(static_cast<int>(msg.wParam));
             Close();
             break;
         }
-        if (msg.message == WM_KEYDOWN && HandleKey(msg.wParam))
-            continue;
+        if (msg.message == WM_KEYDOWN && HandleKey(msg.wParam)) continue;
         if (msg.message == WM_SYSKEYDOWN || msg.message == WM_KEYDOWN) {
             Close();
             continue;
@@ -134,27 +123,22 @@ void ColorPalette::Popup(int x, int y) {
 }
 
 void ColorPalette::Close() {
-    if (!open_)
-        return;
+    if (!open_) return;
     open_ = false;
-    if (::GetCapture() == Handle())
-        ::ReleaseCapture();
+    if (::GetCapture() == Handle()) ::ReleaseCapture();
     ::SendMessageA(tips_, TTM_POP, 0, 0);
     ::ShowWindow(Handle(), SW_HIDE);
 }
 
 void ColorPalette::Pick(int cell) {
-    if (cell < 0)
-        return;
+    if (cell < 0) return;
     chosen_ = StandardColors()[static_cast<size_t>(cell)].color;
     Close();
-    if (onChange)
-        onChange();
+    if (onChange) onChange();
 }
 
 void ColorPalette::SetHot(int cell) {
-    if (cell == hot_)
-        return;
+    if (cell == hot_) return;
     hot_ = cell;
     Invalidate(false);
 }
@@ -168,8 +152,7 @@ bool ColorPalette::HandleKey(WPARAM key) {
             return true;
         case VK_RETURN:
         case VK_SPACE:
-            if (hot_ >= 0)
-                Pick(hot_);
+            if (hot_ >= 0) Pick(hot_);
             return true;
         case VK_LEFT:
             SetHot(hot_ < 0 ? from : (from > 0 ? from - 1 : last));
@@ -230,16 +213,14 @@ LRESULT ColorPalette::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_MBUTTONDOWN: {
             const RECT client = ClientRect();
             // A press outside dismisses the grid, as a click beside a menu does.
-            if (!::PtInRect(&client, at))
-                Close();
+            if (!::PtInRect(&client, at)) Close();
             return 0;
         }
         case WM_LBUTTONUP:
             Pick(CellAt(at));
             return 0;
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != Handle())
-                Close();
+            if (reinterpret_cast<HWND>(lParam) != Handle()) Close();
             return 0;
         case WM_MOUSEACTIVATE:
             return MA_NOACTIVATE;

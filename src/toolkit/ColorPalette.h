@@ -13,7 +13,7 @@ namespace tk {
 constexpr Color kClNone = 0x1FFFFFFF;
 
 class ColorPalette : public Window {
-  public:
+public:
     // A hidden popup owned by owner.
     void Create(HWND owner);
 
@@ -34,12 +34,12 @@ class ColorPalette : public Window {
     int ChosenCell() const;
     HWND ToolTips() const { return tips_; }
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     // The tooltip window, owned by the grid, has gone with it.
     void OnHandleDestroyed() override { tips_ = nullptr; }
 
-  private:
+private:
     void Paint(HDC dc);
     void SetHot(int cell);
     void Pick(int cell);

@@ -26,8 +26,7 @@ int ComboBox::Count() const {
 
 std::string ComboBox::Item(int index) const {
     const LRESULT length = ::SendMessageA(Handle(), CB_GETLBTEXTLEN, index, 0);
-    if (length == CB_ERR)
-        return {};
+    if (length == CB_ERR) return {};
     std::string text(static_cast<size_t>(length) + 1, '\0');
     ::SendMessageA(Handle(), CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data()));
     text.resize(static_cast<size_t>(length));
@@ -51,17 +50,14 @@ HWND ComboBox::EditHandle() const {
 
 void ComboBox::OnCommand(WORD code, WORD) {
     if (code == CBN_EDITCHANGE) {
-        if (onChange)
-            onChange();
+        if (onChange) onChange();
     } else if (code == CBN_SELCHANGE) {
         // The box shows the chosen entry only after this notification; show it now, so that
         // the handler reads what the user chose.
         const int chosen = static_cast<int>(::SendMessageA(Handle(), CB_GETCURSEL, 0, 0));
-        if (chosen < 0)
-            return;
+        if (chosen < 0) return;
         SetText(Item(chosen));
-        if (onChange)
-            onChange();
+        if (onChange) onChange();
     }
 }
 

@@ -12,7 +12,7 @@
 namespace tk {
 
 class ComboBox : public Window {
-  public:
+public:
     void Create(HWND parent);
 
     void SetFont(const FontSpec& font);
@@ -31,7 +31,7 @@ class ComboBox : public Window {
 
     void OnCommand(WORD code, WORD id) override;
 
-  private:
+private:
     FontSpec font_;
     UniqueFont fontHandle_;
 };

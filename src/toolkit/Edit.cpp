@@ -47,7 +47,8 @@ HBRUSH Edit::OnControlColor(HDC dc) {
 }
 
 void Label::Create(HWND parent, const std::string& text) {
-    CreateSystemControl("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE, parent, text);
+    CreateSystemControl("STATIC", 0, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_CENTERIMAGE, parent,
+                        text);
 }
 
 void Label::SetFont(const FontSpec& font) {

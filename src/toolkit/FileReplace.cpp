@@ -12,18 +12,17 @@ namespace {
 
 // A temporary file that is deleted unless it was moved into place.
 class TemporaryFile {
-  public:
+public:
     explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
     ~TemporaryFile() {
-        if (!path_.empty())
-            ::DeleteFileA(path_.c_str());
+        if (!path_.empty()) ::DeleteFileA(path_.c_str());
     }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     const std::string& Path() const { return path_; }
     void Kept() { path_.clear(); }
 
-  private:
+private:
     std::string path_;
 };
 
@@ -31,8 +30,7 @@ std::string FolderOf(const std::string& path) {
     char full[MAX_PATH * 4] = {};
     char* namePart = nullptr;
     const DWORD length = ::GetFullPathNameA(path.c_str(), sizeof full, full, &namePart);
-    if (length == 0 || length >= sizeof full || !namePart)
-        return {};
+    if (length == 0 || length >= sizeof full || !namePart) return {};
     return std::string(full, namePart);
 }
 
@@ -40,10 +38,8 @@ std::string FolderOf(const std::string& path) {
 // here, before anything is written.
 bool ExistingFileWritable(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return true;
-    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
-        return false;
+    if (attributes == INVALID_FILE_ATTRIBUTES) return true;
+    if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
     UniqueFile file(::CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     return static_cast<bool>(file);
@@ -63,19 +59,15 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 void ReplaceFileContents(const std::string& path, std::string_view bytes) {
     const Error cannotCreate(logic::CannotCreateFileMessage(path));
     const std::string folder = FolderOf(path);
-    if (folder.empty() || !ExistingFileWritable(path))
-        throw cannotCreate;
+    if (folder.empty() || !ExistingFileWritable(path)) throw cannotCreate;
     char tempName[MAX_PATH] = {};
-    if (!::GetTempFileNameA(folder.c_str(), "llx", 0, tempName))
-        throw cannotCreate;
+    if (!::GetTempFileNameA(folder.c_str(), "llx", 0, tempName)) throw cannotCreate;
     TemporaryFile temp(tempName);
     {
         UniqueFile file(::CreateFileA(temp.Path().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file)
-            throw cannotCreate;
-        if (!WriteAll(file.get(), bytes))
-            throw Error(logic::kStreamWriteError);
+        if (!file) throw cannotCreate;
+        if (!WriteAll(file.get(), bytes)) throw Error(logic::kStreamWriteError);
     }
     if (!::MoveFileExA(temp.Path().c_str(), path.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))

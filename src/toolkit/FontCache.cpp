@@ -12,8 +12,7 @@ namespace tk {
 struct FontCache::Entry {
     explicit Entry(const LOGFONTA& lf)
         : key(lf), dc(::CreateCompatibleDC(nullptr)), font(::CreateFontIndirectA(&lf)) {
-        if (!dc || !font)
-            throw Error(std::string("CreateFont ") + lf.lfFaceName);
+        if (!dc || !font) throw Error(std::string("CreateFont ") + lf.lfFaceName);
         kept.emplace(dc.get(), font.get());
     }
     // Released in reverse: the font is selected out, then deleted, then the DC.

@@ -14,7 +14,7 @@
 namespace tk {
 
 class FontCache {
-  public:
+public:
     // Holds at most capacity fonts (at least 2), dropping the one unused for longest.
     explicit FontCache(size_t capacity);
     ~FontCache();
@@ -26,7 +26,7 @@ class FontCache {
     HFONT Get(const FontSpec& wanted);
     size_t Size() const { return entries_.size(); }
 
-  private:
+private:
     struct Entry;
     size_t capacity_;
     uint64_t clock_ = 0;

@@ -6,9 +6,9 @@
 namespace tk {
 
 void ImageList::LoadFromResource(int resourceId, int size, COLORREF mask) {
-    UniqueBitmap strip(static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr),
-                                                         MAKEINTRESOURCEA(resourceId),
-                                                         IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    UniqueBitmap strip(
+        static_cast<HBITMAP>(::LoadImageA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId),
+                                          IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!strip) ThrowLastError("LoadImage " + std::to_string(resourceId));
     UniqueImageList list(::ImageList_Create(size, size, ILC_COLOR24 | ILC_MASK, 0, 4));
     if (!list) ThrowLastError("ImageList_Create");

@@ -26,7 +26,8 @@ constexpr int kImageMargin = 2;
 
 }  // namespace
 
-UINT MenuCommands::Register(std::function<void()> onClick, const ImageList* images, int imageIndex) {
+UINT MenuCommands::Register(std::function<void()> onClick, const ImageList* images,
+                            int imageIndex) {
     static UINT next = kFirstCommandId;
     const UINT id = next++;
     Commands()[id] = Command{std::move(onClick), images, imageIndex};
@@ -77,8 +78,8 @@ Menu::~Menu() {
 
 UINT Menu::AddItem(const std::string& name, const std::string& caption, int imageIndex,
                    std::function<void()> onClick) {
-    const UINT id = MenuCommands::Register(std::move(onClick), imageIndex >= 0 ? images_ : nullptr,
-                                           imageIndex);
+    const UINT id =
+        MenuCommands::Register(std::move(onClick), imageIndex >= 0 ? images_ : nullptr, imageIndex);
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;

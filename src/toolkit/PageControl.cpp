@@ -11,15 +11,14 @@ constexpr const char* kPageControlClass = "LetterloomPageControl";
 }
 
 void PageControl::TabStrip::Create(HWND parent) {
-    CreateSystemControl(WC_TABCONTROLA, 0,
-                        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH |
-                            TCS_HOTTRACK,
-                        parent);
+    CreateSystemControl(
+        WC_TABCONTROLA, 0,
+        WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH | TCS_HOTTRACK,
+        parent);
 }
 
 LRESULT PageControl::TabStrip::OnNotify(NMHDR* header) {
-    if (header->code == TCN_SELCHANGE && owner)
-        owner->SelectTabByUser(TabCtrl_GetCurSel(Handle()));
+    if (header->code == TCN_SELCHANGE && owner) owner->SelectTabByUser(TabCtrl_GetCurSel(Handle()));
     return 0;
 }
 

@@ -15,7 +15,8 @@ namespace tk {
 
 class TabSheet : public Panel {
 public:
-    TabSheet(std::string name, std::string caption) : name_(std::move(name)), caption_(std::move(caption)) {}
+    TabSheet(std::string name, std::string caption)
+        : name_(std::move(name)), caption_(std::move(caption)) {}
     const std::string& Name() const { return name_; }
     const std::string& Caption() const { return caption_; }
     bool TabVisible() const { return tabVisible_; }

@@ -14,10 +14,8 @@ namespace {
 std::string PlatformFilter(const std::string& filter) {
     std::string parts = filter;
     for (char& c : parts)
-        if (c == '|')
-            c = '\0';
-    if (!parts.empty())
-        parts += '\0';
+        if (c == '|') c = '\0';
+    if (!parts.empty()) parts += '\0';
     return parts;
 }
 

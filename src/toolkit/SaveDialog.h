@@ -8,7 +8,7 @@
 namespace tk {
 
 class SaveDialog {
-  public:
+public:
     // Appended by the platform to a name typed without an extension.
     std::string defaultExt;
     // Pairs of description and pattern, separated by '|': "Text (*.txt)|*.txt".

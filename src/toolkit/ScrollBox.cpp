@@ -12,10 +12,10 @@ constexpr int kLineStep = 8;
 
 void ScrollBox::Create(HWND parent) {
     RegisterToolkitClass(kScrollBoxClass);
-    CreateOwnClass(kScrollBoxClass, WS_EX_CONTROLPARENT,
-                   WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP |
-                       WS_VSCROLL,
-                   parent);
+    CreateOwnClass(
+        kScrollBoxClass, WS_EX_CONTROLPARENT,
+        WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | WS_TABSTOP | WS_VSCROLL,
+        parent);
     UpdateScrollBar(true);
 }
 
@@ -79,16 +79,31 @@ void ScrollBox::Scroll(WORD request) {
     ::GetScrollInfo(Handle(), SB_VERT, &info);
     const int page = std::max(1, VisibleHeight());
     switch (request) {
-        case SB_LINEUP: SetPosition(position_ - kLineStep); break;
-        case SB_LINEDOWN: SetPosition(position_ + kLineStep); break;
-        case SB_PAGEUP: SetPosition(position_ - page); break;
-        case SB_PAGEDOWN: SetPosition(position_ + page); break;
-        case SB_TOP: SetPosition(0); break;
-        case SB_BOTTOM: SetPosition(RangeEnd()); break;
+        case SB_LINEUP:
+            SetPosition(position_ - kLineStep);
+            break;
+        case SB_LINEDOWN:
+            SetPosition(position_ + kLineStep);
+            break;
+        case SB_PAGEUP:
+            SetPosition(position_ - page);
+            break;
+        case SB_PAGEDOWN:
+            SetPosition(position_ + page);
+            break;
+        case SB_TOP:
+            SetPosition(0);
+            break;
+        case SB_BOTTOM:
+            SetPosition(RangeEnd());
+            break;
         // The content follows the thumb while it is dragged, not only when it is let go.
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: SetPosition(info.nTrackPos); break;
-        default: break;
+        case SB_THUMBPOSITION:
+            SetPosition(info.nTrackPos);
+            break;
+        default:
+            break;
     }
 }
 

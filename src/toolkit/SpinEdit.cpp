@@ -33,8 +33,7 @@ LRESULT SpinButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                     repeating_ = true;
                     ::SetTimer(Handle(), kRepeatTimer, kRepeatMs, nullptr);
                 }
-                if (onStep)
-                    onStep(pressed_);
+                if (onStep) onStep(pressed_);
             }
             return 0;
         case WM_LBUTTONUP:
@@ -52,17 +51,14 @@ void SpinButton::Press(int32_t delta) {
     ::SetCapture(Handle());
     ::SetTimer(Handle(), kRepeatTimer, kFirstRepeatMs, nullptr);
     Invalidate(false);
-    if (onStep)
-        onStep(delta);
+    if (onStep) onStep(delta);
 }
 
 void SpinButton::Release() {
-    if (pressed_ == 0)
-        return;
+    if (pressed_ == 0) return;
     pressed_ = 0;
     ::KillTimer(Handle(), kRepeatTimer);
-    if (::GetCapture() == Handle())
-        ::ReleaseCapture();
+    if (::GetCapture() == Handle()) ::ReleaseCapture();
     Invalidate(false);
 }
 
@@ -91,13 +87,9 @@ void SpinEdit::Place(int left, int top, int width, int height) {
     buttons_.SetBounds(left + width - kButtonWidth, top, kButtonWidth, height);
 }
 
-int32_t SpinEdit::Value() const {
-    return logic::SpinValue(Text());
-}
+int32_t SpinEdit::Value() const { return logic::SpinValue(Text()); }
 
-void SpinEdit::SetValue(int32_t value) {
-    SetText(std::to_string(value));
-}
+void SpinEdit::SetValue(int32_t value) { SetText(std::to_string(value)); }
 
 void SpinEdit::Step(int32_t delta) {
     SetValue(logic::SpinStep(Value(), delta));
@@ -111,8 +103,7 @@ LRESULT SpinEdit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     if (msg == WM_CHAR && !logic::IsSpinChar(static_cast<char>(wParam), decimalSeparator_)) {
         // Enter belongs to the form's default button; anything else is refused audibly.
-        if (wParam != '\r')
-            ::MessageBeep(0);
+        if (wParam != '\r') ::MessageBeep(0);
         return 0;
     }
     return Edit::HandleMessage(msg, wParam, lParam);

@@ -12,7 +12,7 @@ namespace tk {
 
 // Two arrow buttons, one above the other. A press steps at once, a held button repeats.
 class SpinButton : public Window {
-  public:
+public:
     static constexpr UINT kFirstRepeatMs = 400;
     static constexpr UINT kRepeatMs = 100;
 
@@ -20,10 +20,10 @@ class SpinButton : public Window {
     // +1 for the upper button, -1 for the lower one.
     std::function<void(int32_t delta)> onStep;
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     void Paint();
     void Press(int32_t delta);
     void Release();
@@ -33,7 +33,7 @@ class SpinButton : public Window {
 };
 
 class SpinEdit : public Edit {
-  public:
+public:
     static constexpr int kButtonWidth = 16;
 
     void Create(HWND parent);
@@ -46,10 +46,10 @@ class SpinEdit : public Edit {
 
     SpinButton& Buttons() { return buttons_; }
 
-  protected:
+protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
-  private:
+private:
     SpinButton buttons_;
     char decimalSeparator_ = '.';
 };

@@ -37,7 +37,8 @@ UINT ToolBar::AddActionButton(Action& action, bool toggle) {
     button.action = &action;
     Action* target = &action;
     button.onClick = [target] { target->Execute(); };
-    const UINT id = AddButton(action.imageIndex, toggle ? BTNS_CHECK : BTNS_BUTTON, std::move(button));
+    const UINT id =
+        AddButton(action.imageIndex, toggle ? BTNS_CHECK : BTNS_BUTTON, std::move(button));
     HWND toolbar = Handle();
     action.AddClient([toolbar, id](const Action& changed) {
         ::SendMessageA(toolbar, TB_CHECKBUTTON, id, MAKELPARAM(changed.Checked(), 0));
@@ -135,7 +136,8 @@ LRESULT ToolBar::OnNotify(NMHDR* header) {
     if (header->code == TBN_GETINFOTIPW) {
         auto* tip = reinterpret_cast<NMTBGETINFOTIPW*>(header);
         if (const Button* button = Find(static_cast<UINT>(tip->iItem)))
-            ::MultiByteToWideChar(CP_ACP, 0, button->hint.c_str(), -1, tip->pszText, tip->cchTextMax);
+            ::MultiByteToWideChar(CP_ACP, 0, button->hint.c_str(), -1, tip->pszText,
+                                  tip->cchTextMax);
         return 0;
     }
     return 0;

@@ -17,7 +17,8 @@ namespace tk {
 Window::~Window() {
     if (!hwnd_) return;
     HWND hwnd = hwnd_;
-    if (originalProc_) ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
+    if (originalProc_)
+        ::SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(originalProc_));
     ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     ::DestroyWindow(hwnd);

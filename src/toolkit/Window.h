@@ -54,7 +54,8 @@ protected:
     void CreateSystemControl(const char* className, DWORD exStyle, DWORD style, HWND parent,
                              const std::string& text = {});
     static void RegisterToolkitClass(const char* className, UINT classStyle = CS_DBLCLKS,
-                                     HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1),
+                                     HBRUSH background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE +
+                                                                                  1),
                                      HICON icon = nullptr);
 
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -56,14 +56,12 @@ std::string TakeMessageBox(DWORD processId, DWORD timeoutMs) {
         for (HWND box : windows) {
             DWORD owner = 0;
             ::GetWindowThreadProcessId(box, &owner);
-            if (owner != processId || ClassOf(box) != "#32770" || !::IsWindowVisible(box))
-                continue;
+            if (owner != processId || ClassOf(box) != "#32770" || !::IsWindowVisible(box)) continue;
             std::string text;
             for (HWND child : Descendants(box, "Static")) {
                 char content[256] = {};
                 ::GetWindowTextA(child, content, sizeof content);
-                if (content[0])
-                    text = content;
+                if (content[0]) text = content;
             }
             ::PostMessageA(box, WM_COMMAND, IDOK, 0);
             return text;
@@ -110,8 +108,7 @@ TEST(FontTestPageRun, BadSizeIsReportedAndTypedTextIsStoredAtClose) {
 
     HWND memo = nullptr;
     for (HWND edit : Descendants(main, "Edit"))
-        if (::GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE)
-            memo = edit;
+        if (::GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) memo = edit;
     ASSERT_NE(memo, nullptr);
     ClickAt(memo, 20, 20);
     e2e::TypeKey(VK_END);

@@ -12,8 +12,10 @@ constexpr const char* kSettingsKey = "SOFTWARE\\Orvane\\Letterloom";
 
 bool ValueExists(const char* name) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    const bool found = ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    const bool found =
+        ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
     ::RegCloseKey(key);
     return found;
 }

@@ -27,9 +27,7 @@ TEST(WithFullStop, LeavesTextEndingAtOrBelowAFullStop) {
     EXPECT_EQ(WithFullStop(std::string("nul\0", 4)), std::string("nul\0", 4));
 }
 
-TEST(WithFullStop, EmptyStaysEmpty) {
-    EXPECT_EQ(WithFullStop(""), "");
-}
+TEST(WithFullStop, EmptyStaysEmpty) { EXPECT_EQ(WithFullStop(""), ""); }
 
 }  // namespace
 }  // namespace logic

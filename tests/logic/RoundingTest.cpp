@@ -49,9 +49,7 @@ TEST(RoundHalfEven, ClampsAtTheEndsOfTheIntRange) {
     EXPECT_EQ(RoundHalfEven(-2147483646.5), -2147483646);
 }
 
-TEST(RoundHalfEven, NanGivesZero) {
-    EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
-}
+TEST(RoundHalfEven, NanGivesZero) { EXPECT_EQ(RoundHalfEven(std::nan("")), 0); }
 
 }  // namespace
 }  // namespace logic

@@ -8,7 +8,7 @@
 namespace testshared {
 
 class WineBrowserOverride {
-  public:
+public:
     explicit WineBrowserOverride(const char* browsers) {
         ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", 0, nullptr, 0,
                           KEY_ALL_ACCESS, nullptr, &key_, nullptr);
@@ -29,7 +29,7 @@ class WineBrowserOverride {
     WineBrowserOverride(const WineBrowserOverride&) = delete;
     WineBrowserOverride& operator=(const WineBrowserOverride&) = delete;
 
-  private:
+private:
     void Set(const char* value) {
         ::RegSetValueExA(key_, "Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                          DWORD(::lstrlenA(value) + 1));

@@ -83,9 +83,7 @@ struct BannerCase {
     const char* name;
     std::string productName;
 };
-void PrintTo(const BannerCase& row, std::ostream* out) {
-    *out << row.name;
-}
+void PrintTo(const BannerCase& row, std::ostream* out) { *out << row.name; }
 
 class AboutBannerTest : public ::testing::TestWithParam<BannerCase> {};
 
@@ -132,8 +130,7 @@ DWORD WINAPI VisitBox(void* param) {
     auto* visit = static_cast<BoxVisit*>(param);
     HWND box = nullptr;
     visit->appeared = WaitFor([&] { return (box = testsupport::FindProcessWindow("#32770")); });
-    if (!visit->appeared)
-        return 0;
+    if (!visit->appeared) return 0;
     visit->texture = letterloom::AboutBox().texture.bitmap();
     visit->icon = letterloom::AboutBox().icon.get();
     RECT rect{};
@@ -150,8 +147,7 @@ DWORD WINAPI VisitBox(void* param) {
     visit->dialogFontKept = ::GetObjectType(dialogFont) == OBJ_FONT;
     visit->act(box);
     visit->closedByAction = WaitFor([&] { return !::IsWindow(box); });
-    if (!visit->closedByAction)
-        ::PostMessageA(box, WM_CLOSE, 0, 0);
+    if (!visit->closedByAction) ::PostMessageA(box, WM_CLOSE, 0, 0);
     return 0;
 }
 
@@ -159,9 +155,7 @@ struct CloseCase {
     const char* name;
     std::function<void(HWND)> act;
 };
-void PrintTo(const CloseCase& row, std::ostream* out) {
-    *out << row.name;
-}
+void PrintTo(const CloseCase& row, std::ostream* out) { *out << row.name; }
 
 class AboutBoxCloseTest : public ::testing::TestWithParam<CloseCase> {};
 

@@ -8,7 +8,7 @@
 namespace testsupport {
 
 class ColorDialogDriver {
-  public:
+public:
     // With a colour the dialog is confirmed with it; without one it is cancelled.
     explicit ColorDialogDriver(std::optional<COLORREF> answer);
     ~ColorDialogDriver();
@@ -19,7 +19,7 @@ class ColorDialogDriver {
     int Answered() const { return answered_; }
     COLORREF Shown() const { return shown_; }
 
-  private:
+private:
     static DWORD WINAPI ThreadMain(void* self);
     void Run();
 

@@ -33,9 +33,7 @@ void SetTextOf(HWND control, const char* text) {
     ::SendMessageA(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
 }
 
-void Press(const tk::Button& button) {
-    ::SendMessageA(button.Handle(), BM_CLICK, 0, 0);
-}
+void Press(const tk::Button& button) { ::SendMessageA(button.Handle(), BM_CLICK, 0, 0); }
 
 void PostKey(HWND control, UINT key) {
     ::PostMessageA(control, WM_KEYDOWN, key, 1);

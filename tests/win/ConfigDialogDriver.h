@@ -10,7 +10,7 @@
 namespace testsupport {
 
 class ConfigDialogDriver {
-  public:
+public:
     using Steps = std::function<void(letterloom::TConfigForm& dialog)>;
     explicit ConfigDialogDriver(Steps steps);
     ~ConfigDialogDriver();
@@ -19,7 +19,7 @@ class ConfigDialogDriver {
 
     int Runs() const { return runs_; }
 
-  private:
+private:
     static DWORD WINAPI ThreadMain(void* self);
     void Run();
 

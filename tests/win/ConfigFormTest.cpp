@@ -19,7 +19,7 @@ using testsupport::SetTextOf;
 namespace {
 
 class ConfigFormTest : public testsupport::ProgramTest {
-  protected:
+protected:
     // File > 配置 with the dialog worked by these steps.
     void Configure(testsupport::ConfigDialogDriver::Steps steps) {
         testsupport::ConfigDialogDriver driver(std::move(steps));

@@ -40,18 +40,16 @@ std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
     HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
-        return names;
+    if (search == INVALID_HANDLE_VALUE) return names;
     do {
-        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            names.push_back(found.cFileName);
+        if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
     } while (::FindNextFileA(search, &found));
     ::FindClose(search);
     return names;
 }
 
 class ExportFontListTest : public testsupport::ProgramTest {
-  protected:
+protected:
     void SetUp() override {
         ProgramTest::SetUp();
         char temp[MAX_PATH] = {};
@@ -130,8 +128,7 @@ TEST_F(ExportFontListTest, ReadOnlyOrLockedFileIsReportedWithItsNameAndKept) {
     const std::string path = folder + "\\guarded.txt";
     for (const bool readOnly : {true, false}) {
         WriteAll(path, "old\r\n");
-        if (readOnly)
-            ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
+        if (readOnly) ::SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY);
         tk::UniqueFile lock(readOnly ? INVALID_HANDLE_VALUE
                                      : ::CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr,
                                                      OPEN_EXISTING, 0, nullptr));

@@ -24,9 +24,7 @@ struct Colors {
     COLORREF back;
 };
 
-Colors NormalColors() {
-    return {RGB(0, 0, 0), ::GetSysColor(COLOR_WINDOW)};
-}
+Colors NormalColors() { return {RGB(0, 0, 0), ::GetSysColor(COLOR_WINDOW)}; }
 Colors SelectedColors() {
     return {::GetSysColor(COLOR_HIGHLIGHTTEXT), ::GetSysColor(COLOR_HIGHLIGHT)};
 }
@@ -41,9 +39,7 @@ std::unique_ptr<tk::MemoryBitmap> MarkedBitmap(int width, int itemHeight) {
     return bitmap;
 }
 
-RECT MiddleRow(int width, int itemHeight) {
-    return RECT{0, itemHeight, width, 2 * itemHeight};
-}
+RECT MiddleRow(int width, int itemHeight) { return RECT{0, itemHeight, width, 2 * itemHeight}; }
 
 // Draws an item the way the list does when the system asks it to.
 std::unique_ptr<tk::MemoryBitmap> DrawnByList(tk::ListBox& list, int index, int width, UINT state) {
@@ -144,7 +140,7 @@ int UnpaintedPixels(const tk::MemoryBitmap& bitmap, int itemHeight) {
 }
 
 class FontListItemsTest : public testsupport::ProgramTest {
-  protected:
+protected:
     void SetUp() override {
         ProgramTest::SetUp();
         StartProgram();
@@ -153,8 +149,7 @@ class FontListItemsTest : public testsupport::ProgramTest {
 
     int IndexOf(const std::string& name) {
         for (int i = 0; i < form->FontList.Count(); ++i)
-            if (form->FontList.Item(i) == name)
-                return i;
+            if (form->FontList.Item(i) == name) return i;
         ADD_FAILURE() << "no font " << name;
         return 0;
     }

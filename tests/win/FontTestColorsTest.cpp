@@ -50,7 +50,7 @@ DrawnColors MemoColors(letterloom::TMainForm& form) {
 }
 
 class FontTestColorsTest : public testsupport::ProgramTest {
-  protected:
+protected:
     void SetUp() override {
         ProgramTest::SetUp();
         StartProgramOnPage("字体测试");

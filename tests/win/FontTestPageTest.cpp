@@ -17,9 +17,7 @@ using letterloom::ConfigData;
 
 namespace {
 
-int PixelsForPoints(int points) {
-    return -::MulDiv(points, 96, 72);
-}
+int PixelsForPoints(int points) { return -::MulDiv(points, 96, 72); }
 
 void TypeChars(HWND hwnd, const std::string& text) {
     for (char c : text) ::SendMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(c), 1);
@@ -27,7 +25,7 @@ void TypeChars(HWND hwnd, const std::string& text) {
 }
 
 class FontTestPageTest : public testsupport::ProgramTest {
-  protected:
+protected:
     void SetUp() override {
         ProgramTest::SetUp();
         StartProgramOnPage("字体测试");

@@ -19,7 +19,7 @@ constexpr UINT kCloseAllViewers = 0x0012;  // a command that shows nothing
 
 // The library's registration as the prefix has it, put back by Restore and at the end.
 class RegistrationBackup {
-  public:
+public:
     RegistrationBackup() {
         HKEY key = nullptr;
         if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
@@ -48,7 +48,7 @@ class RegistrationBackup {
     }
     bool Empty() const { return values_.empty(); }
 
-  private:
+private:
     struct Value {
         std::string name;
         DWORD type;
@@ -94,9 +94,7 @@ struct MissingLibrary {
     const char* name;
     std::function<void()> breakRegistration;
 };
-void PrintTo(const MissingLibrary& row, std::ostream* out) {
-    *out << row.name;
-}
+void PrintTo(const MissingLibrary& row, std::ostream* out) { *out << row.name; }
 
 class MissingHtmlHelpTest : public ::testing::TestWithParam<MissingLibrary> {};
 

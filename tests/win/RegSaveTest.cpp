@@ -24,7 +24,8 @@ struct StoredValue {
 std::map<std::string, StoredValue> StoredValues() {
     std::map<std::string, StoredValue> values;
     HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (::RegOpenKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, KEY_READ, &key) !=
+        ERROR_SUCCESS)
         return values;
     for (DWORD index = 0;; ++index) {
         char name[256];
@@ -35,7 +36,8 @@ std::map<std::string, StoredValue> StoredValues() {
         if (::RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength) !=
             ERROR_SUCCESS)
             break;
-        values[std::string(name, nameLength)] = {type, std::vector<unsigned char>(data, data + dataLength)};
+        values[std::string(name, nameLength)] = {
+            type, std::vector<unsigned char>(data, data + dataLength)};
     }
     ::RegCloseKey(key);
     return values;

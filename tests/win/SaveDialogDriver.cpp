@@ -9,8 +9,7 @@ namespace {
 // The file name box: an edit in the classic layout, a combo box in the explorer one.
 HWND FileNameBox(HWND dialog) {
     for (int id : {cmb13, edt1})
-        if (HWND box = ::GetDlgItem(dialog, id); box && ::IsWindowVisible(box))
-            return box;
+        if (HWND box = ::GetDlgItem(dialog, id); box && ::IsWindowVisible(box)) return box;
     return nullptr;
 }
 
@@ -34,10 +33,8 @@ std::vector<std::string> SaveDialogDriver::Others() const {
 }
 
 bool SaveDialogDriver::Answer(HWND dialog) {
-    if (TextOf(dialog) != title_)
-        return false;
-    if (dialog == answeredDialog_)
-        return true;  // still closing after the answer
+    if (TextOf(dialog) != title_) return false;
+    if (dialog == answeredDialog_) return true;  // still closing after the answer
     HWND box = nullptr;
     for (int wait = 0; wait < 100 && !(box = FileNameBox(dialog)); ++wait)
         ::Sleep(20);  // the dialog fills its boxes after it shows

@@ -12,7 +12,7 @@
 namespace testsupport {
 
 class SaveDialogDriver {
-  public:
+public:
     // With a name the dialog is confirmed with it; without one it is cancelled.
     SaveDialogDriver(std::string title, std::optional<std::string> answer);
 
@@ -22,7 +22,7 @@ class SaveDialogDriver {
     // "caption: text" of every message box, in order.
     std::vector<std::string> Others() const;
 
-  private:
+private:
     bool Answer(HWND dialog);
 
     std::string title_;

@@ -23,7 +23,8 @@ protected:
     }
     std::vector<std::string> SelectedListItems() {
         std::vector<std::string> items;
-        for (int i = 0; i < form->SelectedList.Count(); ++i) items.push_back(form->SelectedList.Item(i));
+        for (int i = 0; i < form->SelectedList.Count(); ++i)
+            items.push_back(form->SelectedList.Item(i));
         return items;
     }
 };
@@ -44,12 +45,14 @@ TEST_F(SelectionTest, SeveralFontsGiveModeOneWithTheSelectedListInListOrder) {
     testsupport::ClickListItem(form->FontList, 5);
     testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);
     EXPECT_EQ(VisibleTabs(), kMode1);
-    EXPECT_EQ(SelectedListItems(), (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(5)}));
+    EXPECT_EQ(SelectedListItems(),
+              (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(5)}));
 
     testsupport::ClickListItem(form->FontList, 4, MK_SHIFT);  // range from the focused item 2
     EXPECT_EQ(form->FontList.SelCount(), 3);
-    EXPECT_EQ(SelectedListItems(), (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(3),
-                                                             form->FontList.Item(4)}));
+    EXPECT_EQ(SelectedListItems(),
+              (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(3),
+                                        form->FontList.Item(4)}));
 }
 
 TEST_F(SelectionTest, ShiftArrowExtendsTheSelectionFromTheKeyboard) {

@@ -36,7 +36,8 @@ BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
     if (::lstrcmpiA(className, "Static") != 0) return TRUE;
     if ((::GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
         HICON shown = reinterpret_cast<HICON>(::SendMessageA(child, STM_GETICON, 0, 0));
-        contents->errorIcon = shown && shown == ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND));
+        contents->errorIcon =
+            shown && shown == ::LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_HAND));
     } else {
         char text[1024] = {};
         ::GetWindowTextA(child, text, sizeof text);
@@ -53,8 +54,7 @@ HWND FindProcessWindow(const char* className) {
     return search.found;
 }
 
-DialogWatcher::DialogWatcher(std::function<bool(HWND dialog)> answer)
-    : answer_(std::move(answer)) {
+DialogWatcher::DialogWatcher(std::function<bool(HWND dialog)> answer) : answer_(std::move(answer)) {
     ::InitializeCriticalSection(&lock_);
     thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
 }

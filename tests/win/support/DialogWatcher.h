@@ -30,7 +30,8 @@ public:
     std::vector<SeenDialog> Seen() const;
 
 private:
-    // Win32 threads and locks: <thread> and <mutex> bring in <chrono>, whose texts have no GBK form.
+    // Win32 threads and locks: <thread> and <mutex> bring in <chrono>, whose texts have no GBK
+    // form.
     static DWORD WINAPI ThreadMain(void* self);
     void Run();
     std::function<bool(HWND dialog)> answer_;

@@ -8,7 +8,8 @@
 #include "toolkit/Application.h"
 
 int main(int argc, char** argv) {
-    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
     tk::Application::Instance().SetTitle("Letterloom");
     tk::SetPauseFunction([](DWORD) {});
