@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "logic/DoubleByteText.h"
 #include "toolkit/CallbackErrors.h"
 #include "toolkit/Error.h"
 #include "toolkit/UniqueHandle.h"
@@ -25,8 +26,10 @@ int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPAR
     auto& families = *reinterpret_cast<Families*>(param);
     return families.errors.Run([&] {
         std::vector<std::string>& names = families.names;
-        if (::lstrcmpiA(names.back().c_str(), font->lfFaceName) != 0)
-            names.emplace_back(font->lfFaceName);
+        // A face name longer than its field comes cut at 31 bytes, maybe inside a character.
+        std::string name = logic::WholeCharacters(font->lfFaceName);
+        if (::lstrcmpiA(names.back().c_str(), name.c_str()) != 0)
+            names.push_back(std::move(name));
     });
 }
 
