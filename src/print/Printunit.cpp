@@ -28,8 +28,7 @@ int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPAR
         std::vector<std::string>& names = families.names;
         // A face name longer than its field comes cut at 31 bytes, maybe inside a character.
         std::string name = logic::WholeCharacters(font->lfFaceName);
-        if (::lstrcmpiA(names.back().c_str(), name.c_str()) != 0)
-            names.push_back(std::move(name));
+        if (::lstrcmpiA(names.back().c_str(), name.c_str()) != 0) names.push_back(std::move(name));
     });
 }
 
