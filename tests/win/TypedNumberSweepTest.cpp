@@ -113,8 +113,6 @@ TEST_F(TypedNumberSweepTest, SizeBoxTextsGiveTheirSizeOrTheirMessage) {
     const std::vector<std::string> corpus = Corpus();
     size_t sizes = 0;
     for (const std::string& text : corpus) {
-        form->FsizeC.SetText("24");
-        form->FsizeCChange();
         const tk::FontSpec before = form->Test.GetFont();
         form->FsizeC.SetText(text);
         // What the box holds is what the user sees and what the page reads.
