@@ -6,6 +6,7 @@
 #include <cstring>
 #include <utility>
 
+#include "logic/DoubleByteText.h"
 #include "toolkit/CallbackErrors.h"
 #include "toolkit/Error.h"
 #include "toolkit/UniqueHandle.h"
@@ -28,7 +29,9 @@ int CALLBACK CollectFamily(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPAR
     auto& families = *reinterpret_cast<Families*>(param);
     return families.errors.Run([&] {
         std::vector<std::string>& names = families.names;
-        if (names.back() != font->lfFaceName) names.emplace_back(font->lfFaceName);
+        // A face name longer than its field comes cut at 31 bytes, maybe inside a character.
+        std::string name = logic::WholeCharacters(font->lfFaceName);
+        if (names.back() != name) names.push_back(std::move(name));
     });
 }
 

@@ -1,5 +1,7 @@
 #include "settings/RegSave.h"
 
+#include <exception>
+
 #include "settings/RegistryWording.h"
 #include "toolkit/Registry.h"
 
@@ -13,19 +15,31 @@ logic::TLetterloomConfigData ConfigData = [] {
 
 namespace {
 
+// Every value is read on its own: one unreadable value must not keep the others from loading,
+// or the save at close would put the defaults over them. The first failure is reported after.
 void ReadValues() {
     if (!tk::RegistryKey::KeyExists(HKEY_CURRENT_USER, logic::kSettingsSubKey)) return;
     tk::RegistryKey key;
     // A key that exists but does not open just yields no values.
     if (!key.Open(HKEY_CURRENT_USER, logic::kSettingsSubKey, KEY_ALL_ACCESS)) return;
-    if (key.ValueExists(logic::kPrevStringName))
-        ConfigData.PrevString = key.ReadString(logic::kPrevStringName);
-    if (key.ValueExists(logic::kTryStringName))
-        ConfigData.TryString = key.ReadString(logic::kTryStringReadName);
-    if (key.ValueExists(logic::kFontListSizeName))
-        ConfigData.FontListSize = key.ReadInteger(logic::kFontListSizeName);
-    if (key.ValueExists(logic::kSelectedListSizeName))
-        ConfigData.SelectedListSize = key.ReadInteger(logic::kSelectedListSizeName);
+    std::exception_ptr firstFailure;
+    const auto read = [&](const char* name, const auto& readValue) {
+        if (!key.ValueExists(name)) return;
+        try {
+            readValue();
+        } catch (const tk::RegistryError&) {
+            if (!firstFailure) firstFailure = std::current_exception();
+        }
+    };
+    read(logic::kPrevStringName,
+         [&] { ConfigData.PrevString = key.ReadString(logic::kPrevStringName); });
+    read(logic::kTryStringName,
+         [&] { ConfigData.TryString = key.ReadString(logic::kTryStringReadName); });
+    read(logic::kFontListSizeName,
+         [&] { ConfigData.FontListSize = key.ReadInteger(logic::kFontListSizeName); });
+    read(logic::kSelectedListSizeName,
+         [&] { ConfigData.SelectedListSize = key.ReadInteger(logic::kSelectedListSizeName); });
+    if (firstFailure) std::rethrow_exception(firstFailure);
 }
 
 void WriteValues() {

@@ -8,8 +8,8 @@ namespace letterloom {
 extern logic::TLetterloomConfigData ConfigData;
 
 void SetDefaultConfig();
-// Reads the stored values over the record; raises an Error for a value of the wrong type or size,
-// keeping what was read before it.
+// Reads the stored values over the record; raises an Error for the first value of the wrong type
+// or size, after reading every other value.
 void LoadConfig();
 // Writes all four values; raises an Error naming the first value that cannot be written.
 void SaveConfig();

@@ -1,5 +1,6 @@
 #include "toolkit/ListBox.h"
 
+#include "logic/DoubleByteText.h"
 #include "logic/ItemHeight.h"
 #include "toolkit/Application.h"
 
@@ -29,14 +30,14 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
     size_t bytes = 0;
     for (const auto& item : items) bytes += item.size() + 1;
     ::SendMessageA(Handle(), LB_INITSTORAGE, items.size(), bytes);
-    for (const auto& item : items)
-        ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    for (const auto& item : items) AddItem(item);
     ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
     Invalidate();
 }
 
 void ListBox::AddItem(const std::string& item) {
-    ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+    const std::string whole = logic::WholeCharacters(item);
+    ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(whole.c_str()));
 }
 
 void ListBox::Clear() { ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "logic/DoubleByteText.h"
 #include "toolkit/Application.h"
 #include "toolkit/Error.h"
 #include "toolkit/Menu.h"
@@ -246,6 +247,8 @@ std::string Window::Text() const {
     return text;
 }
 
-void Window::SetText(const std::string& text) { ::SetWindowTextA(hwnd_, text.c_str()); }
+void Window::SetText(const std::string& text) {
+    ::SetWindowTextA(hwnd_, logic::WholeCharacters(text).c_str());
+}
 
 }  // namespace tk

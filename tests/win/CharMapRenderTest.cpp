@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "CharMapTestSupport.h"
 #include "charmap/GraphProc.h"
 #include "support/DialogWatcher.h"
@@ -354,21 +356,9 @@ TEST_F(CharMapTest, AnotherFontPickedDuringABuildIsTheOneShown) {
     EXPECT_EQ(DifferentPixels(Map(), reference), 0);
 }
 
-// Lets the main window grow wider than the screen, as windows spanning several screens can.
-LRESULT CALLBACK NoMaximumSize(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                               DWORD_PTR) {
-    const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
-    if (msg == WM_GETMINMAXINFO) {
-        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
-        info->ptMaxTrackSize = {30000, 30000};
-        info->ptMaxSize = {30000, 30000};
-    }
-    return result;
-}
-
 TEST_F(CharMapTest, ColumnsStayBetweenOneAnd255ForAnyWidth) {
     OpenMap(kFont, 400);
-    ::SetWindowSubclass(form->Handle(), NoMaximumSize, 1, 0);
+    auto beyondTheScreen = std::make_unique<testsupport::NoMaximumSize>(form->Handle());
     for (int width : {17969, 17970, 20000}) {
         SCOPED_TRACE(width);
         form->SetBounds(0, 0, width, 600);
@@ -382,7 +372,7 @@ TEST_F(CharMapTest, ColumnsStayBetweenOneAnd255ForAnyWidth) {
         EXPECT_FALSE(form->IsCharCell(224 * kS + 5, 5));
         EXPECT_TRUE(form->IsCharCell(223 * kS + 5, 5));
     }
-    ::RemoveWindowSubclass(form->Handle(), NoMaximumSize, 1);
+    beyondTheScreen.reset();
     form->SetBounds(0, 0, 400, 600);
     testsupport::Pump();
     EXPECT_EQ(form->CharMap.MapColumns, 5);

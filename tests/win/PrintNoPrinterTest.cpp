@@ -2,18 +2,11 @@
 // exist.
 #include "PrintTestSupport.h"
 #include "support/DialogWatcher.h"
-#include "toolkit/Menu.h"
 
 namespace printtest {
 namespace {
 
-class NoPrinterTest : public PrintTest {
-protected:
-    void Command(const char* item) {
-        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId(item), 0);
-        testsupport::Pump();
-    }
-};
+class NoPrinterTest : public PrintTest {};
 
 TEST_F(NoPrinterTest, EveryCommandSaysSoAndLeavesTheMainWindowEnabled) {
     testsupport::DialogWatcher watcher;

@@ -8,6 +8,7 @@
 
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
+#include "toolkit/Menu.h"
 #include "toolkit/Printer.h"
 
 namespace printtest {
@@ -181,6 +182,11 @@ void PrintTest::UseFonts(int count) {
         std::snprintf(name, sizeof name, "Font%03d", i);
         letterloom::InstalledFontNames.push_back(name);
     }
+}
+
+void PrintTest::Command(const char* item) {
+    ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId(item), 0);
+    testsupport::Pump();
 }
 
 void PrintTest::PrintMarker() {

@@ -50,6 +50,8 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void UseFonts(int count);
+    // A command of the File menu, as the menu runs it.
+    void Command(const char* item);
     // A one-page job of its own, to know that every job before it has left the queue.
     void PrintMarker();
     // The queue's own jobs after the marker: every PDF but the marker's.

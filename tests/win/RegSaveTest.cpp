@@ -140,12 +140,13 @@ TEST_F(RegSaveTest, OnlyTheStoredValuesReplaceFields) {
     EXPECT_EQ(ConfigData.SelectedListSize, 24);
 }
 
-TEST_F(RegSaveTest, TextOfAnotherTypeStopsTheLoad) {
+// The values after a bad one still load, so that the save at close keeps them.
+TEST_F(RegSaveTest, TextOfAnotherTypeIsReportedAndTheOthersStillLoad) {
     StoreInteger("PrevString", 1);
     StoreInteger("字体列表大小", 30);
     EXPECT_EQ(LoadError(), "对 'PrevString' 的无效数据类型");
     EXPECT_EQ(ConfigData.PrevString, "AaBbCcDc 12345 :-=");
-    EXPECT_EQ(ConfigData.FontListSize, 16);
+    EXPECT_EQ(ConfigData.FontListSize, 30);
 }
 
 TEST_F(RegSaveTest, TestTextErrorNamesTheValueAsRead) {
@@ -153,16 +154,20 @@ TEST_F(RegSaveTest, TestTextErrorNamesTheValueAsRead) {
     EXPECT_EQ(LoadError(), "对 'TRYString' 的无效数据类型");
 }
 
-TEST_F(RegSaveTest, IntegerOfAnotherTypeKeepsEarlierFieldsAndLaterDefaults) {
+TEST_F(RegSaveTest, IntegerOfAnotherTypeIsReportedFirstAndEveryOtherValueLoads) {
     StoreText("PrevString", "loaded");
     StoreText("TryString", "typed");
     StoreText("字体列表大小", "12");  // three bytes with its terminator: fetched, wrong type
-    StoreInteger("已选字体大小   ", 50);
+    const unsigned char eight[8] = {};
+    Store("已选字体大小   ", REG_BINARY, eight, sizeof eight);
     EXPECT_EQ(LoadError(), "对 '字体列表大小' 的无效数据类型");
     EXPECT_EQ(ConfigData.PrevString, "loaded");
     EXPECT_EQ(ConfigData.TryString, "typed");
     EXPECT_EQ(ConfigData.FontListSize, 16);
     EXPECT_EQ(ConfigData.SelectedListSize, 24);
+    StoreInteger("已选字体大小   ", 50);
+    EXPECT_EQ(LoadError(), "对 '字体列表大小' 的无效数据类型");
+    EXPECT_EQ(ConfigData.SelectedListSize, 50);
 }
 
 TEST_F(RegSaveTest, IntegerDataLongerThanFourBytesCannotBeFetched) {

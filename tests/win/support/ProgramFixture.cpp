@@ -62,6 +62,27 @@ void ClickTab(tk::PageControl& pages, const std::string& caption) {
     FAIL() << "no tab " << caption;
 }
 
+namespace {
+
+LRESULT CALLBACK WithoutMaximumSize(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                    DWORD_PTR) {
+    const LRESULT result = ::DefSubclassProc(hwnd, msg, wParam, lParam);
+    if (msg == WM_GETMINMAXINFO) {
+        auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+        info->ptMaxTrackSize = {30000, 30000};
+        info->ptMaxSize = {30000, 30000};
+    }
+    return result;
+}
+
+}  // namespace
+
+NoMaximumSize::NoMaximumSize(HWND hwnd) : hwnd_(hwnd) {
+    ::SetWindowSubclass(hwnd_, WithoutMaximumSize, 1, 0);
+}
+
+NoMaximumSize::~NoMaximumSize() { ::RemoveWindowSubclass(hwnd_, WithoutMaximumSize, 1); }
+
 void ProgramTest::SetUp() {
     DeleteSettingsKey();
     tk::Application::Instance().ClearTerminated();

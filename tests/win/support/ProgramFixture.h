@@ -29,6 +29,19 @@ void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
 // A click on the tab that shows the given caption.
 void ClickTab(tk::PageControl& pages, const std::string& caption);
 
+// Lets a window grow beyond the screen's size while it lives, as windows spanning several screens
+// can.
+class NoMaximumSize {
+public:
+    explicit NoMaximumSize(HWND hwnd);
+    ~NoMaximumSize();
+    NoMaximumSize(const NoMaximumSize&) = delete;
+    NoMaximumSize& operator=(const NoMaximumSize&) = delete;
+
+private:
+    HWND hwnd_;
+};
+
 class ProgramTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,0 +1,28 @@
+#include "logic/DoubleByteText.h"
+
+namespace logic {
+
+namespace {
+
+// Bytes 0x81 to 0xFE begin a GBK character; the byte after them belongs to it.
+bool IsLeadByte(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x81 && byte <= 0xFE;
+}
+
+}  // namespace
+
+std::string WholeCharacters(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        if (!IsLeadByte(text[i])) {
+            ++i;
+            continue;
+        }
+        if (i + 1 == text.size()) return std::string(text.substr(0, i));
+        i += 2;
+    }
+    return std::string(text);
+}
+
+}  // namespace logic
