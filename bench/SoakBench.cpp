@@ -1,0 +1,664 @@
+// A soak of the real main window: every command many times over, then a check that the process
+// holds no more GDI objects, USER objects, kernel handles and private bytes than before.
+//
+//   SoakBench.exe [--quick] [--trace]
+//
+// A warm-up round (a tenth of the full one, and every list item drawn) fills the caches first;
+// the counts are read before and after the full round. --quick runs a tenth of every count;
+// --trace prints the counts' change after each activity. Exits 1 when a count has not come back
+// within its tolerance. run-soak.sh runs it with the private PDF queue.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <commdlg.h>
+#include <dlgs.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ProcessCounts.h"
+#include "app/InternalProcs.h"
+#include "app/MainFormUnit.h"
+#include "print/DialogsModuleUnit.h"
+#include "print/PrintDialogUnit.h"
+#include "print/PrintStatUnit.h"
+#include "print/Printunit.h"
+#include "settings/RegSave.h"
+#include "settings/frmConfigForm.h"
+#include "toolkit/Application.h"
+#include "toolkit/Menu.h"
+
+namespace {
+
+using letterloom::TMainForm;
+
+// How often each activity runs in a full round.
+struct Amounts {
+    int mapBuilds = 1000;
+    int pageSwitches = 1000;
+    int selectionChanges = 500;
+    int testPageChanges = 200;
+    int printouts = 100;  // of each kind
+    int configRoundTrips = 100;
+    int exports = 100;
+
+    Amounts Divided(int by) const {
+        return {mapBuilds / by, pageSwitches / by,     selectionChanges / by, testPageChanges / by,
+                printouts / by, configRoundTrips / by, exports / by};
+    }
+};
+
+// What the process may hold more after a round than before it.
+constexpr long kGdiTolerance = 8;
+constexpr long kUserTolerance = 2;
+constexpr long kKernelTolerance = 4;
+// Private bytes grow in the heap's blocks, not by the object: about a sixth of what the process
+// holds.
+constexpr int64_t kPrivateBytesTolerance = 4 * 1024 * 1024;
+// Uses of the platform's save dialog and aborted jobs alone, to measure what it keeps itself.
+constexpr int kCalibrationRuns = 10;
+constexpr int kCalibrationWarmUp = 3;
+
+void Pump() { tk::Application::Instance().ProcessMessages(); }
+
+// ---- The dialogs, answered from a second thread as a user would.
+
+enum class Answer : LONG {
+    None,
+    ConfigOk,
+    ConfigCancel,
+    OptionsOk,
+    OptionsCancel,
+    PlatformOk,
+    Save
+};
+
+volatile LONG expected = static_cast<LONG>(Answer::None);
+volatile LONG stopWatching = 0;
+volatile LONG otherDialogs = 0;
+std::string exportName;
+
+void Expect(Answer answer) { ::InterlockedExchange(&expected, static_cast<LONG>(answer)); }
+
+bool VisibleForm(const tk::Form* form) { return form && ::IsWindowVisible(form->Handle()); }
+
+struct DialogSearch {
+    DWORD process;
+    HWND found;
+};
+
+BOOL CALLBACK FindDialog(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<DialogSearch*>(param);
+    DWORD owner = 0;
+    char name[16] = {};
+    ::GetWindowThreadProcessId(hwnd, &owner);
+    ::GetClassNameA(hwnd, name, sizeof name);
+    if (owner != search->process || std::strcmp(name, "#32770") != 0 || !::IsWindowVisible(hwnd))
+        return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// A platform dialog or message box of this process that shows.
+HWND VisibleDialog() {
+    DialogSearch search{::GetCurrentProcessId(), nullptr};
+    ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// Types the export's name into the save dialog's name box and confirms.
+bool AnswerSave(HWND dialog) {
+    for (int wait = 0; wait < 100; ++wait) {
+        for (int id : {cmb13, edt1}) {
+            HWND box = ::GetDlgItem(dialog, id);
+            if (!box || !::IsWindowVisible(box)) continue;
+            ::Sleep(30);  // the dialog fills its boxes after it shows
+            ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exportName.c_str()));
+            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            return true;
+        }
+        ::Sleep(20);
+    }
+    return false;
+}
+
+// Presses the button the main thread expects in the dialog it opened; anything else that shows
+// (an error box) is counted and closed.
+DWORD WINAPI WatchDialogs(void*) {
+    while (!stopWatching) {
+        const auto answer = static_cast<Answer>(expected);
+        letterloom::TConfigForm* config = letterloom::ConfigForm;
+        letterloom::TPrintDialog* options = letterloom::PrintDialog;
+        bool done = false;
+        if ((answer == Answer::ConfigOk || answer == Answer::ConfigCancel) && VisibleForm(config)) {
+            tk::Button& button = answer == Answer::ConfigOk ? config->BitBtn2 : config->BitBtn1;
+            ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
+            done = true;
+        } else if ((answer == Answer::OptionsOk || answer == Answer::OptionsCancel) &&
+                   VisibleForm(options)) {
+            tk::Button& button = answer == Answer::OptionsOk ? options->BitBtn1 : options->BitBtn2;
+            ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
+            done = true;
+        } else if (HWND dialog = VisibleDialog()) {
+            if (answer == Answer::Save) {
+                done = AnswerSave(dialog);
+            } else if (answer == Answer::PlatformOk) {
+                ::Sleep(30);
+                ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+                done = true;
+            } else {
+                char text[256] = {};
+                ::GetWindowTextA(dialog, text, sizeof text);
+                std::printf("unexpected dialog: %s\n", text);
+                ::InterlockedIncrement(&otherDialogs);
+                ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+            }
+        }
+        if (done) Expect(Answer::None);
+        ::Sleep(5);
+    }
+    return 0;
+}
+
+// Runs a menu command whose dialog the watcher answers.
+void Command(tk::Menu& menu, const char* item, Answer answer) {
+    Expect(answer);
+    tk::MenuCommands::Execute(menu.CommandId(item));
+    Expect(Answer::None);
+    Pump();
+}
+
+// ---- Actions run inside the next message pump: during a build, between two cells.
+
+class OnNextPump {
+public:
+    OnNextPump() {
+        WNDCLASSA wc{};
+        wc.lpfnWndProc = WindowProc;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = "SoakOnNextPump";
+        ::RegisterClassA(&wc);
+        window_ = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                    wc.hInstance, nullptr);
+    }
+    ~OnNextPump() { ::DestroyWindow(window_); }
+    OnNextPump(const OnNextPump&) = delete;
+    OnNextPump& operator=(const OnNextPump&) = delete;
+
+    void Arm(std::function<void()> action) {
+        action_ = std::move(action);
+        ::PostMessageA(window_, WM_APP, 0, reinterpret_cast<LPARAM>(this));
+    }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+        if (msg != WM_APP) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+        auto* self = reinterpret_cast<OnNextPump*>(lParam);
+        std::function<void()> action = std::move(self->action_);
+        self->action_ = nullptr;
+        if (action) action();
+        return 0;
+    }
+    HWND window_ = nullptr;
+    std::function<void()> action_;
+};
+
+// Presses the progress dialog's Cancel once a job shows it: at a timer, which the job's message
+// pumps run.
+class CancelPrintout {
+public:
+    CancelPrintout() : timer_(::SetTimer(nullptr, 0, 1, Tick)) {}
+    ~CancelPrintout() { ::KillTimer(nullptr, timer_); }
+    CancelPrintout(const CancelPrintout&) = delete;
+    CancelPrintout& operator=(const CancelPrintout&) = delete;
+
+private:
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
+        if (VisibleForm(letterloom::PrintStat) && !letterloom::PrintAbort)
+            letterloom::PrintStat->BitBtn1.Click();
+    }
+    UINT_PTR timer_;
+};
+
+// ---- The user's gestures.
+
+void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0) {
+    RECT item{};
+    ::SendMessageA(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    ::SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    ::SendMessageA(list.Handle(), WM_LBUTTONUP, keys, point);
+    Pump();
+}
+
+bool ClickTab(tk::PageControl& pages, const std::string& caption) {
+    const auto captions = pages.VisibleTabCaptions();
+    HWND strip = ::FindWindowExA(pages.Handle(), nullptr, WC_TABCONTROLA, nullptr);
+    for (size_t tab = 0; tab < captions.size(); ++tab) {
+        if (captions[tab] != caption) continue;
+        RECT r{};
+        TabCtrl_GetItemRect(strip, static_cast<int>(tab), &r);
+        const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ::SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        ::SendMessageA(strip, WM_LBUTTONUP, 0, point);
+        Pump();
+        return true;
+    }
+    return false;
+}
+
+const char* const kListTab = "字体列表";
+const char* const kSelectedTab = "已选字体";
+const char* const kTestTab = "字体测试";
+const char* const kMapTab = "字符映射表";
+
+// The state every activity starts from and ends in: one font selected on the font list page.
+void OneFontOnTheListPage(TMainForm& form, int index = 0) {
+    ClickTab(form.Pagine, kListTab);
+    ClickListItem(form.FontList, index);
+}
+
+// ---- The activities.
+
+// Draws every item of both lists, so that the cache of their fonts holds all it will hold.
+void FillListFontCache(TMainForm& form) {
+    const int fonts = form.FontList.Count();
+    ClickTab(form.Pagine, kListTab);
+    for (int i = 0; i < fonts; ++i) {
+        form.FontList.SetItemIndex(i);
+        ::UpdateWindow(form.FontList.Handle());
+    }
+    for (int i = 0; i < fonts; ++i) form.FontList.SetSelected(i, true);
+    form.FontListClick();
+    ClickTab(form.Pagine, kSelectedTab);
+    for (int i = 0; i < form.SelectedList.Count(); ++i) {
+        form.SelectedList.SetItemIndex(i);
+        ::UpdateWindow(form.SelectedList.Handle());
+    }
+    OneFontOnTheListPage(form);
+}
+
+// Builds with a font change (a restart), a page change (a stop), or a resize (a restart with
+// other columns) in the middle, and builds left to finish.
+void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
+    const int fonts = form.FontList.Count();
+    OneFontOnTheListPage(form);
+    ClickTab(form.Pagine, kMapTab);
+    for (int i = 0; i < count; ++i) {
+        if (form.Pagine.ActivePage() != form.MappaCaratteri) ClickTab(form.Pagine, kMapTab);
+        form.FontList.SetItemIndex(i % fonts);
+        switch (i % 4) {
+            case 1:
+                during.Arm([&form, i, fonts] {
+                    ClickListItem(form.FontList, (i * 7 + 3) % fonts);
+                    form.BuildCharMap(form.FontList);
+                });
+                break;
+            case 2:
+                during.Arm([&form] { ClickTab(form.Pagine, kListTab); });
+                break;
+            case 3:
+                during.Arm([&form, i] { form.SetBounds(0, 0, 400 + (i % 5) * 70, 600); });
+                break;
+            default:
+                break;
+        }
+        form.BuildCharMap(form.FontList);
+        Pump();
+    }
+    form.SetBounds(0, 0, 640, 600);
+    OneFontOnTheListPage(form);
+}
+
+// Switches through all four pages, with a picked font in the selected list.
+void PageSwitches(TMainForm& form, int count) {
+    ClickTab(form.Pagine, kListTab);
+    ClickListItem(form.FontList, 1);
+    ClickListItem(form.FontList, 2, MK_SHIFT);
+    ClickTab(form.Pagine, kSelectedTab);
+    ClickListItem(form.SelectedList, 0);
+    const char* const tabs[] = {kListTab, kSelectedTab, kTestTab, kMapTab};
+    for (int i = 0; i < count; ++i) ClickTab(form.Pagine, tabs[i % 4]);
+    OneFontOnTheListPage(form);
+}
+
+// Walks the four selection modes: one font, several, a pick in the selected list, none.
+void SelectionChanges(TMainForm& form, int count, int modesSeen[4]) {
+    const int fonts = form.FontList.Count();
+    OneFontOnTheListPage(form);
+    for (int i = 0; i < count; ++i) {
+        const int first = (i / 4) % (fonts - 1);
+        switch (i % 4) {
+            case 0:
+                ClickTab(form.Pagine, kListTab);
+                ClickListItem(form.FontList, first);
+                break;
+            case 1:
+                ClickListItem(form.FontList, first + 1, MK_CONTROL);
+                break;
+            case 2:
+                ClickTab(form.Pagine, kSelectedTab);
+                ClickListItem(form.SelectedList, i % 2);
+                break;
+            default:
+                ClickTab(form.Pagine, kListTab);
+                ClickListItem(form.FontList, first);
+                ClickListItem(form.FontList, first, MK_CONTROL);
+                break;
+        }
+        ++modesSeen[letterloom::GetSelectionMode() & 3];
+    }
+    OneFontOnTheListPage(form);
+}
+
+LPARAM CellCentre(int cell) {
+    const RECT r = tk::ColorPalette::CellRect(cell);
+    return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+}
+
+// A colour picked in one of the test page's drop-down grids.
+void PickColour(TMainForm& form, tk::ColorPalette& palette, UINT button, int cell) {
+    ::PostMessageA(palette.Handle(), WM_MOUSEMOVE, 0, CellCentre(cell));
+    ::PostMessageA(palette.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, CellCentre(cell));
+    ::PostMessageA(palette.Handle(), WM_LBUTTONUP, 0, CellCentre(cell));
+    form.TBXToolbar2.DropDownButton(button);
+}
+
+// Style toggles, sizes and both colours of the font test page.
+void TestPageChanges(TMainForm& form, int count) {
+    OneFontOnTheListPage(form);
+    ClickTab(form.Pagine, kTestTab);
+    const UINT styles[] = {form.FontTestBoldButton, form.FontTestItalicButton,
+                           form.FontTestUnderlineButton};
+    const char* const sizes[] = {"8", "12", "36", "72", "24"};
+    for (int i = 0; i < count; ++i) {
+        switch (i % 4) {
+            case 0:
+                form.TBXToolbar2.ClickButton(styles[(i / 4) % 3]);
+                tk::Application::Instance().DoIdle();
+                break;
+            case 1:
+                form.FsizeC.SetText(sizes[(i / 4) % 5]);
+                form.FsizeCChange();
+                break;
+            case 2:
+                PickColour(form, form.FontColorPalette, form.FontColorSubMenu, (i * 5) % 40);
+                break;
+            default:
+                PickColour(form, form.BGColorPalette, form.BGFontColorSubMenu, (i * 3) % 40);
+                break;
+        }
+        Pump();
+    }
+    OneFontOnTheListPage(form);
+}
+
+struct PrintFigures {
+    int fontLists = 0;
+    int charMaps = 0;
+    int cancelled = 0;
+    int declined = 0;
+};
+
+// Font-list printouts (options dialog, then the job) and character-map printouts of two fonts
+// (the platform's print dialog, then the job); every third job is cancelled in its progress
+// dialog, every tenth font list declined in the options dialog.
+void Printouts(TMainForm& form, int count, PrintFigures& figures) {
+    OneFontOnTheListPage(form);
+    ClickListItem(form.FontList, 1, MK_SHIFT);
+    for (int i = 0; i < count; ++i) {
+        for (const char* item : {"print1", "PrintCharmap1"}) {
+            const bool fontList = std::strcmp(item, "print1") == 0;
+            const bool decline = fontList && i % 10 == 9;
+            const bool cancel = !decline && i % 3 == 2;
+            const Answer answer = fontList ? (decline ? Answer::OptionsCancel : Answer::OptionsOk)
+                                           : Answer::PlatformOk;
+            letterloom::PrintAbort = false;
+            if (cancel) {
+                CancelPrintout canceller;
+                Command(form.File1, item, answer);
+            } else {
+                Command(form.File1, item, answer);
+            }
+            if (decline)
+                ++figures.declined;
+            else if (letterloom::PrintAbort)
+                ++figures.cancelled;
+            else
+                ++(fontList ? figures.fontLists : figures.charMaps);
+        }
+    }
+    OneFontOnTheListPage(form);
+}
+
+void ConfigRoundTrips(TMainForm& form, int count) {
+    for (int i = 0; i < count; ++i)
+        Command(form.File1, "ConfigureMenuItem", i % 2 ? Answer::ConfigCancel : Answer::ConfigOk);
+    OneFontOnTheListPage(form);
+}
+
+void Exports(TMainForm& form, int count) {
+    for (int i = 0; i < count; ++i) {
+        ::DeleteFileA(exportName.c_str());
+        Command(form.File1, "Exportfontlist1", Answer::Save);
+    }
+}
+
+struct Figures {
+    int modesSeen[4] = {};
+    PrintFigures print;
+};
+
+const char* const kGdiKinds[16] = {
+    "",        "pens",    "brushes",       "DCs",       "metafile DCs", "palettes",
+    "fonts",   "bitmaps", "regions",       "metafiles", "memory DCs",   "ext pens",
+    "EMF DCs", "EMFs",    "colour spaces", ""};
+
+// The change of every count from one reading to the next, GDI objects by kind.
+void PrintChange(const char* what, const ProcessCounts& from, const ProcessCounts& to) {
+    std::printf("  %-22s GDI %+4ld, windows %+3ld, menus %+3ld, kernel %+3ld, private %+8lld", what,
+                to.gdi - from.gdi, to.windows - from.windows, to.menus - from.menus,
+                to.kernel - from.kernel,
+                static_cast<long long>(to.privateBytes - from.privateBytes));
+    for (int kind = 1; kind < 15; ++kind)
+        if (to.gdiOfType[kind] != from.gdiOfType[kind])
+            std::printf(" %s %+ld", kGdiKinds[kind], to.gdiOfType[kind] - from.gdiOfType[kind]);
+    std::printf("\n");
+    std::fflush(stdout);
+}
+
+// One round of every activity; with trace, the counts' change after each.
+void Round(TMainForm& form, OnNextPump& during, const Amounts& amounts, Figures& figures,
+           bool trace) {
+    ProcessCounts last = trace ? ReadProcessCounts() : ProcessCounts{};
+    auto step = [&](const char* what, const std::function<void()>& activity) {
+        activity();
+        Pump();
+        if (!trace) return;
+        const ProcessCounts now = ReadProcessCounts();
+        PrintChange(what, last, now);
+        last = now;
+    };
+    step("map builds", [&] { MapBuilds(form, during, amounts.mapBuilds); });
+    step("page switches", [&] { PageSwitches(form, amounts.pageSwitches); });
+    step("selection changes",
+         [&] { SelectionChanges(form, amounts.selectionChanges, figures.modesSeen); });
+    step("test-page changes", [&] { TestPageChanges(form, amounts.testPageChanges); });
+    step("printouts", [&] { Printouts(form, amounts.printouts, figures.print); });
+    step("configuration", [&] { ConfigRoundTrips(form, amounts.configRoundTrips); });
+    step("exports", [&] { Exports(form, amounts.exports); });
+}
+
+// What the platform itself keeps, per use, of kernel handles and private bytes, measured here
+// without the program: Wine's save dialog keeps some for each confirmed save, and its printer
+// driver for each job ended by AbortDoc. The soak allows that much for its own saves and
+// cancelled jobs, and nothing more.
+struct PlatformKeeps {
+    double handles = 0;
+    double bytes = 0;
+};
+
+PlatformKeeps Measure(int times, const std::function<void()>& use) {
+    // The first uses also fill the platform's caches.
+    for (int i = 0; i < kCalibrationWarmUp; ++i) use();
+    const ProcessCounts before = ReadProcessCounts();
+    for (int i = 0; i < times; ++i) use();
+    const ProcessCounts after = ReadProcessCounts();
+    return {static_cast<double>(after.kernel - before.kernel) / times,
+            static_cast<double>(after.privateBytes - before.privateBytes) / times};
+}
+
+// GetSaveFileName confirmed with the export's name.
+void PlatformSave() {
+    std::vector<char> name(MAX_PATH, '\0');
+    OPENFILENAMEA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.lpstrFile = name.data();
+    dialog.nMaxFile = static_cast<DWORD>(name.size());
+    dialog.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+    Expect(Answer::Save);
+    ::GetSaveFileNameA(&dialog);
+    Expect(Answer::None);
+}
+
+// A one-page job on the default printer, begun and aborted.
+void PlatformAbortedJob() {
+    PRINTDLGA defaults{};
+    defaults.lStructSize = sizeof defaults;
+    defaults.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
+    if (!::PrintDlgA(&defaults)) return;
+    DOCINFOA info{};
+    info.cbSize = sizeof info;
+    info.lpszDocName = "soak";
+    if (::StartDocA(defaults.hDC, &info) > 0) {
+        ::StartPage(defaults.hDC);
+        ::TextOutA(defaults.hDC, 100, 100, "soak", 4);
+        ::AbortDoc(defaults.hDC);
+    }
+    ::DeleteDC(defaults.hDC);
+    ::GlobalFree(defaults.hDevMode);
+    ::GlobalFree(defaults.hDevNames);
+}
+
+// The export goes beside the benchmark, in the build folder.
+std::string ExportPath() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder = path;
+    folder.resize(folder.find_last_of('\\') + 1);
+    return folder + "soak-export.txt";
+}
+
+bool Report(const char* what, int64_t before, int64_t after, int64_t tolerance) {
+    const int64_t grown = after - before;
+    const bool ok = grown <= tolerance;
+    std::printf("%-16s %10lld %10lld %+9lld   (tolerance %+lld) %s\n", what,
+                static_cast<long long>(before), static_cast<long long>(after),
+                static_cast<long long>(grown), static_cast<long long>(tolerance),
+                ok ? "ok" : "LEAK");
+    return ok;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool quick = false;
+    bool trace = false;
+    for (int i = 1; i < argc; ++i) {
+        quick |= std::strcmp(argv[i], "--quick") == 0;
+        trace |= std::strcmp(argv[i], "--trace") == 0;
+    }
+    const Amounts full = quick ? Amounts{}.Divided(10) : Amounts{};
+    INITCOMMONCONTROLSEX classes{sizeof classes,
+                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    tk::Application& app = tk::Application::Instance();
+    app.SetTitle("Letterloom");
+    tk::SetPauseFunction([](DWORD) {});
+    letterloom::SetDefaultConfig();
+    exportName = ExportPath();
+
+    int failed = 0;
+    {
+        TMainForm form;
+        app.SetMainForm(&form);
+        letterloom::TPrintStat printStat;
+        letterloom::TPrintDialog printDialog;
+        letterloom::TDialogModule dialogModule;
+        form.Show(true);
+        form.SetBounds(0, 0, 640, 600);
+        Pump();
+        OnNextPump during;
+        HANDLE watcher = ::CreateThread(nullptr, 0, WatchDialogs, nullptr, 0, nullptr);
+
+        Figures warmUp;
+        const DWORD warmStart = ::GetTickCount();
+        Round(form, during, Amounts{}.Divided(10), warmUp, false);
+        FillListFontCache(form);
+        std::printf("warm-up round     %lu ms\n", ::GetTickCount() - warmStart);
+        const PlatformKeeps perSave = Measure(kCalibrationRuns, PlatformSave);
+        const PlatformKeeps perAbort = Measure(kCalibrationRuns, PlatformAbortedJob);
+        std::printf(
+            "platform          kept by Wine alone (%d runs each): %.1f handles, %.0f bytes a"
+            " confirmed save; %.1f handles, %.0f bytes an aborted job\n",
+            kCalibrationRuns, perSave.handles, perSave.bytes, perAbort.handles, perAbort.bytes);
+        std::fflush(stdout);
+
+        const ProcessCounts before = ReadProcessCounts();
+        Figures figures;
+        const DWORD start = ::GetTickCount();
+        Round(form, during, full, figures, trace);
+        const DWORD took = ::GetTickCount() - start;
+        const ProcessCounts after = ReadProcessCounts();
+
+        ::InterlockedExchange(&stopWatching, 1);
+        ::WaitForSingleObject(watcher, INFINITE);
+        ::CloseHandle(watcher);
+        app.SetMainForm(nullptr);
+
+        std::printf(
+            "round%s           %lu ms: %d map builds, %d page switches, %d selection changes"
+            " (modes 0-3: %d %d %d %d), %d test-page changes,\n",
+            quick ? " (quick)" : "        ", took, full.mapBuilds, full.pageSwitches,
+            full.selectionChanges, figures.modesSeen[0], figures.modesSeen[1], figures.modesSeen[2],
+            figures.modesSeen[3], full.testPageChanges);
+        std::printf(
+            "                  printouts: %d font lists and %d character maps finished, %d"
+            " cancelled, %d declined; %d configuration round trips, %d exports\n",
+            figures.print.fontLists, figures.print.charMaps, figures.print.cancelled,
+            figures.print.declined, full.configRoundTrips, full.exports);
+        // The platform's share, for the saves and the cancelled jobs this round made.
+        const int saves = full.exports;
+        const int aborts = figures.print.cancelled;
+        const auto allowed = [&](double perSaveAmount, double perAbortAmount) {
+            return static_cast<int64_t>(std::ceil(std::max(0.0, perSaveAmount) * saves +
+                                                  std::max(0.0, perAbortAmount) * aborts));
+        };
+        const int64_t handlesAllowed = allowed(perSave.handles, perAbort.handles);
+        const int64_t bytesAllowed = allowed(perSave.bytes, perAbort.bytes);
+        std::printf("\n%-16s %10s %10s %9s\n", "", "before", "after", "change");
+        failed += !Report("GDI objects", before.gdi, after.gdi, kGdiTolerance);
+        failed += !Report("USER windows", before.windows, after.windows, kUserTolerance);
+        failed += !Report("USER menus", before.menus, after.menus, kUserTolerance);
+        failed += !Report("kernel handles", before.kernel, after.kernel,
+                          kKernelTolerance + handlesAllowed);
+        failed += !Report("private bytes", before.privateBytes, after.privateBytes,
+                          kPrivateBytesTolerance + bytesAllowed);
+        std::printf(
+            "(kernel handles and private bytes allow, beyond their own tolerance, what Wine"
+            " keeps for %d saves and %d aborted jobs: %lld handles, %lld bytes)\n",
+            saves, aborts, static_cast<long long>(handlesAllowed),
+            static_cast<long long>(bytesAllowed));
+        if (otherDialogs) {
+            std::printf("%ld unexpected dialogs\n", static_cast<long>(otherDialogs));
+            ++failed;
+        }
+    }
+    std::printf("%s\n", failed ? "SOAK FAILED" : "soak passed");
+    return failed ? 1 : 0;
+}
