@@ -18,19 +18,8 @@ exe="$build/bench/PrintBench.exe"
 conf="$build/bench-fonts/$count/fonts.conf"
 [ -f "$conf" ] || { echo "run-print-bench.sh: run bench/run-font-bench.sh first" >&2; exit 1; }
 
-# shellcheck source=../scripts/xvfb.sh
-source "$root/scripts/xvfb.sh"
-# shellcheck source=../scripts/wine-env.sh
-source "$root/scripts/wine-env.sh"
-# shellcheck source=../scripts/cups.sh
-source "$root/scripts/cups.sh"
-if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  letterloom_xvfb_start
-fi
-letterloom_cups_start
-"$root/scripts/wineprefix.sh"
-letterloom_wineserver_start
-letterloom_at_exit letterloom_wineserver_stop
+# shellcheck source=print-env.sh
+source "$here/print-env.sh"
 
 echo "== the machine's fonts"
 "$root/scripts/wine-exec.sh" "$exe"

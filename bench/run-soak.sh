@@ -23,19 +23,8 @@ build="${1:-$LETTERLOOM_BUILD_DIR}"
 exe="$build/bench/SoakBench.exe"
 [ -f "$exe" ] || { echo "run-soak.sh: build $exe first" >&2; exit 1; }
 
-# shellcheck source=../scripts/xvfb.sh
-source "$root/scripts/xvfb.sh"
-# shellcheck source=../scripts/wine-env.sh
-source "$root/scripts/wine-env.sh"
-# shellcheck source=../scripts/cups.sh
-source "$root/scripts/cups.sh"
-if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  letterloom_xvfb_start
-fi
-letterloom_cups_start
-"$root/scripts/wineprefix.sh"
-letterloom_wineserver_start
-letterloom_at_exit letterloom_wineserver_stop
+# shellcheck source=print-env.sh
+source "$here/print-env.sh"
 
 echo "== soak of $exe ($LETTERLOOM_ARCH)"
 "$root/scripts/wine-exec.sh" "$exe" "${options[@]}"
