@@ -16,9 +16,7 @@ struct TLetterloomConfigData {
 
 void SetDefaultConfig(TLetterloomConfigData& config);
 
-// The settings key under HKEY_CURRENT_USER. The leading backslash marks the path as
-// absolute; the Win32 registry functions take it without one.
-inline constexpr char kSettingsKeyPath[] = "\\SOFTWARE\\Orvane\\Letterloom";
+// The settings key under HKEY_CURRENT_USER, as the Win32 registry functions take it.
 inline constexpr char kSettingsSubKey[] = "SOFTWARE\\Orvane\\Letterloom";
 
 inline constexpr char kPrevStringName[] = "PrevString";

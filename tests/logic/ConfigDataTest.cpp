@@ -27,9 +27,7 @@ TEST(SetDefaultConfig, TestTextIsGbk) {
 }
 
 TEST(SettingsNames, Bytes) {
-    EXPECT_EQ(std::string_view(kSettingsKeyPath), "\\SOFTWARE\\Orvane\\Letterloom");
     EXPECT_EQ(std::string_view(kSettingsSubKey), "SOFTWARE\\Orvane\\Letterloom");
-    EXPECT_EQ(std::string_view(kSettingsKeyPath).substr(1), kSettingsSubKey);
     EXPECT_EQ(std::string_view(kPrevStringName), "PrevString");
     EXPECT_EQ(std::string_view(kPrevStringName).size(), 10u);
     EXPECT_EQ(std::string_view(kTryStringName), "TryString");
@@ -52,7 +50,7 @@ TEST(SettingsMessages, NameTheValueOrKey) {
     EXPECT_EQ(CannotSetDataMessage(kFontListSizeName), "无法设置对 '字体列表大小' 的数据");
     EXPECT_EQ(CannotSetDataMessage("x"),
               "\xCE\xDE\xB7\xA8\xC9\xE8\xD6\xC3\xB6\xD4 'x' \xB5\xC4\xCA\xFD\xBE\xDD");
-    EXPECT_EQ(CannotCreateKeyMessage(kSettingsKeyPath),
+    EXPECT_EQ(CannotCreateKeyMessage("\\SOFTWARE\\Orvane\\Letterloom"),
               "无法创建键 \\SOFTWARE\\Orvane\\Letterloom");
     EXPECT_EQ(CannotCreateKeyMessage("k"), "\xCE\xDE\xB7\xA8\xB4\xB4\xBD\xA8\xBC\xFC k");
 }
