@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProgram.h"
 #include "NoStoredPlacement.h"
 #include "app/MainFormUnit.h"
 #include "charmap/CharCellPainter.h"
@@ -258,13 +259,7 @@ std::string Padded(const std::string& gbk, size_t columns) {
 }  // namespace
 
 int main() {
-    INITCOMMONCONTROLSEX classes{sizeof classes,
-                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
-    tk::Application& app = tk::Application::Instance();
-    app.SetTitle("Letterloom");
-    tk::SetPauseFunction([](DWORD) {});
-    letterloom::SetDefaultConfig();
+    tk::Application& app = StartBenchProgram();
 
     const NoStoredPlacement noStoredPlacement;
     TMainForm form;

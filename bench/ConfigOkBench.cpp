@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "BenchClock.h"
+#include "BenchProgram.h"
 #include "NoStoredPlacement.h"
 #include "app/MainFormUnit.h"
 #include "print/Printunit.h"
@@ -46,13 +47,7 @@ DWORD WINAPI PressOk(void*) {
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
-    INITCOMMONCONTROLSEX classes{sizeof classes,
-                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
-    tk::Application& app = tk::Application::Instance();
-    app.SetTitle("Letterloom");
-    tk::SetPauseFunction([](DWORD) {});
-    letterloom::SetDefaultConfig();
+    tk::Application& app = StartBenchProgram();
     const NoStoredPlacement noStoredPlacement;
     letterloom::TMainForm form;
     app.SetMainForm(&form);

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "BenchProgram.h"
 #include "ProcessCounts.h"
 #include "app/InternalProcs.h"
 #include "app/MainFormUnit.h"
@@ -574,13 +575,7 @@ int main(int argc, char** argv) {
         trace |= std::strcmp(argv[i], "--trace") == 0;
     }
     const Amounts full = quick ? Amounts{}.Divided(10) : Amounts{};
-    INITCOMMONCONTROLSEX classes{sizeof classes,
-                                 ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES};
-    ::InitCommonControlsEx(&classes);
-    tk::Application& app = tk::Application::Instance();
-    app.SetTitle("Letterloom");
-    tk::SetPauseFunction([](DWORD) {});
-    letterloom::SetDefaultConfig();
+    tk::Application& app = StartBenchProgram();
     exportName = ExportPath();
 
     int failed = 0;
