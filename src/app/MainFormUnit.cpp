@@ -1,5 +1,8 @@
 #include "app/MainFormUnit.h"
 
+#include <future>
+#include <utility>
+
 #include "app/InternalProcs.h"
 #include "app/frmSplashForm.h"
 #include "logic/WindowFloor.h"
@@ -132,10 +135,25 @@ void TMainForm::FormShow() {
     } closeSplash;
     SetText("Letterloom");
     tk::Application::Instance().SetTitle("Letterloom");
-    // The names are collected while the steps up to the pause run; they are needed only after it.
-    FontNamesWorker fontNames;
+    // The names are collected while the steps up to the pause and the pause run; they are needed
+    // only after it. The faces of the list's first screenful are realised there too, once the
+    // settings give the items' look, since the window's first painting would otherwise build
+    // each of them.
+    std::promise<FirstScreenLook> lookGiven;
+    FontNamesWorker fontNames(
+        [this, lookLater = lookGiven.get_future().share()](const std::vector<std::string>& names) {
+            // A step that fails before giving the look leaves the faces to the list, as does a face
+            // that fails here: the list reports it as it draws.
+            try {
+                FirstScreenFonts.Prepare(names, lookLater.get());
+            } catch (const std::exception&) {
+            }
+        });
+    // Destroyed before the worker is waited for, so that a failing step never leaves it waiting.
+    std::promise<FirstScreenLook> look = std::move(lookGiven);
     LoadConfig();
     SetListItemHeights();
+    look.set_value({FontList.GetFont(), FontList.ItemHeight(), ConfigData.PrevString});
     tk::Pause(kFirstShowPause);
     fontNames.Finish();
     FontList.SetItems(InstalledFontNames);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/CharMapState.h"
+#include "app/FirstScreenfulFonts.h"
 #include "logic/ConfigData.h"
 #include "logic/WindowFloor.h"
 #include "settings/FormPlacement.h"
@@ -57,6 +58,8 @@ public:
     // The faces of both lists' items, kept realised from one painting to the next; enough for
     // two screenfuls of small items.
     tk::FontCache ListItemFonts{256};
+    // Touched only by the font names' worker until it has ended.
+    FirstScreenfulFonts FirstScreenFonts;
     tk::ListBox FontList;
     tk::ListBox SelectedList;
 

@@ -6,11 +6,12 @@
 
 namespace letterloom {
 
-FontNamesWorker::FontNamesWorker()
-    : thread_([this] {
+FontNamesWorker::FontNamesWorker(std::function<void(const std::vector<std::string>&)> afterNames)
+    : thread_([this, afterNames = std::move(afterNames)] {
           // Nothing may leave a thread's function: what fails reaches Finish.
           try {
               names_ = CollectInstalledFontNames();
+              if (afterNames) afterNames(names_);
           } catch (...) {
               error_ = std::current_exception();
           }

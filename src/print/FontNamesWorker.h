@@ -3,6 +3,7 @@
 // process has the platform read every font file, which takes far longer than anything else at
 // start-up; the interface thread meanwhile goes on with its own steps.
 #include <exception>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,8 +12,9 @@ namespace letterloom {
 
 class FontNamesWorker {
 public:
-    // Starts collecting the names.
-    FontNamesWorker();
+    // Starts collecting the names; then, on the same thread, hands them to afterNames if given.
+    explicit FontNamesWorker(
+        std::function<void(const std::vector<std::string>&)> afterNames = nullptr);
     // Waits for the worker; unless Finish ran, the names it collected become InstalledFontNames.
     ~FontNamesWorker();
     FontNamesWorker(const FontNamesWorker&) = delete;

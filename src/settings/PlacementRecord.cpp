@@ -84,8 +84,10 @@ void ShowInState(HWND hwnd, logic::WindowState state) {
         ::PostMessageA(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
         return;
     }
+    // Maximising a window that was not resizes it, and the resize has drawn it all already.
+    const bool resized = state == logic::WindowState::Maximized && !::IsZoomed(hwnd);
     if (state == logic::WindowState::Maximized) ::ShowWindow(hwnd, SW_SHOWMAXIMIZED);
-    if (::IsWindowVisible(hwnd))
+    if (::IsWindowVisible(hwnd) && !resized)
         ::RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
