@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "toolkit/Error.h"
+#include "toolkit/PiecewisePaint.h"
 
 namespace tk {
 
@@ -15,6 +16,16 @@ void PageControl::TabStrip::Create(HWND parent) {
         WC_TABCONTROLA, 0,
         WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_TABSTOP | TCS_FIXEDWIDTH | TCS_HOTTRACK,
         parent);
+}
+
+LRESULT PageControl::TabStrip::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The pages cover all of the strip but the tabs and the pane's border, while the themed pane
+    // is drawn over the strip's whole size: at full screen that took 55 ms a painting.
+    if (msg == WM_PAINT && !wParam) {
+        PaintUncoveredParts(Handle());
+        return 0;
+    }
+    return Window::HandleMessage(msg, wParam, lParam);
 }
 
 LRESULT PageControl::TabStrip::OnNotify(NMHDR* header) {

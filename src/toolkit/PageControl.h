@@ -57,6 +57,9 @@ private:
         void Create(HWND parent);
         PageControl* owner = nullptr;
         LRESULT OnNotify(NMHDR* header) override;
+
+    protected:
+        LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     };
     int TabIndexOf(const TabSheet* page) const;
     TabSheet* PageAtTab(int tabIndex) const;
