@@ -265,6 +265,8 @@ int main() {
     TMainForm form;
     app.SetMainForm(&form);
     form.Show(true);
+    // A first start shows the window maximised; the builds are measured at the sizes set below.
+    ::ShowWindow(form.Handle(), SW_RESTORE);
     app.ProcessMessages();
     PumpRecorder recorder;
 
