@@ -31,12 +31,16 @@
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
 #include "settings/frmConfigForm.h"
+#include "support/UserGestures.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
 
 namespace {
 
 using letterloom::TMainForm;
+using testsupport::ClickListItem;
+using testsupport::ClickTabShowing;
+using testsupport::Pump;
 
 // How often each activity runs in a full round.
 struct Amounts {
@@ -64,8 +68,6 @@ constexpr int64_t kPrivateBytesTolerance = 4 * 1024 * 1024;
 // Uses of the platform's save dialog and aborted jobs alone, to measure what it keeps itself.
 constexpr int kCalibrationRuns = 10;
 constexpr int kCalibrationWarmUp = 3;
-
-void Pump() { tk::Application::Instance().ProcessMessages(); }
 
 // ---- The dialogs, answered from a second thread as a user would.
 
@@ -228,31 +230,6 @@ private:
 
 // ---- The user's gestures.
 
-void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0) {
-    RECT item{};
-    ::SendMessageA(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
-    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
-    ::SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
-    ::SendMessageA(list.Handle(), WM_LBUTTONUP, keys, point);
-    Pump();
-}
-
-bool ClickTab(tk::PageControl& pages, const std::string& caption) {
-    const auto captions = pages.VisibleTabCaptions();
-    HWND strip = ::FindWindowExA(pages.Handle(), nullptr, WC_TABCONTROLA, nullptr);
-    for (size_t tab = 0; tab < captions.size(); ++tab) {
-        if (captions[tab] != caption) continue;
-        RECT r{};
-        TabCtrl_GetItemRect(strip, static_cast<int>(tab), &r);
-        const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-        ::SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, point);
-        ::SendMessageA(strip, WM_LBUTTONUP, 0, point);
-        Pump();
-        return true;
-    }
-    return false;
-}
-
 const char* const kListTab = "字体列表";
 const char* const kSelectedTab = "已选字体";
 const char* const kTestTab = "字体测试";
@@ -260,7 +237,7 @@ const char* const kMapTab = "字符映射表";
 
 // The state every activity starts from and ends in: one font selected on the font list page.
 void OneFontOnTheListPage(TMainForm& form, int index = 0) {
-    ClickTab(form.Pagine, kListTab);
+    ClickTabShowing(form.Pagine, kListTab);
     ClickListItem(form.FontList, index);
 }
 
@@ -269,14 +246,14 @@ void OneFontOnTheListPage(TMainForm& form, int index = 0) {
 // Draws every item of both lists, so that the cache of their fonts holds all it will hold.
 void FillListFontCache(TMainForm& form) {
     const int fonts = form.FontList.Count();
-    ClickTab(form.Pagine, kListTab);
+    ClickTabShowing(form.Pagine, kListTab);
     for (int i = 0; i < fonts; ++i) {
         form.FontList.SetItemIndex(i);
         ::UpdateWindow(form.FontList.Handle());
     }
     for (int i = 0; i < fonts; ++i) form.FontList.SetSelected(i, true);
     form.FontListClick();
-    ClickTab(form.Pagine, kSelectedTab);
+    ClickTabShowing(form.Pagine, kSelectedTab);
     for (int i = 0; i < form.SelectedList.Count(); ++i) {
         form.SelectedList.SetItemIndex(i);
         ::UpdateWindow(form.SelectedList.Handle());
@@ -289,9 +266,9 @@ void FillListFontCache(TMainForm& form) {
 void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
     const int fonts = form.FontList.Count();
     OneFontOnTheListPage(form);
-    ClickTab(form.Pagine, kMapTab);
+    ClickTabShowing(form.Pagine, kMapTab);
     for (int i = 0; i < count; ++i) {
-        if (form.Pagine.ActivePage() != form.MappaCaratteri) ClickTab(form.Pagine, kMapTab);
+        if (form.Pagine.ActivePage() != form.MappaCaratteri) ClickTabShowing(form.Pagine, kMapTab);
         form.FontList.SetItemIndex(i % fonts);
         switch (i % 4) {
             case 1:
@@ -301,7 +278,7 @@ void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
                 });
                 break;
             case 2:
-                during.Arm([&form] { ClickTab(form.Pagine, kListTab); });
+                during.Arm([&form] { ClickTabShowing(form.Pagine, kListTab); });
                 break;
             case 3:
                 during.Arm([&form, i] { form.SetBounds(0, 0, 400 + (i % 5) * 70, 600); });
@@ -318,13 +295,13 @@ void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
 
 // Switches through all four pages, with a picked font in the selected list.
 void PageSwitches(TMainForm& form, int count) {
-    ClickTab(form.Pagine, kListTab);
+    ClickTabShowing(form.Pagine, kListTab);
     ClickListItem(form.FontList, 1);
     ClickListItem(form.FontList, 2, MK_SHIFT);
-    ClickTab(form.Pagine, kSelectedTab);
+    ClickTabShowing(form.Pagine, kSelectedTab);
     ClickListItem(form.SelectedList, 0);
     const char* const tabs[] = {kListTab, kSelectedTab, kTestTab, kMapTab};
-    for (int i = 0; i < count; ++i) ClickTab(form.Pagine, tabs[i % 4]);
+    for (int i = 0; i < count; ++i) ClickTabShowing(form.Pagine, tabs[i % 4]);
     OneFontOnTheListPage(form);
 }
 
@@ -336,18 +313,18 @@ void SelectionChanges(TMainForm& form, int count, int modesSeen[4]) {
         const int first = (i / 4) % (fonts - 1);
         switch (i % 4) {
             case 0:
-                ClickTab(form.Pagine, kListTab);
+                ClickTabShowing(form.Pagine, kListTab);
                 ClickListItem(form.FontList, first);
                 break;
             case 1:
                 ClickListItem(form.FontList, first + 1, MK_CONTROL);
                 break;
             case 2:
-                ClickTab(form.Pagine, kSelectedTab);
+                ClickTabShowing(form.Pagine, kSelectedTab);
                 ClickListItem(form.SelectedList, i % 2);
                 break;
             default:
-                ClickTab(form.Pagine, kListTab);
+                ClickTabShowing(form.Pagine, kListTab);
                 ClickListItem(form.FontList, first);
                 ClickListItem(form.FontList, first, MK_CONTROL);
                 break;
@@ -373,7 +350,7 @@ void PickColour(TMainForm& form, tk::ColorPalette& palette, UINT button, int cel
 // Style toggles, sizes and both colours of the font test page.
 void TestPageChanges(TMainForm& form, int count) {
     OneFontOnTheListPage(form);
-    ClickTab(form.Pagine, kTestTab);
+    ClickTabShowing(form.Pagine, kTestTab);
     const UINT styles[] = {form.FontTestBoldButton, form.FontTestItalicButton,
                            form.FontTestUnderlineButton};
     const char* const sizes[] = {"8", "12", "36", "72", "24"};

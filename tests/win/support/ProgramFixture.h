@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/MainFormUnit.h"
+#include "support/UserGestures.h"
 
 namespace testsupport {
 
@@ -19,14 +20,7 @@ void DeleteSettingsKey();
 // Writes one value into the settings key, creating the key.
 void StoreSettingsValue(const char* name, DWORD type, const void* data, DWORD size);
 
-// Runs every waiting message of this thread.
-void Pump();
-
-// A press and release of the left button on a list item, with MK_CONTROL or MK_SHIFT.
-void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);
-// A key press on a window, with the Shift or Ctrl key held if asked.
-void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
-// A click on the tab that shows the given caption.
+// A click on the tab that shows the given caption; the test fails when no tab shows it.
 void ClickTab(tk::PageControl& pages, const std::string& caption);
 
 // Lets a window grow beyond the screen's size while it lives, as windows spanning several screens

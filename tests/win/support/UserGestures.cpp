@@ -1,0 +1,49 @@
+#include "support/UserGestures.h"
+
+#include <commctrl.h>
+
+#include "toolkit/Application.h"
+
+namespace testsupport {
+
+void Pump() { tk::Application::Instance().ProcessMessages(); }
+
+void ClickListItem(tk::ListBox& list, int index, WPARAM keys) {
+    RECT item{};
+    ::SendMessageA(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    const LPARAM point = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    ::SendMessageA(list.Handle(), WM_LBUTTONDOWN, MK_LBUTTON | keys, point);
+    ::SendMessageA(list.Handle(), WM_LBUTTONUP, keys, point);
+    Pump();
+}
+
+void PressKey(HWND hwnd, UINT key, bool shift, bool control) {
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    state[VK_SHIFT] = shift ? 0x80 : 0;
+    state[VK_CONTROL] = control ? 0x80 : 0;
+    ::SetKeyboardState(state);
+    ::SendMessageA(hwnd, WM_KEYDOWN, key, 1);
+    ::SendMessageA(hwnd, WM_KEYUP, key, 0xC0000001);
+    state[VK_SHIFT] = state[VK_CONTROL] = 0;
+    ::SetKeyboardState(state);
+    Pump();
+}
+
+bool ClickTabShowing(tk::PageControl& pages, const std::string& caption) {
+    const auto captions = pages.VisibleTabCaptions();
+    HWND strip = ::FindWindowExA(pages.Handle(), nullptr, WC_TABCONTROLA, nullptr);
+    for (size_t tab = 0; strip && tab < captions.size(); ++tab) {
+        if (captions[tab] != caption) continue;
+        RECT r{};
+        TabCtrl_GetItemRect(strip, static_cast<int>(tab), &r);
+        const LPARAM point = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ::SendMessageA(strip, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        ::SendMessageA(strip, WM_LBUTTONUP, 0, point);
+        Pump();
+        return true;
+    }
+    return false;
+}
+
+}  // namespace testsupport

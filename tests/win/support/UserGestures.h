@@ -1,0 +1,24 @@
+#pragma once
+// The user's gestures as the in-process tests and the soak program play them: clicks and keys
+// sent to the program's own windows, each followed by the messages they cause. No test framework
+// here, so that benchmark programs drive the window the same way.
+#include <windows.h>
+
+#include <string>
+
+#include "toolkit/ListBox.h"
+#include "toolkit/PageControl.h"
+
+namespace testsupport {
+
+// Runs every waiting message of this thread.
+void Pump();
+
+// A press and release of the left button on a list item, with MK_CONTROL or MK_SHIFT.
+void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);
+// A key press on a window, with the Shift or Ctrl key held if asked.
+void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
+// A click on the tab that shows the given caption; false when no tab shows it.
+bool ClickTabShowing(tk::PageControl& pages, const std::string& caption);
+
+}  // namespace testsupport
