@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Sourced. A private print server for the tests and benchmarks: a cupsd of the project's own,
-# with its configuration, spool, logs and socket under build/cups, and one PDF queue
-# ("LetterloomPDF", made with cups-pdf) as its default printer. Nothing outside the build folder
+# with its configuration, spool, logs and socket under build/cups, and two PDF queues made with
+# cups-pdf: "LetterloomPDF" (A4, the default printer) and "LetterloomWide" (A4 turned on its
+# side: paper wider than high, for the layouts of landscape pages and for choosing a printer). Nothing outside the build folder
 # changes; Wine and the CUPS tools reach it through CUPS_SERVER. Needs to run as root, as
 # cups-pdf does.
 #
@@ -10,6 +11,7 @@
 #   letterloom_cups_stop    stop it now
 
 LETTERLOOM_CUPS_QUEUE=LetterloomPDF
+LETTERLOOM_CUPS_WIDE_QUEUE=LetterloomWide
 LETTERLOOM_CUPS_PID=""
 
 letterloom_cups_start() {
@@ -36,6 +38,16 @@ letterloom_cups_start() {
     printf '*OpenUI *%s: PickOne\n*Default%s: %s\n*%s %s: ""\n*CloseUI: *%s\n' \
       "$setting" "$setting" "$value" "$setting" "$value" "$setting" >>"$ppd"
   done
+  # The wide queue: the same, with a paper of 842 x 595 points as its default.
+  sed -e 's/^\*DefaultPageSize: A4/*DefaultPageSize: A4Wide/' \
+    -e 's/^\*DefaultPageRegion: A4/*DefaultPageRegion: A4Wide/' \
+    -e 's/^\*DefaultImageableArea: A4/*DefaultImageableArea: A4Wide/' \
+    -e 's/^\*DefaultPaperDimension: A4/*DefaultPaperDimension: A4Wide/' \
+    -e 's|^\*PageSize A4/A4: .*|&\n*PageSize A4Wide/A4 Wide: "<</PageSize[842 595]/ImagingBBox null>>setpagedevice"|' \
+    -e 's|^\*PageRegion A4/A4: .*|&\n*PageRegion A4Wide/A4 Wide: "<</PageSize[842 595]/ImagingBBox null>>setpagedevice"|' \
+    -e 's|^\*ImageableArea A4/A4: .*|&\n*ImageableArea A4Wide/A4 Wide: "0 0 842 595"|' \
+    -e 's|^\*PaperDimension A4/A4: .*|&\n*PaperDimension A4Wide/A4 Wide: "842 595"|' \
+    "$ppd" >"$dir/etc/ppd/$LETTERLOOM_CUPS_WIDE_QUEUE.ppd"
   cat >"$dir/etc/cupsd.conf" <<CONF
 Listen $dir/run/cups.sock
 LogLevel ${LETTERLOOM_CUPS_LOGLEVEL:-warn}
@@ -79,6 +91,13 @@ State Idle
 Accepting Yes
 Shared No
 </DefaultPrinter>
+<Printer $LETTERLOOM_CUPS_WIDE_QUEUE>
+Info Letterloom test printer, wide paper
+DeviceURI cups-pdf:/
+State Idle
+Accepting Yes
+Shared No
+</Printer>
 CONF
   chmod 0600 "$dir/etc/printers.conf"
   (cd "$dir" && exec /usr/sbin/cupsd -f -c "$dir/etc/cupsd.conf" -s "$dir/etc/cups-files.conf" \
@@ -88,7 +107,8 @@ CONF
   letterloom_at_exit letterloom_cups_stop
   for ((i = 0; i < 200; i++)); do
     # The server answers before it has read its printers.
-    lpstat -d 2>/dev/null | grep -q "$LETTERLOOM_CUPS_QUEUE" && return 0
+    lpstat -d 2>/dev/null | grep -q "$LETTERLOOM_CUPS_QUEUE" &&
+      lpstat -p "$LETTERLOOM_CUPS_WIDE_QUEUE" >/dev/null 2>&1 && return 0
     kill -0 "$LETTERLOOM_CUPS_PID" 2>/dev/null || break
     sleep 0.05
   done

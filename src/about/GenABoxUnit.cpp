@@ -6,6 +6,7 @@
 #include "about/ShellOpen.h"
 #include "resources/resource_ids.h"
 #include "toolkit/Application.h"
+#include "toolkit/DialogLayout.h"
 
 namespace letterloom {
 
@@ -60,7 +61,7 @@ void DrawControl(const DRAWITEMSTRUCT& item) {
 INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
-            CenterOnScreen(dialog);
+            tk::CenterOnScreen(dialog);
             FitTextureToBanner(::GetDlgItem(dialog, IDC_ABOUT_BANNER));
             ::InvalidateRect(dialog, nullptr, TRUE);
             return TRUE;
@@ -84,14 +85,6 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 }  // namespace
 
 const AboutBoxState& AboutBox() { return State(); }
-
-void CenterOnScreen(HWND window) {
-    RECT rect{};
-    ::GetWindowRect(window, &rect);
-    const int x = (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2;
-    const int y = (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-    ::SetWindowPos(window, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
 
 void TileAboutTexture(MemoryCanvas& texture) {
     MemoryCanvas tile = LoadResourceCanvas(ProgramModule(), IDB_BACK_NAME);

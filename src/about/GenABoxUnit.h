@@ -15,9 +15,6 @@ void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Moves the window to the middle of the screen, keeping its size and z-order.
-void CenterOnScreen(HWND window);
-
 // Covers the canvas with the "BACK" tile, the tile of column i and row j at (81 i, 81 j).
 void TileAboutTexture(MemoryCanvas& texture);
 

@@ -28,9 +28,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     letterloom::HtmlHelpUnloader unloadHelpAtExit;
     try {
         letterloom::ShowSplash();
-    } catch (const std::exception& error) {
+    } catch (...) {
         // The splash is only a picture: the program starts without it.
-        app.HandleException(error);
+        app.HandleCurrentException();
     }
     try {
         letterloom::TMainForm mainForm;
@@ -41,8 +41,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         const int exitCode = app.Run();
         app.SetMainForm(nullptr);
         return exitCode;
-    } catch (const std::exception& error) {
-        app.ShowError(error.what());
+    } catch (...) {
+        app.HandleCurrentException();
         return 1;
     }
 }

@@ -30,10 +30,23 @@ struct PrintCursor {
 bool AdvanceCursor(PrintCursor& cursor, int32_t columns, const FontListMetrics& metrics,
                    int32_t pageHeight);
 
-// Estimate of the entries on one page, which rounds where the layout fits whole rows only.
-int32_t EntriesPerPage(int32_t pixelsPerInch, int32_t pageHeight, int32_t columns);
+// What a printout of the font list will be on a page of the given height, found by walking the
+// cursor exactly as the printout does.
+struct FontListPlan {
+    int32_t entriesPerPage;  // entries on a full page; 0 when not even one row fits
+    int32_t pages;           // pages the printout of all entries takes
+};
 
-// Pages for entries at perPage each, rounded up; -1 when perPage gives no figure (not positive).
-int32_t PagesNeeded(int32_t entries, int32_t perPage);
+FontListPlan PlanFontList(int32_t entries, int32_t columns, const FontListMetrics& metrics,
+                          int32_t pageHeight);
+
+// The character map printout's grid on a page: the cell size that fits the page's width and the
+// height below the heading, and the columns of the page's shape (14 portrait, 16 otherwise).
+struct CharMapPrintGrid {
+    int32_t columns;
+    int32_t cellSize;
+};
+
+CharMapPrintGrid CharMapGridForPage(int32_t pageWidth, int32_t pageHeight, int32_t headingHeight);
 
 }  // namespace logic

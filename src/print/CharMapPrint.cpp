@@ -2,6 +2,7 @@
 // and its 224 cells drawn by the renderer of the on-screen map, sized to the page.
 #include <vector>
 
+#include "logic/PrintLayout.h"
 #include "print/DialogsModuleUnit.h"
 #include "print/PrintJobScope.h"
 #include "print/Printunit.h"
@@ -14,8 +15,6 @@ namespace letterloom {
 namespace {
 
 constexpr int kHeadingPoints = 12;
-constexpr int kPortraitColumns = 14;
-constexpr int kLandscapeColumns = 16;
 
 std::vector<std::string> SelectedNames(const tk::ListBox& list) {
     std::vector<std::string> names;
@@ -27,18 +26,20 @@ std::vector<std::string> SelectedNames(const tk::ListBox& list) {
 void PrintOneMap(const std::string& fontName, CellRenderer drawCells) {
     tk::Printer& printer = tk::ThePrinter();
     tk::Canvas& canvas = printer.GetCanvas();
-    PrintStat->PageLab.SetText("打印字体:     " + fontName);
+    PrintStat->SetPageText("打印字体:     " + fontName);
     canvas.Font().name = "Arial";
     canvas.Font().SetSize(kHeadingPoints);
     canvas.Font().Set(tk::kBold, true);
     canvas.TextOut(0, 0, fontName);
     const int top = canvas.TextHeight(fontName) * 11 / 10;
-    const int width = printer.PageWidth();
-    const int columns = printer.PageHeight() > width ? kPortraitColumns : kLandscapeColumns;
+    // The whole grid on the page, on landscape and square paper too.
+    const logic::CharMapPrintGrid grid =
+        logic::CharMapGridForPage(printer.PageWidth(), printer.PageHeight(), top);
     // Cancel discards the job at its end; the maps are drawn whole until then. The flag is the
     // printout's own, so the on-screen map's build is neither stopped nor revived by it.
     bool drawing = true;
-    drawCells(fontName, width / columns, columns, 0, top, canvas, PrintStat->ProgressBar, drawing);
+    drawCells(fontName, grid.cellSize, grid.columns, 0, top, canvas, PrintStat->ProgressBar,
+              drawing);
 }
 
 }  // namespace

@@ -43,7 +43,7 @@ void PrintFontList(int columns, const std::string& previewText) {
         logic::FontListPageMetrics(::GetDeviceCaps(dc, LOGPIXELSY), width, columns);
     logic::PrintCursor cursor;
     const int last = static_cast<int>(InstalledFontNames.size()) - 1;
-    PrintStat->PageLab.SetText("页数: 1");
+    PrintStat->SetPageText("页数: 1");
     PrintStat->Repaint();
     printer.title = "Letterloom Font List";
     printer.BeginDoc();
@@ -58,7 +58,7 @@ void PrintFontList(int columns, const std::string& previewText) {
         // repaint each time.
         if (cursor.page != shownPage) {
             shownPage = cursor.page;
-            PrintStat->PageLab.SetText("页数: " + std::to_string(shownPage));
+            PrintStat->SetPageText("页数: " + std::to_string(shownPage));
         }
         if (logic::AdvanceCursor(cursor, columns, m, height)) {
             printer.NewPage();

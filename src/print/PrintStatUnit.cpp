@@ -1,6 +1,7 @@
 #include "print/PrintStatUnit.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/DialogLayout.h"
 #include "toolkit/Printer.h"
 
 namespace letterloom {
@@ -19,28 +20,26 @@ TPrintStat::TPrintStat() {
     const HWND owner = tk::Application::Instance().MainForm()
                            ? tk::Application::Instance().MainForm()->Handle()
                            : nullptr;
-    CreateForm("打印中...", WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, kClientWidth, kClientHeight,
-               owner);
-    tk::FontSpec font;
-    font.name = "宋体";
-    font.SetSize(kDialogPoints);
-    SetFont(font);
+    const tk::DialogLayout at("宋体", kDialogPoints);
+    CreateForm("打印中...", WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, at(kClientWidth),
+               at(kClientHeight), owner);
+    SetFont(at.Font());
     // A raised frame round the controls, made first so that it lies under them.
     Bevel1.Create(Handle(), "");
     ::SetWindowLongPtrA(Bevel1.Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_ETCHEDFRAME);
-    Bevel1.SetBounds(0, 0, kClientWidth, kClientHeight);
+    Bevel1.SetBounds(0, 0, at(kClientWidth), at(kClientHeight));
     DeviceLab.Create(Handle(), "");
     // Several lines, from the top.
     ::SetWindowLongPtrA(DeviceLab.Handle(), GWL_STYLE, WS_CHILD | WS_VISIBLE | SS_LEFT);
+    DeviceLab.SetBounds(at(kLabelLeft), at(16), 0, 0);
     SetLabelText(DeviceLab, "打印在:");
-    DeviceLab.SetBounds(kLabelLeft, 16, DeviceLab.Width(), DeviceLab.Height());
     PageLab.Create(Handle(), "");
-    SetLabelText(PageLab, "页数: 1");
-    PageLab.SetBounds(kLabelLeft, 40, PageLab.Width(), PageLab.Height());
+    PageLab.SetBounds(at(kLabelLeft), at(40), 0, 0);
+    SetPageText("页数: 1");
     ProgressBar.Create(Handle());
-    ProgressBar.SetBounds(kLabelLeft, 72, 209, 17);
+    ProgressBar.SetBounds(at(kLabelLeft), at(72), at(209), at(17));
     BitBtn1.Create(Handle(), "取消", IDCANCEL);
-    BitBtn1.SetBounds(80, 104, 97, 25);
+    BitBtn1.SetBounds(at(80), at(104), at(97), at(25));
     BitBtn1.onClick = [this] { BitBtn1Click(); };
     SetDialogKeys(true);
     PrintStat = this;
@@ -51,6 +50,8 @@ TPrintStat::~TPrintStat() {
 }
 
 void TPrintStat::BitBtn1Click() { PrintAbort = true; }
+
+void TPrintStat::SetPageText(const std::string& text) { SetLabelText(PageLab, text); }
 
 void TPrintStat::SetLabelText(tk::Label& label, const std::string& text) {
     label.SetText(text);

@@ -22,6 +22,8 @@ public:
     tk::Button BitBtn1;
 
     void BitBtn1Click();
+    // What the running job is at (page number or font), shown whole.
+    void SetPageText(const std::string& text);
     // Sets the text of a label and sizes the label to it, one line of the text after another.
     void SetLabelText(tk::Label& label, const std::string& text);
 

@@ -5,10 +5,13 @@
 
 namespace letterloom {
 
-int EntriesPerPage(int columns) {
+logic::FontListPlan PlanFontListPrintout(int columns, int entries) {
+    // The printout starts from the driver's defaults, and so does its estimate.
+    ResetPrinterSettings();
     HDC dc = tk::ThePrinter().Handle();
-    return logic::EntriesPerPage(::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, VERTRES),
-                                 columns);
+    const logic::FontListMetrics metrics = logic::FontListPageMetrics(
+        ::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, HORZRES), columns);
+    return logic::PlanFontList(entries, columns, metrics, ::GetDeviceCaps(dc, VERTRES));
 }
 
 void ResetPrinterSettings() {

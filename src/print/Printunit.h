@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "logic/PrintLayout.h"
+
 namespace tk {
 class Canvas;
 class ListBox;
@@ -21,8 +23,9 @@ std::vector<std::string> CollectInstalledFontNames();
 // InstalledFontNames = CollectInstalledFontNames().
 void BuildInstalledFontNames();
 
-// Estimate of the font-list entries on one page of the current printer, for 1 or 2 columns.
-int EntriesPerPage(int columns);
+// The entries on a page and the pages of a font-list printout of that many entries on the current
+// printer, in 1 or 2 columns, exactly as the printout will place them.
+logic::FontListPlan PlanFontListPrintout(int columns, int entries);
 // Selects the current printer again with its driver's default document settings: the choice of
 // printer stays, settings made in the set-up or print dialog do not reach the next job.
 void ResetPrinterSettings();

@@ -4,6 +4,7 @@
 
 #include "logic/ErrorText.h"
 #include "toolkit/Action.h"
+#include "toolkit/Error.h"
 #include "toolkit/Form.h"
 
 namespace tk {
@@ -58,14 +59,24 @@ void Application::ProcessMessages() {
 void Application::DoIdle() {
     try {
         for (ActionList* list : actionLists_) list->UpdateAll();
-    } catch (const std::exception& error) {
-        HandleException(error);
+    } catch (...) {
+        HandleCurrentException();
     }
 }
 
 void Application::Terminate(int exitCode) {
     exitCode_ = exitCode;
     ::PostQuitMessage(exitCode);
+}
+
+void Application::HandleCurrentException() noexcept {
+    try {
+        throw;
+    } catch (const std::exception& error) {
+        HandleException(error);
+    } catch (...) {
+        HandleException(Error("unknown error"));
+    }
 }
 
 void Application::HandleException(const std::exception& error) noexcept {

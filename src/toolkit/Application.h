@@ -41,6 +41,9 @@ public:
 
     // Reports an error that left a handler; never throws, so callbacks can call it.
     void HandleException(const std::exception& error) noexcept;
+    // The same for the exception being handled, of whatever type: a callback's catch (...) calls
+    // it.
+    void HandleCurrentException() noexcept;
     // The standard error box: the text with its full stop, the title as caption, error icon, OK.
     void ShowError(const std::string& text);
 

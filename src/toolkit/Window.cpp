@@ -92,10 +92,8 @@ LRESULT Window::Dispatch(UINT msg, WPARAM wParam, LPARAM lParam) {
     try {
         if (msg == WM_NCDESTROY) return Destroyed(msg, wParam, lParam);
         return HandleMessage(msg, wParam, lParam);
-    } catch (const std::exception& error) {
-        Application::Instance().HandleException(error);
     } catch (...) {
-        Application::Instance().HandleException(Error("unknown error"));
+        Application::Instance().HandleCurrentException();
     }
     return 0;
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <vector>
 
 namespace logic {
@@ -51,25 +53,55 @@ TEST(PrintLayout, TwoColumnsStartRightOfRowZeroAndHold204Entries) {
     EXPECT_EQ(slots[204], (Slot{0, 1, 2}));
 }
 
-TEST(PrintLayout, EstimateAndPagesNeeded) {
+// The plan the options dialog shows is what the printout does: pages counted by walking the cursor
+// over every entry, entries per page by the slots of the first page.
+TEST(PrintLayout, PlanEqualsTheWalkedPrintout) {
     struct Case {
-        int32_t dpi, height, columns, perPage;
+        int32_t dpi, height, columns, entries, perPage;
     };
-    for (const Case& c : {Case{600, 6600, 1, 51}, Case{600, 6600, 2, 206}, Case{300, 3508, 1, 54},
-                          Case{300, 3508, 2, 216}}) {
-        SCOPED_TRACE(c.height * 10 + c.columns);
-        EXPECT_EQ(EntriesPerPage(c.dpi, c.height, c.columns), c.perPage);
+    for (const Case& c :
+         {Case{600, 6600, 1, 101, 50}, Case{600, 6600, 2, 409, 204}, Case{300, 3507, 1, 55, 54},
+          Case{300, 3507, 2, 215, 214}, Case{300, 3508, 2, 214, 214}, Case{72, 842, 2, 300, 206},
+          Case{96, 1123, 1, 1, 54}, Case{1200, 7000, 1, 77, 26},
+          // Not one row fits: every entry breaks a page.
+          Case{600, 260, 1, 2, 0}, Case{600, 100, 1, 3, 0}, Case{600, 100, 2, 3, 0},
+          // No pitch: nothing ever breaks.
+          Case{0, 3508, 1, 4, INT32_MAX}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.dpi << " dpi, " << c.height << " high, " << c.columns << " columns");
+        const FontListMetrics m = FontListPageMetrics(c.dpi, 2480, c.columns);
+        const FontListPlan plan = PlanFontList(c.entries, c.columns, m, c.height);
+        PrintCursor cursor;
+        int32_t onFirstPage = 0;
+        for (int i = 0; i < c.entries; ++i) {
+            AdvanceCursor(cursor, c.columns, m, c.height);
+            if (cursor.page == 1) ++onFirstPage;
+        }
+        EXPECT_EQ(plan.pages, cursor.page);
+        EXPECT_EQ(plan.entriesPerPage, c.perPage);
+        if (cursor.page > 1) {
+            EXPECT_EQ(plan.entriesPerPage, onFirstPage);
+        }
     }
-    EXPECT_EQ(PagesNeeded(102, 51), 2);
-    EXPECT_EQ(PagesNeeded(103, 51), 3);
-    EXPECT_EQ(PagesNeeded(0, 51), 0);
+    EXPECT_EQ(PlanFontList(0, 1, FontListPageMetrics(300, 2480, 1), 3507).pages, 1);
 }
 
-TEST(PrintLayout, ALowPageGivesNoDivisionByZero) {
-    EXPECT_LE(EntriesPerPage(600, 100, 1), 0);
-    EXPECT_EQ(PagesNeeded(10, 0), -1);
-    EXPECT_EQ(PagesNeeded(10, -2), -1);
-    EXPECT_EQ(EntriesPerPage(0, 3508, 1), 0);
+// The whole grid fits the page under the heading; a portrait page keeps a width-filling cell.
+TEST(PrintLayout, CharMapGridFitsThePage) {
+    struct Case {
+        int32_t width, height, heading, columns, cellSize;
+    };
+    for (const Case& c : {Case{4800, 6600, 123, 14, 342}, Case{2480, 3507, 62, 14, 177},
+                          Case{3507, 2480, 62, 16, 172}, Case{3300, 2550, 62, 16, 177},
+                          Case{3000, 3000, 62, 16, 187}, Case{4800, 4900, 123, 14, 298},
+                          Case{100, 10, 50, 16, 0}}) {
+        SCOPED_TRACE(::testing::Message() << c.width << " x " << c.height);
+        const CharMapPrintGrid grid = CharMapGridForPage(c.width, c.height, c.heading);
+        EXPECT_EQ(grid.columns, c.columns);
+        EXPECT_EQ(grid.cellSize, c.cellSize);
+        EXPECT_LE(c.heading + 224 / grid.columns * grid.cellSize, std::max(c.height, c.heading));
+        EXPECT_LE(grid.columns * grid.cellSize, c.width);
+    }
 }
 
 }  // namespace

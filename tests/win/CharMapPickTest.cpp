@@ -5,7 +5,11 @@
 
 #include "CharMapTestSupport.h"
 #include "charmap/GraphProc.h"
+#include "print/DialogsModuleUnit.h"
+#include "print/PrintStatUnit.h"
+#include "support/DialogWatcher.h"
 #include "toolkit/Menu.h"
+#include "toolkit/Printer.h"
 
 namespace {
 
@@ -147,6 +151,33 @@ TEST_F(PickTest, ARightPressOpensTheMenuWhoseFirstItemAppendsThePickedCharacter)
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_FALSE(IsHighlighted(32));
     EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+}
+
+// Printing the maps leaves the screen map as it was: the highlight and the picked point stay, and
+// the popup menu appends the picked character as before.
+TEST_F(PickTest, AMapPrintoutLeavesTheHighlightAndThePopupMenuWorking) {
+    LeftClick(kPickX, kPickY);
+    {
+        letterloom::TPrintStat progress;
+        letterloom::TDialogModule dialogs;
+        testsupport::DialogWatcher confirmPrintDialog;
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
+        testsupport::Pump();
+        ASSERT_EQ(confirmPrintDialog.Seen().size(), 1u);
+        ASSERT_FALSE(tk::ThePrinter().Printing());
+    }
+    EXPECT_TRUE(IsHighlighted(kPicked));
+    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
+    {
+        charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::ChooseFirst);
+        RightClick(10, 10);
+        EXPECT_EQ(menus.Opened(), 1);
+    }
+    EXPECT_EQ(Buffer(), "TestBuffer'");
+    LeftClick(10, 10);  // another pick moves the highlight
+    EXPECT_TRUE(IsHighlighted(32));
+    EXPECT_FALSE(IsHighlighted(kPicked));
 }
 
 TEST_F(PickTest, RightPressesOpenNoMenuBeforeAPick) {

@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <vector>
+
 #include "support/DialogWatcher.h"
 #include "support/ProgramFixture.h"
+#include "toolkit/Action.h"
 #include "toolkit/Application.h"
 #include "toolkit/Error.h"
 #include "toolkit/Form.h"
@@ -50,6 +54,35 @@ TEST(ErrorBoxTest, AnErrorLeavingAHandlerIsReportedAndTheLoopGoesOn) {
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].text, "无法设置对 'PrevString' 的数据.");
     EXPECT_EQ(seen[1].caption, "Letterloom");
+}
+
+// An exception of any type stops at the boundary the system called: one box, and the loop goes on.
+TEST(ErrorBoxTest, AnExceptionOfAnyTypeStopsAtEveryBoundary) {
+    struct ThrowingForm : tk::Form {
+        bool armed = false;
+        void FormResize() override {
+            if (armed) throw 42;
+        }
+    } window;
+    window.CreateForm("probe", WS_OVERLAPPEDWINDOW, 0, 100, 100);
+    window.armed = true;
+    tk::ActionList actions;
+    tk::Action idle;
+    idle.onUpdate = [](tk::Action&) { throw "no memory"; };
+    actions.Add(idle);
+    const std::vector<std::function<void()>> boundaries{
+        [&] { window.SetBounds(0, 0, 50, 50); },       // a window's handler
+        [] { tk::Application::Instance().DoIdle(); },  // an idle-time action update
+    };
+    for (size_t i = 0; i < boundaries.size(); ++i) {
+        SCOPED_TRACE(i);
+        testsupport::DialogWatcher watcher;
+        EXPECT_NO_THROW(boundaries[i]());
+        const auto seen = watcher.Seen();
+        ASSERT_EQ(seen.size(), 1u);
+        EXPECT_EQ(seen[0].text, "unknown error.");
+        EXPECT_TRUE(seen[0].errorIcon);
+    }
 }
 
 // Drawing an item fails for as long as the cause lasts (fonts that cannot be made): one box,

@@ -86,6 +86,32 @@ TEST_F(CharMapPrintTest, OnePagePerSelectedFontThenTheFontListPrintsBold) {
     EXPECT_EQ(FontListWeight(), FW_BOLD);
 }
 
+// On the paper of the printer chosen in the print dialog, here wider than high, the map takes 16
+// columns and all its 14 rows fit on the page.
+TEST_F(CharMapPrintTest, OnWidePaperSixteenColumnsFitThePage) {
+    SelectFonts({1});
+    {
+        testsupport::DialogWatcher chooser(
+            [](HWND dialog) { return ChoosePrinterAndConfirm(dialog, kWideQueue); });
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
+        testsupport::Pump();
+    }
+    const std::vector<Page> pages = PrintedPages();
+    ASSERT_EQ(pages.size(), 1u);
+    const Page& page = pages[0];
+    EXPECT_GT(page.width, page.height);
+    const Word* first = page.Find("#32");
+    const Word* rowEnd = page.Find("#47");
+    const Word* secondRow = page.Find("#48");
+    const Word* last = page.Find("#255");
+    ASSERT_TRUE(first && rowEnd && secondRow && last);
+    EXPECT_NEAR(rowEnd->top, first->top, 1);
+    EXPECT_NEAR(secondRow->left, first->left, 1);
+    EXPECT_GT(secondRow->top, first->top + 10);
+    EXPECT_LE(last->bottom, page.height);
+    EXPECT_LE(last->right, page.width);
+}
+
 TEST_F(CharMapPrintTest, CancelDrawsEveryMapThenDiscardsThemAll) {
     SelectFonts({1, 2});
     {
@@ -96,6 +122,7 @@ TEST_F(CharMapPrintTest, CancelDrawsEveryMapThenDiscardsThemAll) {
     EXPECT_EQ(printStat->ProgressBar.Position(), kLastCell);
     EXPECT_EQ(printStat->PageLab.Text(),
               std::string("打印字体:     ").append(form->FontList.Item(2)));
+    EXPECT_TRUE(ShowsWholeText(printStat->PageLab.Handle()));
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
     EXPECT_TRUE(PdfsBeforeMarker().empty());
     EXPECT_TRUE(letterloom::PrintAbort);

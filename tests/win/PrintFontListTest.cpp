@@ -1,8 +1,12 @@
 #include <cmath>
+#include <functional>
+#include <utility>
+#include <vector>
 
 #include "PrintTestSupport.h"
 #include "logic/PrintLayout.h"
 #include "print/Printunit.h"
+#include "support/DialogWatcher.h"
 #include "toolkit/Printer.h"
 
 namespace printtest {
@@ -54,6 +58,11 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
             const Word* title = pages[p].Find("已安装字体列表");
             ASSERT_NE(title, nullptr);
             EXPECT_LT(title->top, Points(m.top));
+            // The product's name and the maker's address are words of their own.
+            const Word* product = pages[p].Find("Letterloom");
+            const Word* address = pages[p].Find("http://www.orvane.example");
+            ASSERT_TRUE(product && address);
+            EXPECT_LT(product->right, address->left);
             const Word* number = pages[p].Find("页数:");
             ASSERT_NE(number, nullptr);
             EXPECT_GT(number->left, Points(q.width / 2));
@@ -68,16 +77,27 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
     }
 }
 
-TEST_F(PrintTest, CancelDiscardsEveryPageAndTheFlagStaysSet) {
-    UseFonts(200);
-    auto cancel = CancelAtFirstPump();
-    letterloom::PrintFontList(1, "Sample");
-    EXPECT_TRUE(cancel->Ran());
-    EXPECT_TRUE(letterloom::PrintAbort);
-    EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
-    EXPECT_FALSE(printStat->Visible());
-    EXPECT_TRUE(PdfsBeforeMarker().empty());
-    EXPECT_TRUE(letterloom::PrintAbort);
+// The progress dialog's Cancel, Escape and Alt+F4 all stop the job and discard its pages.
+TEST_F(PrintTest, CancelEscapeOrAltF4DiscardEveryPageAndTheFlagStaysSet) {
+    const std::vector<std::pair<const char*, std::function<void()>>> gestures{
+        {"Cancel", [this] { ::SendMessageA(printStat->BitBtn1.Handle(), BM_CLICK, 0, 0); }},
+        {"Escape",
+         [this] { ::PostMessageA(printStat->BitBtn1.Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
+        {"Alt+F4",
+         [this] { ::PostMessageA(printStat->Handle(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29)); }}};
+    for (const auto& [name, gesture] : gestures) {
+        SCOPED_TRACE(name);
+        UseFonts(200);
+        OnNextPump cancel(gesture);
+        letterloom::PrintFontList(1, "Sample");
+        EXPECT_TRUE(cancel.Ran());
+        EXPECT_TRUE(letterloom::PrintAbort);
+        EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
+        EXPECT_FALSE(printStat->Visible());
+        EXPECT_TRUE(PdfsBeforeMarker().empty());
+        EXPECT_TRUE(letterloom::PrintAbort);
+        DeletePdfFiles();
+    }
 }
 
 TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
@@ -85,9 +105,13 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     bool enabledDuringJob = true;
     bool progressShown = false;
     std::string secondJob;
+    std::string device;
+    bool pageShownWhole = false;
     OnNextPump probe([&] {
         enabledDuringJob = ::IsWindowEnabled(form->Handle());
         progressShown = printStat->Visible();
+        device = printStat->DeviceLab.Text();
+        pageShownWhole = ShowsWholeText(printStat->PageLab.Handle());
         try {
             letterloom::PrintFontList(1, "Sample");
         } catch (const std::exception& error) {
@@ -99,6 +123,11 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     EXPECT_FALSE(enabledDuringJob);
     EXPECT_TRUE(progressShown);
     EXPECT_EQ(secondJob, "打印进行中");
+    // Every queue, one a line, after the caption and its eight spaces.
+    EXPECT_EQ(device, "打印:        " + tk::ThePrinter().PrinterListText());
+    EXPECT_NE(device.find("LetterloomPDF\r\n"), std::string::npos);
+    EXPECT_NE(device.find(std::string(kWideQueue) + "\r\n"), std::string::npos);
+    EXPECT_TRUE(pageShownWhole);
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
     EXPECT_FALSE(printStat->Visible());
     EXPECT_EQ(PdfsBeforeMarker().size(), 1u);
@@ -118,7 +147,27 @@ TEST_F(PrintTest, OrientationChosenBeforeDoesNotReachTheJob) {
     letterloom::PrintFontList(1, "Sample");
     const std::vector<Page> pages = PrintedPages();
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_LT(pages[0].width, pages[0].height);
+    // The paper of the queue stays portrait whatever the job draws: the page number at the right
+    // edge of a portrait layout shows that the job was laid out portrait.
+    const Word* number = pages[0].Find("页数:");
+    ASSERT_NE(number, nullptr);
+    EXPECT_GT(number->left, pages[0].width / 2);
+    EXPECT_LT(number->right, pages[0].width);
+    const Word* sample = pages[0].Find("Sample");
+    ASSERT_NE(sample, nullptr);
+    EXPECT_NEAR(sample->left, pages[0].width / 2, 3);
+}
+
+// Whatever a job writes in the progress dialog shows whole: long font names, page numbers of
+// three digits.
+TEST_F(PrintTest, TheProgressDialogShowsEveryTextWhole) {
+    for (const std::string& text : {std::string("页数: 1"), std::string("页数: 100"),
+                                    std::string("打印字体:     DejaVu Sans Condensed"),
+                                    std::string("打印字体:     ").append(31, 'W')}) {
+        printStat->SetPageText(text);
+        EXPECT_EQ(printStat->PageLab.Text(), text);
+        EXPECT_TRUE(ShowsWholeText(printStat->PageLab.Handle())) << text;
+    }
 }
 
 TEST_F(PrintTest, LongPrinterNamesAreKeptWhole) {
@@ -140,22 +189,75 @@ TEST_F(PrintTest, LongPrinterNamesAreKeptWhole) {
     printer.Select(real, nullptr);
 }
 
-TEST_F(PrintTest, OptionsDialogEstimatesForTheQueue) {
-    // A4 at 300 pixels per inch: 54 entries a page in one column, 216 in two.
+// From the File menu through the options dialog to the PDF: the dialog promises the pages that
+// print, in the columns chosen there (A4 at 300 pixels per inch: 54 entries a page in one column,
+// 214 in two).
+TEST_F(PrintTest, TheOptionsDialogPromisesThePagesThatPrint) {
     struct Case {
         int item, fonts;
         const char* info;
-        const char* pages;
+        size_t pages;
     };
-    for (const Case& c : {Case{0, 108, "页数字体:      54", "所需页数:     2"},
-                          Case{0, 109, "页数字体:      54", "所需页数:     3"},
-                          Case{1, 216, "页数字体:      216", "所需页数:     1"},
-                          Case{1, 217, "页数字体:      216", "所需页数:     2"}}) {
+    for (const Case& c :
+         {Case{1, 213, "页数字体:      214", 1}, Case{1, 214, "页数字体:      214", 1},
+          Case{1, 215, "页数字体:      214", 2}, Case{0, 53, "页数字体:      54", 1},
+          Case{0, 54, "页数字体:      54", 1}, Case{0, 55, "页数字体:      54", 2}}) {
+        SCOPED_TRACE(c.fonts);
         UseFonts(c.fonts);
-        printDialog->PrintType.SetItemIndex(c.item);
-        printDialog->PrintTypeClick();
-        EXPECT_EQ(printDialog->Info.Text(), c.info);
-        EXPECT_EQ(printDialog->PNum.Text(), c.pages);
+        std::string info;
+        std::string promised;
+        OnNextPump choose([&] {
+            ::SendMessageA(printDialog->PrintType.Item(c.item).Handle(), BM_CLICK, 0, 0);
+            info = printDialog->Info.Text();
+            promised = printDialog->PNum.Text();
+            ::SendMessageA(printDialog->BitBtn1.Handle(), BM_CLICK, 0, 0);
+        });
+        Command("print1");
+        ASSERT_TRUE(choose.Ran());
+        const std::vector<Page> pages = PrintedPages();
+        DeletePdfFiles();
+        EXPECT_EQ(info, c.info);
+        EXPECT_EQ(promised, "所需页数:     " + std::to_string(pages.size()));
+        ASSERT_EQ(pages.size(), c.pages);
+        // In two columns a page's first entry stands in the right half.
+        const Word* first = pages[0].Find("Font000");
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->left > pages[0].width / 2, c.item == 1);
+    }
+}
+
+// A printer chosen in the set-up dialog (from the File menu or the options dialog) prints the
+// font list; its paper is the driver's default, here wider than high.
+TEST_F(PrintTest, ThePrinterChosenInASetUpDialogPrintsTheJob) {
+    const tk::PrinterNames standard = tk::ThePrinter().Current();
+    const std::vector<std::pair<const char*, std::function<void()>>> ways{
+        {"File menu",
+         [this] {
+             Command("Printersetup1");
+             letterloom::PrintFontList(1, "Sample");
+         }},
+        {"options dialog", [this] {
+             OnNextPump setUpAndPrint([this] {
+                 ::SendMessageA(printDialog->BitBtn3.Handle(), BM_CLICK, 0, 0);
+                 ::SendMessageA(printDialog->BitBtn1.Handle(), BM_CLICK, 0, 0);
+             });
+             Command("print1");
+             EXPECT_TRUE(setUpAndPrint.Ran());
+         }}};
+    for (const auto& [way, print] : ways) {
+        SCOPED_TRACE(way);
+        UseFonts(3);
+        {
+            testsupport::DialogWatcher chooser(
+                [](HWND dialog) { return ChoosePrinterAndConfirm(dialog, kWideQueue); });
+            print();
+        }
+        EXPECT_EQ(tk::ThePrinter().Current().device, kWideQueue);
+        const std::vector<Page> pages = PrintedPages();
+        DeletePdfFiles();
+        ASSERT_EQ(pages.size(), 1u);
+        EXPECT_GT(pages[0].width, pages[0].height);
+        tk::ThePrinter().Select(standard, nullptr);
     }
 }
 

@@ -6,10 +6,13 @@
 #include <fstream>
 #include <sstream>
 
+#include <dlgs.h>
+
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Printer.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace printtest {
 
@@ -138,6 +141,37 @@ std::vector<Page> ReadPages(const std::string& pdfFile) {
 
 double Points(int pixels) {
     return pixels * 72.0 / ::GetDeviceCaps(tk::ThePrinter().Handle(), LOGPIXELSY);
+}
+
+bool ShowsWholeText(HWND label) {
+    char text[512] = {};
+    const int length = ::GetWindowTextA(label, text, sizeof text);
+    tk::WindowDC dc(label);
+    tk::SelectScope font(dc.get(),
+                         reinterpret_cast<HGDIOBJ>(::SendMessageA(label, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    ::GetTextExtentPoint32A(dc.get(), text, length, &extent);
+    RECT client{};
+    ::GetClientRect(label, &client);
+    return client.right >= extent.cx && client.bottom >= extent.cy;
+}
+
+bool ChoosePrinterAndConfirm(HWND dialog, const std::string& printer) {
+    // The print dialog names the printer in one combo box, the set-up dialog in another.
+    for (int id : {cmb4, cmb1}) {
+        HWND names = ::GetDlgItem(dialog, id);
+        const LRESULT index =
+            names ? ::SendMessageA(names, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                   reinterpret_cast<LPARAM>(printer.c_str()))
+                  : CB_ERR;
+        if (index == CB_ERR) continue;
+        ::SendMessageA(names, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+        ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                       reinterpret_cast<LPARAM>(names));
+        ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+        return true;
+    }
+    return false;
 }
 
 std::unique_ptr<OnNextPump> PrintTest::CancelAtFirstPump() {

@@ -39,6 +39,16 @@ std::vector<Page> ReadPages(const std::string& pdfFile);
 // Points on the page of a length in device pixels of the current printer.
 double Points(int pixels);
 
+// The queue whose paper is wider than high (842 x 595 points).
+inline constexpr const char* kWideQueue = "LetterloomWide";
+
+// Whether a label's client area holds its whole text in the label's own font.
+bool ShowsWholeText(HWND label);
+
+// Chooses a printer by name in the platform's print or printer set-up dialog and confirms it; for
+// a DialogWatcher's answer.
+bool ChoosePrinterAndConfirm(HWND dialog, const std::string& printer);
+
 // Runs an action once, in the first message pump after it was made: during a job, that is when
 // the platform calls the job's abort callback, or between two character-map cells.
 using OnNextPump = charmaptest::DuringBuild;
