@@ -13,7 +13,7 @@
 #include "NoStoredPlacement.h"
 #include "app/MainFormUnit.h"
 #include "charmap/CharCellPainter.h"
-#include "charmap/GraphProc.h"
+#include "charmap/CharMapRenderer.h"
 #include "logic/CharMapGeometry.h"
 #include "settings/RegSave.h"
 #include "toolkit/Application.h"

@@ -2,19 +2,16 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <memory>
+
 #include "about/HtmlHelp.h"
-#include "app/MainFormUnit.h"
-#include "app/XPTheme.h"
-#include "app/frmSplashForm.h"
-#include "print/DialogsModuleUnit.h"
-#include "print/PrintDialogUnit.h"
-#include "print/PrintStatUnit.h"
+#include "app/Program.h"
+#include "app/SplashScreen.h"
+#include "app/VisualStyles.h"
 #include "resources/resource_ids.h"
-#include "settings/RegSave.h"
 #include "toolkit/Application.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    letterloom::SetDefaultConfig();
     letterloom::EnableVisualStyles();
 
     // The toolkit's controls need their window classes whatever the platform's version.
@@ -26,18 +23,18 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     app.SetTitle("Letterloom");
     app.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
     letterloom::HtmlHelpUnloader unloadHelpAtExit;
+    // Lives from before the main window's creation to the end of its first showing.
+    std::unique_ptr<letterloom::SplashScreen> splash;
     try {
-        letterloom::ShowSplash();
+        splash = std::make_unique<letterloom::SplashScreen>();
     } catch (...) {
         // The splash is only a picture: the program starts without it.
         app.HandleCurrentException();
     }
     try {
-        letterloom::TMainForm mainForm;
-        app.SetMainForm(&mainForm);
-        letterloom::TPrintStat printStat;
-        letterloom::TPrintDialog printDialog;
-        letterloom::TDialogModule dialogModule;
+        letterloom::Program program;
+        program.mainWindow.onFirstShowingEnd = [&splash] { splash.reset(); };
+        app.SetMainForm(&program.mainWindow);
         const int exitCode = app.Run();
         app.SetMainForm(nullptr);
         return exitCode;

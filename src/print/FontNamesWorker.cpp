@@ -2,12 +2,13 @@
 
 #include <utility>
 
-#include "print/Printunit.h"
+#include "print/InstalledFonts.h"
 
 namespace letterloom {
 
-FontNamesWorker::FontNamesWorker(std::function<void(const std::vector<std::string>&)> afterNames)
-    : thread_([this, afterNames = std::move(afterNames)] {
+FontNamesWorker::FontNamesWorker(std::vector<std::string>& target,
+                                 std::function<void(const std::vector<std::string>&)> afterNames)
+    : target_(target), thread_([this, afterNames = std::move(afterNames)] {
           // Nothing may leave a thread's function: what fails reaches Finish.
           try {
               names_ = CollectInstalledFontNames();
@@ -20,14 +21,14 @@ FontNamesWorker::FontNamesWorker(std::function<void(const std::vector<std::strin
 FontNamesWorker::~FontNamesWorker() {
     Join();
     // Left early (a later step failed): the names still become the list.
-    if (!finished_ && !error_) InstalledFontNames = std::move(names_);
+    if (!finished_ && !error_) target_ = std::move(names_);
 }
 
 void FontNamesWorker::Finish() {
     Join();
     finished_ = true;
     if (error_) std::rethrow_exception(error_);
-    InstalledFontNames = std::move(names_);
+    target_ = std::move(names_);
 }
 
 void FontNamesWorker::Join() noexcept {

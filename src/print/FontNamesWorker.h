@@ -12,20 +12,23 @@ namespace letterloom {
 
 class FontNamesWorker {
 public:
-    // Starts collecting the names; then, on the same thread, hands them to afterNames if given.
+    // Starts collecting the names for target; then, on the same thread, hands them to afterNames
+    // if given. target is touched only on the caller's thread.
     explicit FontNamesWorker(
+        std::vector<std::string>& target,
         std::function<void(const std::vector<std::string>&)> afterNames = nullptr);
-    // Waits for the worker; unless Finish ran, the names it collected become InstalledFontNames.
+    // Waits for the worker; unless Finish ran, the names it collected go to the target.
     ~FontNamesWorker();
     FontNamesWorker(const FontNamesWorker&) = delete;
     FontNamesWorker& operator=(const FontNamesWorker&) = delete;
 
-    // Waits for the worker and makes its names InstalledFontNames, or throws what it threw.
+    // Waits for the worker and gives its names to the target, or throws what it threw.
     void Finish();
 
 private:
     void Join() noexcept;
 
+    std::vector<std::string>& target_;
     std::vector<std::string> names_;
     std::exception_ptr error_;
     bool finished_ = false;

@@ -1,6 +1,6 @@
 // What every print job shares: the estimate for the options dialog and the printer's preparation.
+#include "print/PrinterPreparation.h"
 #include "logic/PrintLayout.h"
-#include "print/Printunit.h"
 #include "toolkit/Printer.h"
 
 namespace letterloom {

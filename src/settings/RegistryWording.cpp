@@ -1,6 +1,6 @@
 #include "settings/RegistryWording.h"
 
-#include "logic/ConfigData.h"
+#include "logic/Settings.h"
 #include "toolkit/Registry.h"
 
 namespace letterloom {

@@ -1,85 +1,30 @@
 #include "toolkit/Menu.h"
 
-#include <map>
-
 #include "toolkit/Action.h"
 #include "toolkit/Error.h"
 #include "toolkit/ImageList.h"
+#include "toolkit/Window.h"
 
 namespace tk {
 
 namespace {
-
-struct Command {
-    std::function<void()> onClick;
-    const ImageList* images;
-    int imageIndex;
-};
-
-std::map<UINT, Command>& Commands() {
-    static std::map<UINT, Command> commands;
-    return commands;
-}
-
-constexpr UINT kFirstCommandId = 1000;
 constexpr int kImageMargin = 2;
-
 }  // namespace
 
-UINT MenuCommands::Register(std::function<void()> onClick, const ImageList* images,
-                            int imageIndex) {
-    static UINT next = kFirstCommandId;
-    const UINT id = next++;
-    Commands()[id] = Command{std::move(onClick), images, imageIndex};
-    return id;
-}
-
-void MenuCommands::Unregister(UINT id) { Commands().erase(id); }
-
-bool MenuCommands::Execute(UINT id) {
-    auto found = Commands().find(id);
-    if (found == Commands().end()) return false;
-    // Copied, since the handler may rebuild the menus.
-    auto onClick = found->second.onClick;
-    if (onClick) onClick();
-    return true;
-}
-
-bool MenuCommands::MeasureItem(MEASUREITEMSTRUCT* item) {
-    auto found = Commands().find(item->itemID);
-    if (found == Commands().end() || !found->second.images) return false;
-    const int size = found->second.images->ImageSize();
-    item->itemWidth = static_cast<UINT>(size);
-    item->itemHeight = static_cast<UINT>(size + kImageMargin);
-    return true;
-}
-
-bool MenuCommands::DrawItem(DRAWITEMSTRUCT* item) {
-    auto found = Commands().find(item->itemID);
-    if (found == Commands().end() || !found->second.images) return false;
-    const ImageList& images = *found->second.images;
-    const int size = images.ImageSize();
-    const int x = item->rcItem.left + ((item->rcItem.right - item->rcItem.left) - size) / 2;
-    const int y = item->rcItem.top + ((item->rcItem.bottom - item->rcItem.top) - size) / 2;
-    images.Draw(item->hDC, found->second.imageIndex, x > 0 ? x : item->rcItem.left, y,
-                !(item->itemState & ODS_GRAYED));
-    return true;
-}
-
-Menu::Menu(bool popup, const ImageList* images)
-    : menu_(popup ? ::CreatePopupMenu() : ::CreateMenu()), owner_(menu_), images_(images) {
+Menu::Menu(Window& window, bool popup, const ImageList* images)
+    : window_(window),
+      menu_(popup ? ::CreatePopupMenu() : ::CreateMenu()),
+      owner_(menu_),
+      images_(images) {
     if (!menu_) ThrowLastError("CreateMenu");
+    window_.AddMenu(*this);
 }
 
-Menu::~Menu() {
-    for (const Entry& entry : entries_)
-        if (entry.id) MenuCommands::Unregister(entry.id);
-}
+Menu::~Menu() { window_.RemoveMenu(*this); }
 
 UINT Menu::AddItem(const std::string& name, const std::string& caption, int imageIndex,
                    std::function<void()> onClick) {
-    const UINT id =
-        MenuCommands::Register(std::move(onClick), imageIndex >= 0 ? images_ : nullptr, imageIndex);
+    const UINT id = window_.NextMenuCommandId();
     MENUITEMINFOA info{};
     info.cbSize = sizeof info;
     info.fMask = MIIM_ID | MIIM_STRING | MIIM_FTYPE;
@@ -91,7 +36,7 @@ UINT Menu::AddItem(const std::string& name, const std::string& caption, int imag
         info.hbmpItem = HBMMENU_CALLBACK;
     }
     ::InsertMenuItemA(menu_, ::GetMenuItemCount(menu_), TRUE, &info);
-    entries_.push_back({name, id, imageIndex, nullptr});
+    entries_.push_back({name, id, imageIndex, nullptr, std::move(onClick)});
     return id;
 }
 
@@ -102,14 +47,14 @@ UINT Menu::AddAction(const std::string& name, Action& action) {
 
 void Menu::AddSeparator() {
     ::AppendMenuA(menu_, MF_SEPARATOR, 0, nullptr);
-    entries_.push_back({"-", 0, -1, nullptr});
+    entries_.push_back({"-", 0, -1, nullptr, nullptr});
 }
 
 void Menu::AddSubmenu(const std::string& name, const std::string& caption, Menu& submenu) {
     ::AppendMenuA(menu_, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(submenu.menu_),
                   caption.c_str());
     submenu.owner_.release();
-    entries_.push_back({name, 0, -1, submenu.menu_});
+    entries_.push_back({name, 0, -1, submenu.menu_, nullptr});
 }
 
 void Menu::AttachTo(HWND window) {
@@ -117,10 +62,47 @@ void Menu::AttachTo(HWND window) {
     owner_.release();
 }
 
-void Menu::Popup(HWND owner, int x, int y) {
+void Menu::Popup(int x, int y) {
+    const HWND owner = window_.Handle();
     ::SetForegroundWindow(owner);
     ::TrackPopupMenu(menu_, TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
     ::PostMessageA(owner, WM_NULL, 0, 0);
+}
+
+const Menu::Entry* Menu::Find(UINT id) const {
+    if (id == 0) return nullptr;
+    for (const Entry& entry : entries_)
+        if (entry.id == id) return &entry;
+    return nullptr;
+}
+
+bool Menu::Execute(UINT id) {
+    const Entry* entry = Find(id);
+    if (!entry) return false;
+    // Copied, since the handler may rebuild the menus.
+    const std::function<void()> onClick = entry->onClick;
+    if (onClick) onClick();
+    return true;
+}
+
+bool Menu::MeasureItem(MEASUREITEMSTRUCT* item) const {
+    const Entry* entry = Find(item->itemID);
+    if (!entry || entry->imageIndex < 0 || !images_) return false;
+    const int size = images_->ImageSize();
+    item->itemWidth = static_cast<UINT>(size);
+    item->itemHeight = static_cast<UINT>(size + kImageMargin);
+    return true;
+}
+
+bool Menu::DrawItem(DRAWITEMSTRUCT* item) const {
+    const Entry* entry = Find(item->itemID);
+    if (!entry || entry->imageIndex < 0 || !images_) return false;
+    const int size = images_->ImageSize();
+    const int x = item->rcItem.left + ((item->rcItem.right - item->rcItem.left) - size) / 2;
+    const int y = item->rcItem.top + ((item->rcItem.bottom - item->rcItem.top) - size) / 2;
+    images_->Draw(item->hDC, entry->imageIndex, x > 0 ? x : item->rcItem.left, y,
+                  !(item->itemState & ODS_GRAYED));
+    return true;
 }
 
 UINT Menu::CommandId(const std::string& name) const {

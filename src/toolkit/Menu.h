@@ -13,19 +13,13 @@ namespace tk {
 class Action;
 class ImageList;
 
-// Process-wide table of menu command ids: what each runs and which picture it shows.
-class MenuCommands {
-public:
-    static UINT Register(std::function<void()> onClick, const ImageList* images, int imageIndex);
-    static void Unregister(UINT id);
-    static bool Execute(UINT id);
-    static bool MeasureItem(MEASUREITEMSTRUCT* item);
-    static bool DrawItem(DRAWITEMSTRUCT* item);
-};
+class Window;
 
+// A menu bar or popup menu of a window: its items' commands reach the window and are run here.
 class Menu {
 public:
-    explicit Menu(bool popup, const ImageList* images = nullptr);
+    // window receives the menu's commands and drawing requests; it outlives the menu.
+    Menu(Window& window, bool popup, const ImageList* images = nullptr);
     ~Menu();
     Menu(const Menu&) = delete;
     Menu& operator=(const Menu&) = delete;
@@ -41,8 +35,14 @@ public:
     void AddSubmenu(const std::string& name, const std::string& caption, Menu& submenu);
     // Makes this the window's menu bar; the window then owns the handle.
     void AttachTo(HWND window);
-    // Opens the popup at a screen position; its commands go to owner.
-    void Popup(HWND owner, int x, int y);
+    // Opens the popup at a screen position over its window and runs the command chosen.
+    void Popup(int x, int y);
+
+    // Runs the item with this command id; false when the id is none of this menu's.
+    bool Execute(UINT id);
+    // Sizes and draws the picture of an owner-drawn item; false when it is none of this menu's.
+    bool MeasureItem(MEASUREITEMSTRUCT* item) const;
+    bool DrawItem(DRAWITEMSTRUCT* item) const;
 
     UINT CommandId(const std::string& name) const;
     std::string Caption(const std::string& name) const;
@@ -54,7 +54,11 @@ private:
         UINT id;
         int imageIndex;
         HMENU submenu;
+        std::function<void()> onClick;
     };
+    const Entry* Find(UINT id) const;
+
+    Window& window_;
     HMENU menu_;
     // Holds menu_ until a window (as its menu bar) or a parent menu (as a submenu) takes it.
     UniqueMenu owner_;

@@ -25,6 +25,10 @@ Window::~Window() {
     ::DestroyWindow(hwnd);
 }
 
+void Window::AddMenu(Menu& menu) { menus_.push_back(&menu); }
+
+void Window::RemoveMenu(Menu& menu) { std::erase(menus_, &menu); }
+
 Window* Window::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
     const auto proc = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
@@ -121,7 +125,11 @@ LRESULT Window::ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& han
                     child->OnCommand(HIWORD(wParam), LOWORD(wParam));
                 }
             } else if (HIWORD(wParam) <= 1) {
-                handled = MenuCommands::Execute(LOWORD(wParam));
+                for (Menu* menu : std::vector<Menu*>(menus_))
+                    if (menu->Execute(LOWORD(wParam))) {
+                        handled = true;
+                        break;
+                    }
             }
             return 0;
         case WM_NOTIFY: {
@@ -135,7 +143,8 @@ LRESULT Window::ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& han
         case WM_DRAWITEM: {
             auto* item = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
             if (item->CtlType == ODT_MENU) {
-                handled = MenuCommands::DrawItem(item);
+                for (const Menu* menu : menus_)
+                    if ((handled = menu->DrawItem(item))) break;
             } else if (Window* child = FromHandle(item->hwndItem)) {
                 handled = true;
                 child->OnDrawItem(item);
@@ -145,7 +154,8 @@ LRESULT Window::ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& han
         case WM_MEASUREITEM: {
             auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
             if (item->CtlType == ODT_MENU) {
-                handled = MenuCommands::MeasureItem(item);
+                for (const Menu* menu : menus_)
+                    if ((handled = menu->MeasureItem(item))) break;
             } else if (HWND control = ::GetDlgItem(hwnd_, static_cast<int>(item->CtlID))) {
                 if (Window* child = FromHandle(control)) {
                     handled = true;

@@ -4,11 +4,14 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "toolkit/FontSpec.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace tk {
+
+class Menu;
 
 class Window {
 public:
@@ -46,6 +49,12 @@ public:
     // Brush for WM_CTLCOLOR*; null lets the system choose.
     virtual HBRUSH OnControlColor(HDC /*dc*/) { return nullptr; }
 
+    // The menus whose commands and item drawing this window receives (see Menu), and the ids of
+    // their items, unique within the window.
+    void AddMenu(Menu& menu);
+    void RemoveMenu(Menu& menu);
+    UINT NextMenuCommandId() { return nextMenuCommandId_++; }
+
 protected:
     // Creates a window of a class registered by the toolkit (see RegisterToolkitClass).
     void CreateOwnClass(const char* className, DWORD exStyle, DWORD style, HWND parent,
@@ -75,6 +84,8 @@ private:
     LRESULT ForwardToChild(UINT msg, WPARAM wParam, LPARAM lParam, bool& handled);
 
     HWND hwnd_ = nullptr;
+    std::vector<Menu*> menus_;
+    UINT nextMenuCommandId_ = 1000;
     // The system control's own procedure, for windows the toolkit subclassed.
     WNDPROC originalProc_ = nullptr;
 };

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "about/GenABoxUnit.h"
+#include "about/AboutBox.h"
 #include "resources/resource_ids.h"
 #include "shared/WineBrowserOverride.h"
 #include "support/DialogWatcher.h"

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CharMapTestSupport.h"
-#include "charmap/GraphProc.h"
+#include "charmap/CharMapRenderer.h"
 #include "print/DialogsModuleUnit.h"
 #include "print/PrintStatUnit.h"
 #include "support/DialogWatcher.h"

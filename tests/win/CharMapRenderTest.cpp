@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "CharMapTestSupport.h"
-#include "charmap/GraphProc.h"
+#include "charmap/CharMapRenderer.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Application.h"
 #include "toolkit/Canvas.h"

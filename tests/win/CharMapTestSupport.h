@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "charmap/GraphProc.h"
+#include "charmap/CharMapRenderer.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Form.h"
 #include "toolkit/MemoryBitmap.h"

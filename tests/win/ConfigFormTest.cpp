@@ -44,7 +44,7 @@ bool StoredFontListSize(int32_t& value) {
         ERROR_SUCCESS)
         return false;
     DWORD size = sizeof value;
-    const bool found = ::RegQueryValueExA(key, logic::kFontListSizeName, nullptr, nullptr,
+    const bool found = ::RegQueryValueExA(key, logic::kFontListPointsValue, nullptr, nullptr,
                                           reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS;
     ::RegCloseKey(key);
     return found;

@@ -1,5 +1,5 @@
 #include "PrintTestSupport.h"
-#include "charmap/GraphProc.h"
+#include "charmap/CharMapRenderer.h"
 #include "print/Printunit.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Error.h"

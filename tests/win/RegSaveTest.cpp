@@ -6,7 +6,7 @@
 #include <map>
 #include <vector>
 
-#include "logic/ConfigData.h"
+#include "logic/Settings.h"
 #include "settings/RegSave.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"

@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-#include "logic/ConfigData.h"
+#include "logic/Settings.h"
 #include "logic/PlacementValues.h"
 #include "settings/PlacementRecord.h"
 #include "settings/RegSave.h"
@@ -130,10 +130,10 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
         const char* name;
         const char* readName;
         bool text;
-    } values[] = {{logic::kPrevStringName, logic::kPrevStringName, true},
-                  {logic::kTryStringName, logic::kTryStringReadName, true},
-                  {logic::kFontListSizeName, logic::kFontListSizeName, false},
-                  {logic::kSelectedListSizeName, logic::kSelectedListSizeName, false}};
+    } values[] = {{logic::kPreviewTextValue, logic::kPreviewTextValue, true},
+                  {logic::kTestTextValue, logic::kTestTextReadValue, true},
+                  {logic::kFontListPointsValue, logic::kFontListPointsValue, false},
+                  {logic::kSelectedListPointsValue, logic::kSelectedListPointsValue, false}};
     const logic::TLetterloomConfigData good{"kept", "typed", 11, 22};
     int cases = 0;
     for (size_t v = 0; v < std::size(values); ++v) {
@@ -141,11 +141,11 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
             for (const DWORD size : kSizes) {
                 testsupport::DeleteSettingsKey();
                 StoreText(kPlacementKey, "NormPos", "1,2,3,4");  // the user's other data
-                StoreText(logic::kSettingsSubKey, logic::kPrevStringName, good.PrevString);
-                StoreText(logic::kSettingsSubKey, logic::kTryStringName, good.TryString);
-                Store(logic::kSettingsSubKey, logic::kFontListSizeName, REG_DWORD,
+                StoreText(logic::kSettingsSubKey, logic::kPreviewTextValue, good.PrevString);
+                StoreText(logic::kSettingsSubKey, logic::kTestTextValue, good.TryString);
+                Store(logic::kSettingsSubKey, logic::kFontListPointsValue, REG_DWORD,
                       &good.FontListSize, 4);
-                Store(logic::kSettingsSubKey, logic::kSelectedListSizeName, REG_DWORD,
+                Store(logic::kSettingsSubKey, logic::kSelectedListPointsValue, REG_DWORD,
                       &good.SelectedListSize, 4);
                 const std::string data = CaseData(size);
                 Store(logic::kSettingsSubKey, values[v].name, type, data.data(), size);
@@ -210,7 +210,7 @@ TEST_F(RegistryValuesSweepTest, PlacementValuesOfEveryTypeAndSize) {
         for (const DWORD type : kTypes) {
             for (const DWORD size : kSizes) {
                 testsupport::DeleteSettingsKey();
-                StoreText(logic::kSettingsSubKey, logic::kPrevStringName, "kept");
+                StoreText(logic::kSettingsSubKey, logic::kPreviewTextValue, "kept");
                 const std::string data = CaseData(size);
                 Store(kPlacementKey, name, type, data.data(), size);
                 const Snapshot before = Stored();

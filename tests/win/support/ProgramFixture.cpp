@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "logic/ConfigData.h"
+#include "logic/Settings.h"
 #include "settings/RegSave.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"

@@ -1,0 +1,121 @@
+#include "about/AboutBox.h"
+
+#include <algorithm>
+
+#include "about/MakerSite.h"
+#include "about/ShellOpen.h"
+#include "resources/resource_ids.h"
+#include "toolkit/Application.h"
+#include "toolkit/DialogLayout.h"
+
+namespace letterloom {
+
+namespace {
+
+constexpr SIZE kTextureSize{400, 150};
+
+AboutBoxState& State() {
+    static AboutBoxState state;
+    return state;
+}
+
+HINSTANCE ProgramModule() { return ::GetModuleHandleA(nullptr); }
+
+// Frees the texture and the icon copy however the box ends.
+struct AboutBoxResources {
+    AboutBoxResources() = default;
+    ~AboutBoxResources() {
+        FreeCanvas(State().texture);
+        State().icon.reset();
+    }
+    AboutBoxResources(const AboutBoxResources&) = delete;
+    AboutBoxResources& operator=(const AboutBoxResources&) = delete;
+};
+
+SIZE ClientSize(HWND window) {
+    RECT rect{};
+    ::GetClientRect(window, &rect);
+    return {rect.right - rect.left, rect.bottom - rect.top};
+}
+
+// The banner reads the texture from (20, 0): with a larger dialog font or resolution it would
+// read past the texture's edge, so the texture grows to cover it.
+void FitTextureToBanner(HWND banner) {
+    const SIZE needed = ClientSize(banner);
+    const SIZE have = State().texture.Size();
+    if (needed.cx + kBannerTextureOffset <= have.cx && needed.cy <= have.cy) return;
+    MemoryCanvas larger = NewMemoryCanvas(std::max(have.cx, needed.cx + kBannerTextureOffset),
+                                          std::max(have.cy, needed.cy));
+    TileAboutTexture(larger);
+    State().texture = std::move(larger);
+}
+
+void DrawControl(const DRAWITEMSTRUCT& item) {
+    const SIZE size = ClientSize(item.hwndItem);
+    const int saved = ::SaveDC(item.hDC);
+    if (item.CtlID == IDC_ABOUT_BANNER) DrawAboutBanner(item.hDC, size, State());
+    if (item.CtlID == IDC_ABOUT_LINK) DrawAboutLink(item.hDC, size);
+    ::RestoreDC(item.hDC, saved);
+}
+
+INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            tk::CenterOnScreen(dialog);
+            FitTextureToBanner(::GetDlgItem(dialog, IDC_ABOUT_BANNER));
+            ::InvalidateRect(dialog, nullptr, TRUE);
+            return TRUE;
+        case WM_DRAWITEM:
+            DrawControl(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            return TRUE;
+        case WM_COMMAND:
+            // Escape's cancel command lands here too and leaves the box open.
+            if (LOWORD(wParam) == IDC_ABOUT_LINK) ShellOpen(nullptr, kSoftwarePage);
+            if (LOWORD(wParam) == IDC_ABOUT_CLOSE || LOWORD(wParam) == IDC_ABOUT_LINK)
+                ::EndDialog(dialog, 0);
+            return TRUE;
+        case WM_CLOSE:
+            ::EndDialog(dialog, 0);
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+}  // namespace
+
+const AboutBoxState& AboutBox() { return State(); }
+
+void TileAboutTexture(MemoryCanvas& texture) {
+    MemoryCanvas tile = LoadResourceCanvas(ProgramModule(), IDB_BACK_NAME);
+    const SIZE area = texture.Size();
+    const SIZE step = tile.Size();
+    for (int y = 0; step.cy > 0 && y < area.cy; y += step.cy)
+        for (int x = 0; step.cx > 0 && x < area.cx; x += step.cx)
+            ::BitBlt(texture.dc(), x, y, step.cx, step.cy, tile.dc(), 0, 0, SRCCOPY);
+    FreeCanvas(tile);
+}
+
+INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return HandleAboutMessage(dialog, message, wParam, lParam);
+    } catch (const std::exception& error) {
+        tk::Application::Instance().HandleException(error);
+        return TRUE;
+    }
+}
+
+void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,
+                  const std::string& versionText) {
+    AboutBoxResources freeOnClose;
+    AboutBoxState& state = State();
+    state.icon.reset(
+        static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, 32, 32, LR_COPYFROMRESOURCE)));
+    state.productName = productName;
+    state.versionText = versionText;
+    state.texture = NewMemoryCanvas(kTextureSize.cx, kTextureSize.cy);
+    TileAboutTexture(state.texture);
+    ::DialogBoxParamA(ProgramModule(), IDD_ABOUT_NAME, owner, AboutDialogProc, 0);
+}
+
+}  // namespace letterloom

@@ -1,0 +1,267 @@
+#include "app/MainWindow.h"
+
+#include <future>
+#include <utility>
+
+#include "logic/SelectionMode.h"
+#include "logic/WindowFloor.h"
+#include "print/FontNamesWorker.h"
+#include "resources/resource_ids.h"
+#include "settings/SettingsStore.h"
+#include "toolkit/Application.h"
+
+namespace letterloom {
+
+namespace {
+
+constexpr int kDesignClientWidth = 561;
+constexpr int kDesignClientHeight = 285;
+constexpr int kStatusBarHeight = 19;
+constexpr int kProgressWidth = 200;
+constexpr int kProgressHeight = 17;
+constexpr int kTabWidth = 90;
+constexpr int kFirstShowPause = 1000;
+constexpr int kLastShowPause = 200;
+
+tk::FontSpec SongTi(int height) {
+    tk::FontSpec font;
+    font.name = "宋体";
+    font.height = height;
+    font.color = tk::kClBlack;
+    font.pixelsPerInch = tk::ScreenPixelsPerInch();
+    return font;
+}
+
+// Runs an action when it leaves the scope, however it leaves.
+class AtScopeEnd {
+public:
+    explicit AtScopeEnd(std::function<void()> action) : action_(std::move(action)) {}
+    ~AtScopeEnd() {
+        if (action_) action_();
+    }
+    AtScopeEnd(const AtScopeEnd&) = delete;
+    AtScopeEnd& operator=(const AtScopeEnd&) = delete;
+
+private:
+    std::function<void()> action_;
+};
+
+}  // namespace
+
+MainWindow::MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames,
+                       PrintTools& printing)
+    : settings_(settings), fontNames_(fontNames), printing_(printing) {
+    images_.LoadFromResource(IDB_IMAGELIST, IMAGELIST_SIZE, RGB(255, 0, 255));
+    tk::Form::SetFont(SongTi(-13));
+    CreateForm("Letterloom", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
+               kDesignClientWidth, kDesignClientHeight, nullptr, true);
+    CreateMenus();
+
+    statusBar_.Create(Handle(), {200, 291}, kStatusBarHeight);
+    statusBar_.onResize = [this] {
+        if (statusBar_.HandleAllocated()) ::InvalidateRect(statusBar_.Handle(), nullptr, TRUE);
+    };
+    progressBar_.Create(Handle());
+    ::SetWindowPos(progressBar_.Handle(), HWND_TOP, 0, 0, kProgressWidth, kProgressHeight,
+                   SWP_NOACTIVATE);
+
+    CreatePages();
+    LayoutClient();
+}
+
+void MainWindow::CreatePages() {
+    pages_.Create(Handle(), SongTi(-12), kTabWidth);
+    pages_.onChange = [this] { SyncPages(false); };
+    tk::TabSheet& fontListSheet = pages_.AddPage("FontListPage", "字体列表");
+    tk::TabSheet& selectedSheet = pages_.AddPage("SelectedFontsPage", "已选字体");
+    tk::TabSheet& testSheet = pages_.AddPage("FontTestPage", "字体测试");
+    tk::TabSheet& mapSheet = pages_.AddPage("CharMapPage", "字符映射表");
+    pages_.SetTabVisible(selectedSheet, false);
+
+    fontList_ =
+        std::make_unique<FontListPage>(fontListSheet, SongTi(-11), listItemFaces_, settings_);
+    fontList_->onClick = [this] {
+        if (fontList_->SelectionCount() >= 2) selectedFonts_->ClearSelection();
+        SyncPages(true);
+    };
+    selectedFonts_ =
+        std::make_unique<SelectedFontsPage>(selectedSheet, SongTi(-11), listItemFaces_, settings_);
+    selectedFonts_->onClick = [this] { SyncPages(false); };
+    fontTest_ = std::make_unique<FontTestPage>(testSheet, *this, images_, printing_.dialogs.color,
+                                               settings_);
+    charMap_ = std::make_unique<CharMapPage>(mapSheet, *this, images_, progressBar_);
+}
+
+void MainWindow::CreateMenus() {
+    donate_.name = "DonateAction";
+    donate_.category = "Help_Menu";
+    donate_.caption = "做出捐赠";
+    donate_.onExecute = [this](tk::Action&) { OnDonate(); };
+    actions_.Add(donate_);
+
+    fileMenu_.AddItem("Configure", "配置(&C)", 0, [this] { OnConfigure(); });
+    fileMenu_.AddSeparator();
+    fileMenu_.AddItem("ExportFontList", "导出字体列表(&E)", 11, [this] { OnExportFontList(); });
+    fileMenu_.AddSeparator();
+    fileMenu_.AddItem("PrintFontList", "打印字体列表(&P)", 4, [this] { OnPrintFontList(); });
+    fileMenu_.AddItem("PrintCharMaps", "打印字符表(&M)", 4, [this] { OnPrintCharMaps(); });
+    fileMenu_.AddSeparator();
+    fileMenu_.AddItem("PrinterSetup", "打印机设置(&S)", 3, [this] { OnPrinterSetup(); });
+    fileMenu_.AddSeparator();
+    fileMenu_.AddItem("Exit", "退出(&E)", 5, [this] { Close(); });
+
+    helpMenu_.AddItem("HelpContents", "目录(&C)", 1, [this] { OnHelpContents(); });
+    helpMenu_.AddSeparator();
+    helpMenu_.AddItem("VisitWebSite", "访问Orvane网站", 10, [this] { OnVisitWebSite(); });
+    helpMenu_.AddAction("Donate", donate_);
+    helpMenu_.AddSeparator();
+    helpMenu_.AddItem("About", "关于Letterloom(&A)", 2, [this] { OnAbout(); });
+
+    mainMenu_.AddSubmenu("File", "文件(&F)", fileMenu_);
+    mainMenu_.AddSubmenu("Help", "帮助(&H)", helpMenu_);
+    mainMenu_.AttachTo(Handle());
+}
+
+void MainWindow::LayoutClient() {
+    if (!statusBar_.HandleAllocated()) return;
+    statusBar_.ParentResized();
+    const RECT client = ClientRect();
+    const RECT bar = statusBar_.BoundsRect();
+    if (pages_.HandleAllocated()) pages_.SetBounds(0, 0, client.right, bar.top);
+}
+
+LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_GETMINMAXINFO) {
+        placement_.ApplyMinTrackSize(*reinterpret_cast<MINMAXINFO*>(lParam));
+        return 0;
+    }
+    // The stored position comes back before the first showing's own work, the stored state after
+    // it, so that the window appears once, with its content.
+    if (msg == WM_SHOWWINDOW && wParam) {
+        placement_.Restore();
+        const LRESULT result = tk::Form::HandleMessage(msg, wParam, lParam);
+        placement_.ShowRestoredState();
+        return result;
+    }
+    if (msg == WM_DESTROY) placement_.SaveAtDestruction();
+    return tk::Form::HandleMessage(msg, wParam, lParam);
+}
+
+void MainWindow::FormShow() {
+    if (shown_) return;
+    shown_ = true;
+    // The splash goes when the first showing ends, also when a step of it fails.
+    const AtScopeEnd firstShowingEnd([this] {
+        if (onFirstShowingEnd) onFirstShowingEnd();
+    });
+    SetText("Letterloom");
+    tk::Application::Instance().SetTitle("Letterloom");
+    // The names are collected while the steps up to the pause and the pause run; they are needed
+    // only after it. The faces of the list's first screenful are realised there too, once the
+    // settings give the items' look, since the window's first painting would otherwise build
+    // each of them.
+    std::promise<FirstScreenLook> lookGiven;
+    FontNamesWorker fontNames(fontNames_, [this, lookLater = lookGiven.get_future().share()](
+                                              const std::vector<std::string>& names) {
+        // A step that fails before giving the look leaves the faces to the list, as does a face
+        // that fails here: the list reports it as it draws.
+        try {
+            firstScreenFaces_.Prepare(names, lookLater.get());
+        } catch (const std::exception&) {
+        }
+    });
+    // Destroyed before the worker is waited for, so that a failing step never leaves it waiting.
+    std::promise<FirstScreenLook> look = std::move(lookGiven);
+    LoadSettings(settings_);
+    ApplyItemSizes();
+    tk::ListBox& list = fontList_->List();
+    look.set_value({list.GetFont(), list.ItemHeight(), settings_.previewText});
+    tk::Pause(kFirstShowPause);
+    fontNames.Finish();
+    fontList_->ShowNames(fontNames_);
+    fontTest_->StartAt24Points();
+    pages_.SetActivePage(&fontList_->Sheet());
+    SyncPages(true);
+    fontTest_->ShowStoredText();
+    tk::Pause(kLastShowPause);
+}
+
+void MainWindow::FormResize() {
+    LayoutClient();
+    if (!progressBar_.HandleAllocated() || !charMap_) return;
+    const RECT bar = statusBar_.BoundsRect();
+    ::SetWindowPos(progressBar_.Handle(), HWND_TOP, 0, bar.top + 2, 0, 0,
+                   SWP_NOSIZE | SWP_NOACTIVATE);
+    const logic::OuterSize size{Width(), Height()};
+    const logic::OuterSize floor = logic::ApplyMainWindowFloor(size);
+    if (floor != size) {
+        // The resize this causes synchronises the pages.
+        ::SetWindowPos(Handle(), nullptr, 0, 0, floor.width, floor.height,
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    // A restore to the size the window had before it was minimised changes nothing on the pages.
+    if (size == syncedSize_) return;
+    syncedSize_ = size;
+    SyncPages(false);
+}
+
+bool MainWindow::FormCloseQuery() {
+    pages_.SetActivePage(&fontList_->Sheet());
+    try {
+        SaveSettings(settings_);
+    } catch (const std::exception& error) {
+        // Saving failed; say so, but never keep the user from closing the program.
+        tk::Application::Instance().HandleException(error);
+    }
+    return true;
+}
+
+void MainWindow::FormClose() { placement_.SaveAfterClose(); }
+
+void MainWindow::ApplyItemSizes() {
+    fontList_->SetItemPoints(settings_.fontListPoints);
+    selectedFonts_->SetItemPoints(settings_.selectedListPoints);
+}
+
+uint8_t MainWindow::SelectionMode() const {
+    return logic::SelectionModeFor(fontList_->SelectionCount(), selectedFonts_->HasCurrent());
+}
+
+void MainWindow::ShowTabsForMode(uint8_t mode) {
+    const logic::TabVisibility tabs = logic::TabsForMode(mode);
+    pages_.SetTabVisible(selectedFonts_->Sheet(), tabs.selectedFonts);
+    pages_.SetTabVisible(fontTest_->Sheet(), tabs.fontTest);
+    pages_.SetTabVisible(charMap_->Sheet(), tabs.charMap);
+}
+
+void MainWindow::FillSelectedFonts() {
+    if (pages_.ActivePage() != &fontList_->Sheet()) return;
+    selectedFonts_->Fill(fontList_->SelectedNames());
+}
+
+void MainWindow::FollowFont(const std::function<std::string()>& currentName) {
+    // Asked anew after the build, which lets the user's messages run.
+    if (pages_.ActivePage() == &charMap_->Sheet())
+        charMap_->Build(currentName());
+    else
+        charMap_->StopBuild();
+    if (pages_.ActivePage() == &fontTest_->Sheet()) fontTest_->ShowFont(currentName());
+}
+
+void MainWindow::SyncPages(bool refill) {
+    using logic::DesignatedList;
+    // The mode is taken anew for each step, since a step may change it.
+    const auto designated = [this] { return logic::DesignatedListForMode(SelectionMode()); };
+    ShowTabsForMode(SelectionMode());
+    if (designated() == DesignatedList::FontList)
+        FollowFont([this] { return fontList_->CurrentName(); });
+    if (SelectionMode() == logic::kModeSeveralSelected && refill) FillSelectedFonts();
+    if (designated() == DesignatedList::SelectedList) {
+        if (refill) FillSelectedFonts();
+        FollowFont([this] { return selectedFonts_->CurrentName(); });
+    }
+    pages_.Repaint();
+}
+
+}  // namespace letterloom

@@ -1,0 +1,118 @@
+#pragma once
+// The main window: the menus, the tab strip with its four pages, the status bar with its progress
+// bar, and the one routine that keeps the pages in line with the font selection.
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/FirstScreenfulFonts.h"
+#include "app/pages/CharMapPage.h"
+#include "app/pages/FontListPage.h"
+#include "app/pages/FontTestPage.h"
+#include "app/pages/SelectedFontsPage.h"
+#include "logic/Settings.h"
+#include "logic/WindowFloor.h"
+#include "print/PrintTools.h"
+#include "settings/WindowPlacementStore.h"
+#include "toolkit/Action.h"
+#include "toolkit/FontCache.h"
+#include "toolkit/Form.h"
+#include "toolkit/ImageList.h"
+#include "toolkit/Menu.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/StatusBar.h"
+
+namespace letterloom {
+
+class MainWindow : public tk::Form {
+public:
+    // settings are loaded at the first showing and saved at the close; fontNames are collected at
+    // the first showing; printing lends the dialogs of the print and export commands.
+    MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames,
+               PrintTools& printing);
+
+    // Runs once the first showing has ended, also when a step of it failed.
+    std::function<void()> onFirstShowingEnd;
+
+    FontListPage& FontList() { return *fontList_; }
+    SelectedFontsPage& SelectedFonts() { return *selectedFonts_; }
+    FontTestPage& FontTest() { return *fontTest_; }
+    CharMapPage& CharMap() { return *charMap_; }
+    tk::PageControl& Pages() { return pages_; }
+    tk::ProgressBar& ProgressBar() { return progressBar_; }
+    tk::StatusBar& StatusBar() { return statusBar_; }
+    tk::Menu& FileMenu() { return fileMenu_; }
+    tk::Menu& HelpMenu() { return helpMenu_; }
+    const tk::ImageList& Images() const { return images_; }
+
+    // Derives the selection mode, shows the tabs it allows and rebuilds what the active page
+    // shows; refill rebuilds the selected-fonts list when the font-list page is active.
+    void SyncPages(bool refill);
+
+protected:
+    void FormShow() override;
+    void FormResize() override;
+    bool FormCloseQuery() override;
+    void FormClose() override;
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void CreateMenus();
+    void CreatePages();
+    void LayoutClient();
+    void ApplyItemSizes();
+    uint8_t SelectionMode() const;
+    void ShowTabsForMode(uint8_t mode);
+    void FillSelectedFonts();
+    // The test and map pages follow the current font of the font list or the selected-fonts list.
+    void FollowFont(const std::function<std::string()>& currentName);
+
+    // The commands of the File and Help menus.
+    void OnConfigure();
+    void OnExportFontList();
+    void OnPrintFontList();
+    void OnPrintCharMaps();
+    void OnPrinterSetup();
+    void OnHelpContents();
+    void OnVisitWebSite();
+    void OnDonate();
+    void OnAbout();
+
+    logic::Settings& settings_;
+    std::vector<std::string>& fontNames_;
+    PrintTools& printing_;
+
+    // Pictures of menus and toolbars; declared first so that it outlives their users.
+    tk::ImageList images_;
+    tk::ActionList actions_;
+    tk::Action donate_;
+    tk::Menu mainMenu_{*this, false, &images_};
+    tk::Menu fileMenu_{*this, true, &images_};
+    tk::Menu helpMenu_{*this, true, &images_};
+
+    tk::StatusBar statusBar_;
+    tk::ProgressBar progressBar_;
+    tk::PageControl pages_;
+    // The faces of both lists' items, kept realised from one painting to the next; enough for
+    // two screenfuls of small items.
+    tk::FontCache listItemFaces_{256};
+    // Touched only by the font names' worker until it has ended.
+    FirstScreenfulFonts firstScreenFaces_;
+    std::unique_ptr<FontListPage> fontList_;
+    std::unique_ptr<SelectedFontsPage> selectedFonts_;
+    std::unique_ptr<FontTestPage> fontTest_;
+    std::unique_ptr<CharMapPage> charMap_;
+
+    // Restores and saves the window's placement; holds its smallest tracking size.
+    WindowPlacementStore placement_{*this,
+                                    logic::kSettingsSubKey,
+                                    logic::kPlacementSubKey,
+                                    {logic::kMinTrackSize, logic::kMinTrackSize}};
+
+    bool shown_ = false;
+    // The outer size the pages were last synchronised with on a resize.
+    logic::OuterSize syncedSize_{0, 0};
+};
+
+}  // namespace letterloom

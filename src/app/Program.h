@@ -1,0 +1,31 @@
+#pragma once
+// Everything one run of the program owns, made in the order start-up needs it. WinMain makes one
+// and runs its main window; a test makes its own, fresh.
+#include <string>
+#include <vector>
+
+#include "app/MainWindow.h"
+#include "logic/Settings.h"
+#include "print/CommonDialogs.h"
+#include "print/PrintOptionsDialog.h"
+#include "print/PrintProgressDialog.h"
+#include "print/PrintTools.h"
+
+namespace letterloom {
+
+struct Program {
+    Program() = default;
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    logic::Settings settings = logic::DefaultSettings();
+    // The installed families, collected at the main window's first showing.
+    std::vector<std::string> fontNames;
+    CommonDialogs dialogs;
+    PrintOptionsDialog printOptions{dialogs.printerSetup};
+    PrintProgressDialog printProgress;
+    PrintTools printing{dialogs, printOptions, printProgress};
+    MainWindow mainWindow{settings, fontNames, printing};
+};
+
+}  // namespace letterloom

@@ -1,0 +1,11 @@
+#include "print/CommonDialogs.h"
+
+namespace letterloom {
+
+CommonDialogs::CommonDialogs() {
+    exportFile.defaultExt = "txt";
+    exportFile.filter = "文本文件 (*.txt)|*.txt";
+    exportFile.title = "导出字体列表";
+}
+
+}  // namespace letterloom

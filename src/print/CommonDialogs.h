@@ -1,0 +1,20 @@
+#pragma once
+// The platform's dialogs that the program's commands share, made once at start-up: each keeps
+// what the user last chose in it.
+#include "toolkit/ColorDialog.h"
+#include "toolkit/PrintDialogs.h"
+#include "toolkit/SaveDialog.h"
+
+namespace letterloom {
+
+struct CommonDialogs {
+    CommonDialogs();
+
+    tk::PrinterSetupDialog printerSetup;
+    tk::ColorDialog color;
+    // The font list export's file; it proposes the last chosen name again.
+    tk::SaveDialog exportFile;
+    tk::PrintDialog print;
+};
+
+}  // namespace letterloom
