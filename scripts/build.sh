@@ -19,9 +19,10 @@ source "$root/scripts/arch.sh"
 configure() {
   local dir="$1"
   shift
+  local extra=()
+  read -ra extra <<<"${LETTERLOOM_CMAKE_ARGS:-}"
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    # shellcheck disable=SC2086
-    cmake -S "$root" -B "$dir" -G "Unix Makefiles" "$@" ${LETTERLOOM_CMAKE_ARGS:-}
+    cmake -S "$root" -B "$dir" -G "Unix Makefiles" "$@" "${extra[@]}"
   fi
 }
 
