@@ -36,7 +36,7 @@ fail() {
   status=1
 }
 
-# True when a path has a "." or ".." part or starts at the root.
+# True when a path has a "." or ".." component or starts at the root.
 climbs() {
   [[ "$1" == /* || "/$1/" == */../* || "/$1/" == */./* ]]
 }
