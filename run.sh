@@ -18,7 +18,8 @@ letterloom_arch_select
 letterloom_arch_banner
 
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" win
+# The program and its help file only; ./test.sh builds the tests.
+"$root/scripts/build.sh" exe
 
 exe="$LETTERLOOM_BUILD_DIR/Letterloom.exe"
 if [ ! -f "$exe" ]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Letterloom and runs all its tests:
-#   checks the sources: includes go down the floors, the formatting follows .clang-format
+#   checks the sources: includes go down the floors, the formatting follows .clang-format,
+#          and the shell scripts pass shellcheck
 #   logic  native unit tests of the logic layer        (build/native)
 #   exe    Letterloom.exe read from outside: processor, imports, manifest
 #                                                       (build/win-ARCH, ctest label "exe")
@@ -114,7 +115,7 @@ if ! "$root/scripts/setup.sh"; then
 fi
 mkdir -p "$results"
 rm -f "$results/checks.log"
-run_checks "$root/scripts/check-floors.sh" "$root/scripts/check-format.sh"
+run_checks "$root/scripts/check-floors.sh" "$root/scripts/check-format.sh" "$root/scripts/check-shell.sh"
 
 native_built=yes
 win_built=yes

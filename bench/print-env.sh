@@ -14,5 +14,5 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
 fi
 letterloom_cups_start
 "$root/scripts/wineprefix.sh"
-letterloom_wineserver_start
+letterloom_wineserver_start ""
 letterloom_at_exit letterloom_wineserver_stop

@@ -49,7 +49,7 @@ if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
   letterloom_xvfb_start
 fi
 "$root/scripts/wineprefix.sh"
-letterloom_wineserver_start
+letterloom_wineserver_start ""
 letterloom_at_exit letterloom_wineserver_stop
 
 echo "== the machine's fonts"

@@ -1,4 +1,6 @@
-# shellcheck shell=bash disable=SC2034
+# shellcheck shell=bash
+# This file is sourced, and the variables it sets are for the scripts that source it.
+# shellcheck disable=SC2034
 # Sourced. Chooses the Windows architecture that Letterloom's commands build, run and test.
 #
 #   i686    the shipped 32-bit Letterloom.exe, run with Debian's 32-bit Wine (wine32:i386)

@@ -2,7 +2,8 @@
 # Builds Letterloom.
 #
 #   scripts/build.sh win      the Windows program and its Wine-run tests, in build/win-ARCH (Release)
-#   scripts/build.sh exe      only Letterloom.exe, in build/win-ARCH
+#   scripts/build.sh exe      only Letterloom.exe and its help file Letterloom.chm, in build/win-ARCH
+#                             (what ./run.sh needs: no test program, no GoogleTest)
 #   scripts/build.sh native   the logic unit tests for Linux, in build/native (Debug)
 #   scripts/build.sh all      native and win
 #
@@ -19,9 +20,10 @@ source "$root/scripts/arch.sh"
 configure() {
   local dir="$1"
   shift
+  local extra=()
+  read -ra extra <<<"${LETTERLOOM_CMAKE_ARGS:-}"
   if [ ! -f "$dir/CMakeCache.txt" ]; then
-    # shellcheck disable=SC2086
-    cmake -S "$root" -B "$dir" -G "Unix Makefiles" "$@" ${LETTERLOOM_CMAKE_ARGS:-}
+    cmake -S "$root" -B "$dir" -G "Unix Makefiles" "$@" "${extra[@]}"
   fi
 }
 
@@ -46,7 +48,7 @@ case "${1:-}" in
 esac
 case "${1:-}" in
   win) configure_win && cmake --build "$LETTERLOOM_BUILD_DIR" -j "$jobs" ;;
-  exe) configure_win && cmake --build "$LETTERLOOM_BUILD_DIR" -j "$jobs" --target Letterloom ;;
+  exe) configure_win && cmake --build "$LETTERLOOM_BUILD_DIR" -j "$jobs" --target Letterloom letterloom_help ;;
   native) build_native ;;
   all) build_native && configure_win && cmake --build "$LETTERLOOM_BUILD_DIR" -j "$jobs" ;;
   *)

@@ -12,14 +12,12 @@
  */
 #include <windows.h>
 
-static LRESULT CALLBACK anchor_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam)
-{
+static LRESULT CALLBACK anchor_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_CLOSE) return 0;
     return DefWindowProcW(window, message, wparam, lparam);
 }
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show)
-{
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, int show) {
     WNDCLASSW window_class = {0};
     MSG message;
     (void)previous;
@@ -29,13 +27,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR command_line, i
     window_class.hInstance = instance;
     window_class.lpszClassName = L"LetterloomTestDesktopAnchor";
     if (!RegisterClassW(&window_class)) return 1;
-    if (!CreateWindowExW(WS_EX_TOOLWINDOW, window_class.lpszClassName, L"", WS_POPUP,
-                         0, 0, 1, 1, NULL, NULL, instance, NULL))
+    if (!CreateWindowExW(WS_EX_TOOLWINDOW, window_class.lpszClassName, L"", WS_POPUP, 0, 0, 1, 1,
+                         NULL, NULL, instance, NULL))
         return 1;
     if (!GetDesktopWindow()) return 1;
 
-    if (command_line && *command_line)
-    {
+    if (command_line && *command_line) {
         HANDLE ready = CreateFileA(command_line, GENERIC_WRITE, 0, NULL, CREATE_ALWAYS, 0, NULL);
         if (ready == INVALID_HANDLE_VALUE) return 1;
         CloseHandle(ready);

@@ -9,8 +9,10 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 source "$here/scripts/arch.sh"
 letterloom_arch_select
 
+# clang-format-14 is Debian 12's clang-format, the version whose style scripts/check-format.sh
+# checks; shellcheck checks the scripts (scripts/check-shell.sh).
 packages=(
-  cmake make g++ python3 googletest locales clang-format
+  cmake make g++ python3 googletest locales clang-format-14 shellcheck
   g++-mingw-w64-i686-posix mingw-w64-i686-dev
   xvfb xauth x11-utils xdotool imagemagick
   fonts-dejavu-core fonts-liberation fonts-wqy-zenhei fonts-wqy-microhei fonts-wine
@@ -44,11 +46,12 @@ as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 if [ "$LETTERLOOM_ARCH" = i686 ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   as_root dpkg --add-architecture i386
 fi
-need=$(missing_packages)
-if [ -n "$need" ]; then
-  echo "setup: installing $(echo $need | wc -w) packages" >&2
+mapfile -t need < <(missing_packages)
+if [ "${#need[@]}" -gt 0 ]; then
+  echo "setup: installing ${#need[@]} packages" >&2
   as_root apt-get update -qq
-  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends $need >/dev/null
+  as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${need[@]}" >/dev/null
 fi
 
 # Wine takes the ANSI code page from the locale: zh_CN.UTF-8 gives 936 (GBK).

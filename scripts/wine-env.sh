@@ -1,4 +1,6 @@
-# shellcheck shell=bash disable=SC2034
+# shellcheck shell=bash
+# This file is sourced, and the variables it sets are for the scripts that source it.
+# shellcheck disable=SC2034
 # Sourced by every script that runs Letterloom or its tests under Wine.
 #
 # Sets up the environment of the project's own Wine prefix and provides:
