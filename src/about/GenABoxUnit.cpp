@@ -6,6 +6,7 @@
 #include "about/ShellOpen.h"
 #include "resources/resource_ids.h"
 #include "toolkit/Application.h"
+#include "toolkit/Error.h"
 
 namespace letterloom {
 
@@ -81,6 +82,16 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
     }
 }
 
+// An exception of no known type: reported as the window procedures report it, and even when
+// there is no memory left to word it.
+void ReportUnknownError() noexcept {
+    try {
+        tk::Application::Instance().HandleException(tk::Error("unknown error"));
+    } catch (...) {
+        ::MessageBoxA(nullptr, "unknown error", nullptr, MB_OK | MB_ICONERROR);
+    }
+}
+
 }  // namespace
 
 const AboutBoxState& AboutBox() { return State(); }
@@ -104,12 +115,15 @@ void TileAboutTexture(MemoryCanvas& texture) {
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing may leave here by an exception: the caller is the dialog manager.
     try {
         return HandleAboutMessage(dialog, message, wParam, lParam);
     } catch (const std::exception& error) {
         tk::Application::Instance().HandleException(error);
-        return TRUE;
+    } catch (...) {
+        ReportUnknownError();
     }
+    return TRUE;
 }
 
 void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,
