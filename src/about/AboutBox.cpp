@@ -97,12 +97,13 @@ void TileAboutTexture(MemoryCanvas& texture) {
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    // Nothing may leave here by an exception: the caller is the dialog manager.
     try {
         return HandleAboutMessage(dialog, message, wParam, lParam);
-    } catch (const std::exception& error) {
-        tk::Application::Instance().HandleException(error);
-        return TRUE;
+    } catch (...) {
+        tk::Application::Instance().HandleCurrentException();
     }
+    return TRUE;
 }
 
 void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,

@@ -75,7 +75,12 @@ void Application::HandleCurrentException() noexcept {
     } catch (const std::exception& error) {
         HandleException(error);
     } catch (...) {
-        HandleException(Error("unknown error"));
+        try {
+            HandleException(Error("unknown error"));
+        } catch (...) {
+            // No memory left even for the error's text.
+            ::MessageBoxA(nullptr, "unknown error", nullptr, MB_OK | MB_ICONERROR);
+        }
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -51,8 +52,29 @@ HFONT Arial(HDC dc, int points, int weight, bool italic, bool underline) {
                          0, 0, "Arial");
 }
 
+// Where the version goes: under the end of the name, or ending 10 pixels before the right edge.
+enum class Version { AfterTheName, AtTheRightEdge };
+
+// The title's and the version's sizes, measured as the design says.
+struct TitleSizes {
+    SIZE title;
+    SIZE version;
+};
+
+TitleSizes Measure(HDC dc, const std::string& name, const std::string& version) {
+    const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_FONT);
+    const Pen pen{dc};
+    TitleSizes sizes{
+        pen.Use(Arial(dc, 18, 700, false, false), RGB(0, 0, 0), name.c_str(), int(name.size())),
+        pen.Use(Arial(dc, 10, 700, true, false), RGB(255, 0, 0), version.c_str(),
+                int(version.size()))};
+    ::DeleteObject(::SelectObject(dc, original));
+    return sizes;
+}
+
 // The banner of the design: the BACK tiles from 20 pixels in, the icon, then the three texts.
-MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::string& version) {
+MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::string& version,
+                            Version place) {
     MemoryCanvas expected = letterloom::NewMemoryCanvas(banner.cx, banner.cy);
     MemoryCanvas tile = letterloom::LoadResourceCanvas(::GetModuleHandleA(nullptr), "BACK");
     for (int y = 0; y < banner.cy; y += 81)
@@ -70,8 +92,8 @@ MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::str
     const SIZE versionSize =
         pen.Use(Arial(dc, 10, 700, true, false), RGB(255, 0, 0), version.c_str(), versionBytes);
     const int x1 = 50 + title.cx, y1 = 8 + title.cy;
-    const bool fits = x1 + versionSize.cx + 10 <= banner.cx;
-    pen.Write(fits ? x1 : banner.cx - versionSize.cx - 10, y1, version.c_str(), versionBytes);
+    pen.Write(place == Version::AfterTheName ? x1 : banner.cx - versionSize.cx - 10, y1,
+              version.c_str(), versionBytes);
     const char credit[] = "汉化: Vaskelor    ";
     const SIZE creditSize = pen.Use(Arial(dc, 10, 700, false, false), RGB(0, 0, 0), credit, 18);
     pen.Write(banner.cx - creditSize.cx - 10, y1 + versionSize.cy + 5, credit, 18);
@@ -79,35 +101,53 @@ MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::str
     return expected;
 }
 
+constexpr int kDesignWidth = 287;
+
 struct BannerCase {
     const char* name;
     std::string productName;
+    // The banner's width less the narrowest one in which the version follows the name with
+    // the 10-pixel margin to its right; none for the width of the design.
+    std::optional<int> fromNarrowest;
+    Version version;
 };
 void PrintTo(const BannerCase& row, std::ostream* out) { *out << row.name; }
 
 class AboutBannerTest : public ::testing::TestWithParam<BannerCase> {};
 
 TEST_P(AboutBannerTest, ShowsTextureIconAndTextsInTheirFontsColoursAndPlaces) {
+    const BannerCase& row = GetParam();
     letterloom::AboutBoxState box;
     box.icon.reset(static_cast<HICON>(::CopyImage(ProgramIcon(), IMAGE_ICON, 32, 32, 0)));
-    box.productName = GetParam().productName;
+    box.productName = row.productName;
     box.versionText = "v1.2.0";
     box.texture = letterloom::NewMemoryCanvas(400, 150);
     letterloom::TileAboutTexture(box.texture);
 
-    const SIZE banner{287, 75};
+    int width = kDesignWidth;
+    if (row.fromNarrowest) {
+        const TitleSizes sizes = Measure(box.texture.dc(), box.productName, box.versionText);
+        width = 50 + sizes.title.cx + sizes.version.cx + 10 + *row.fromNarrowest;
+    }
+    const SIZE banner{width, 75};
     MemoryCanvas drawn = letterloom::NewMemoryCanvas(banner.cx, banner.cy);
     letterloom::DrawAboutBanner(drawn.dc(), banner, box);
-    EXPECT_TRUE(Pixels(drawn) == Pixels(ExpectedBanner(banner, box.productName, box.versionText)));
+    EXPECT_TRUE(Pixels(drawn) ==
+                Pixels(ExpectedBanner(banner, box.productName, box.versionText, row.version)))
+        << width << " pixels wide";
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, AboutBannerTest,
-                         ::testing::Values(BannerCase{"VersionAfterTheName", "Letterloom"},
-                                           // Too long for the version to follow it: the version
-                                           // ends 10 pixels before the right edge instead.
-                                           BannerCase{"VersionAtTheRightEdge",
-                                                      "Letterloom Font Loom"}),
-                         [](const auto& row) { return std::string(row.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Names, AboutBannerTest,
+    ::testing::Values(
+        BannerCase{"VersionAfterTheName", "Letterloom", std::nullopt, Version::AfterTheName},
+        BannerCase{"VersionAtTheRightEdge", "Letterloom Font Loom", std::nullopt,
+                   Version::AtTheRightEdge},
+        // On either side of the narrowest banner that has room for the margin too. (At that
+        // width itself both places are the same.)
+        BannerCase{"OnePixelToSpareBesideTheMargin", "Letterloom", 1, Version::AfterTheName},
+        BannerCase{"OnePixelShortOfTheMargin", "Letterloom", -1, Version::AtTheRightEdge}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // What a second thread saw of the box while the test's thread ran it.
 struct BoxVisit {

@@ -11,6 +11,7 @@
 
 #include "about/HtmlHelp.h"
 #include "support/DialogWatcher.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -88,6 +89,56 @@ TEST(HtmlHelpTest, TheFirstRequestLoadsTheLibraryAndLaterOnesReuseItUntilExit) {
     letterloom::UnloadHtmlHelp();
     EXPECT_FALSE(letterloom::HtmlHelpLoaded());
     EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
+}
+
+// The stand-in library beside this test program.
+constexpr const char* kStandInFile = "letterloom_help_stand_in.dll";
+
+std::string StandInPath() {
+    char program[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, program, MAX_PATH);
+    std::string path = program;
+    return path.substr(0, path.find_last_of('\\') + 1) + kStandInFile;
+}
+
+// How often the stand-in was asked to close its viewers, and how often the launcher still held
+// the library at that moment.
+struct Closes {
+    int all = 0;
+    int whileHeld = 0;
+};
+
+TEST(HtmlHelpTest, TheViewersAreClosedBeforeTheLibraryIsReleased) {
+    RegistrationBackup backup;
+    ASSERT_FALSE(backup.Empty());
+    const std::string standIn = StandInPath();
+    RegisterLibraryFile(REG_SZ, standIn);
+    // The test's own reference keeps the stand-in's code in place, so that a close that came
+    // after the release would be counted instead of running into freed code.
+    tk::UniqueModule pinned(::LoadLibraryA(standIn.c_str()));
+    ASSERT_TRUE(pinned) << standIn;
+    using Listen = void (*)(void (*)(void*), void*);
+    const auto listen = reinterpret_cast<Listen>(
+        reinterpret_cast<void*>(::GetProcAddress(pinned.get(), "ListenForCloseAll")));
+    ASSERT_NE(listen, nullptr);
+    Closes closes;
+    listen(
+        [](void* context) {
+            auto& seen = *static_cast<Closes*>(context);
+            ++seen.all;
+            if (letterloom::HtmlHelpLoaded()) ++seen.whileHeld;
+        },
+        &closes);
+
+    letterloom::ShowHtmlHelp(nullptr, letterloom::HelpFilePath(), 0, 0);
+    ASSERT_TRUE(letterloom::HtmlHelpLoaded());
+    letterloom::UnloadHtmlHelp();
+
+    EXPECT_EQ(closes.all, 1) << "the viewers were not closed once";
+    EXPECT_EQ(closes.whileHeld, closes.all) << "the viewers were closed after the release";
+    listen(nullptr, nullptr);
+    pinned.reset();
+    EXPECT_EQ(::GetModuleHandleA(kStandInFile), nullptr) << "the launcher kept its reference";
 }
 
 struct MissingLibrary {
