@@ -7,25 +7,9 @@ namespace letterloom {
 
 namespace {
 
-using HtmlHelpEntry = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
-
 constexpr const char* kHtmlHelpServerKey =
     "CLSID\\{adb880a6-d8ff-11cf-9377-00aa003b7a11}\\InprocServer32";
 constexpr UINT kCloseAllViewers = 0x0012;  // HH_CLOSE_ALL
-
-// Kept for the whole run; only the generic entry is ever called.
-struct HtmlHelpLibrary {
-    tk::UniqueModule module;
-    HtmlHelpEntry ansiEntry = nullptr;
-    FARPROC wideEntry = nullptr;
-    HtmlHelpEntry genericEntry = nullptr;
-    bool loadAttempted = false;
-};
-
-HtmlHelpLibrary& Library() {
-    static HtmlHelpLibrary library;
-    return library;
-}
 
 bool FileExists(const std::string& path) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
@@ -46,10 +30,6 @@ std::string RegisteredLibraryFile() {
     return FileExists(file) ? file : std::string();
 }
 
-HtmlHelpEntry EntryPoint(HMODULE module, const char* name) {
-    return reinterpret_cast<HtmlHelpEntry>(reinterpret_cast<void*>(::GetProcAddress(module, name)));
-}
-
 }  // namespace
 
 std::string HelpFilePath() {
@@ -63,41 +43,33 @@ std::string HelpFilePath() {
     return path + "\\Letterloom.chm";
 }
 
-void LoadHtmlHelp() {
-    HtmlHelpLibrary& library = Library();
-    library.loadAttempted = true;
-    if (library.module) return;
+void HtmlHelp::Load() {
+    loadAttempted_ = true;
+    if (module_) return;
     const std::string file = RegisteredLibraryFile();
     if (file.empty()) return;
-    library.module.reset(::LoadLibraryA(file.c_str()));
-    if (!library.module) return;
-    library.ansiEntry = EntryPoint(library.module.get(), "HtmlHelpA");
-    library.wideEntry = ::GetProcAddress(library.module.get(), "HtmlHelpW");
-    library.genericEntry = EntryPoint(library.module.get(), "HtmlHelpA");
+    module_.reset(::LoadLibraryA(file.c_str()));
+    if (!module_) return;
+    entry_ = reinterpret_cast<Entry>(
+        reinterpret_cast<void*>(::GetProcAddress(module_.get(), "HtmlHelpA")));
 }
 
-void UnloadHtmlHelp() {
-    HtmlHelpLibrary& library = Library();
-    if (!library.module) return;
+void HtmlHelp::Unload() {
+    if (!module_) return;
     // The viewer's windows run on the library's code; they must go before it does.
-    if (library.genericEntry) library.genericEntry(nullptr, nullptr, kCloseAllViewers, 0);
-    library.module.reset();
-    library.ansiEntry = nullptr;
-    library.wideEntry = nullptr;
-    library.genericEntry = nullptr;
+    if (entry_) entry_(nullptr, nullptr, kCloseAllViewers, 0);
+    entry_ = nullptr;
+    module_.reset();
 }
 
-bool HtmlHelpLoaded() { return static_cast<bool>(Library().module); }
-
-HWND ShowHtmlHelp(HWND window, const std::string& file, UINT command, DWORD_PTR data) {
-    HtmlHelpLibrary& library = Library();
-    if (!library.loadAttempted) LoadHtmlHelp();
+HWND HtmlHelp::Show(HWND window, const std::string& file, UINT command, DWORD_PTR data) {
+    if (!loadAttempted_) Load();
     // A library without the entry point can show no help either.
-    if (!library.genericEntry) {
+    if (!entry_) {
         ::MessageBoxA(window, "HTML Help Is Not installed", "HTMLHELP Error", MB_OK | MB_ICONERROR);
         return nullptr;
     }
-    return library.genericEntry(window, file.c_str(), command, data);
+    return entry_(window, file.c_str(), command, data);
 }
 
 }  // namespace letterloom

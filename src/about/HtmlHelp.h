@@ -5,27 +5,36 @@
 
 #include <string>
 
+#include "toolkit/UniqueHandle.h"
+
 namespace letterloom {
 
 // "<folder of the program file>\Letterloom.chm".
 std::string HelpFilePath();
 
-// Passes the command and data word to the library's HtmlHelpA; without the library, says so
-// in a message box owned by window and returns null.
-HWND ShowHtmlHelp(HWND window, const std::string& file, UINT command, DWORD_PTR data);
+class HtmlHelp {
+public:
+    HtmlHelp() = default;
+    // Closes the library's viewer windows and releases it, if it was loaded.
+    ~HtmlHelp() { Unload(); }
+    HtmlHelp(const HtmlHelp&) = delete;
+    HtmlHelp& operator=(const HtmlHelp&) = delete;
 
-// Looks for the library and loads it; marks the attempt first, whatever comes of it.
-void LoadHtmlHelp();
-// Closes the library's viewer windows and releases it, if it was loaded.
-void UnloadHtmlHelp();
-bool HtmlHelpLoaded();
+    // Passes the command and data word to the library's HtmlHelpA; without the library, says so
+    // in a message box owned by window and returns null.
+    HWND Show(HWND window, const std::string& file, UINT command, DWORD_PTR data);
+    // Looks for the library and loads it; marks the attempt first, whatever comes of it.
+    void Load();
+    // Closes the library's viewer windows, then releases it, if it was loaded.
+    void Unload();
+    bool Loaded() const { return static_cast<bool>(module_); }
 
-// Releases the library when the program's main body ends, on every path out of it.
-struct HtmlHelpUnloader {
-    HtmlHelpUnloader() = default;
-    ~HtmlHelpUnloader() { UnloadHtmlHelp(); }
-    HtmlHelpUnloader(const HtmlHelpUnloader&) = delete;
-    HtmlHelpUnloader& operator=(const HtmlHelpUnloader&) = delete;
+private:
+    using Entry = HWND(WINAPI*)(HWND, LPCSTR, UINT, DWORD_PTR);
+
+    tk::UniqueModule module_;
+    Entry entry_ = nullptr;
+    bool loadAttempted_ = false;
 };
 
 }  // namespace letterloom

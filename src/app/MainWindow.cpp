@@ -49,8 +49,8 @@ private:
 }  // namespace
 
 MainWindow::MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames,
-                       PrintTools& printing)
-    : settings_(settings), fontNames_(fontNames), printing_(printing) {
+                       PrintTools& printing, HtmlHelp& help)
+    : settings_(settings), fontNames_(fontNames), printing_(printing), help_(help) {
     images_.LoadFromResource(IDB_IMAGELIST, IMAGELIST_SIZE, RGB(255, 0, 255));
     tk::Form::SetFont(SongTi(-13));
     CreateForm("Letterloom", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,

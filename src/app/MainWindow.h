@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "about/HtmlHelp.h"
 #include "app/FirstScreenfulFonts.h"
 #include "app/pages/CharMapPage.h"
 #include "app/pages/FontListPage.h"
@@ -28,9 +29,10 @@ namespace letterloom {
 class MainWindow : public tk::Form {
 public:
     // settings are loaded at the first showing and saved at the close; fontNames are collected at
-    // the first showing; printing lends the dialogs of the print and export commands.
-    MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames,
-               PrintTools& printing);
+    // the first showing; printing lends the dialogs of the print and export commands, help the
+    // help file's viewer.
+    MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames, PrintTools& printing,
+               HtmlHelp& help);
 
     // Runs once the first showing has ended, also when a step of it failed.
     std::function<void()> onFirstShowingEnd;
@@ -82,6 +84,7 @@ private:
     logic::Settings& settings_;
     std::vector<std::string>& fontNames_;
     PrintTools& printing_;
+    HtmlHelp& help_;
 
     // Pictures of menus and toolbars; declared first so that it outlives their users.
     tk::ImageList images_;

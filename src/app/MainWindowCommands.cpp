@@ -43,7 +43,7 @@ void MainWindow::OnPrintCharMaps() {
 
 void MainWindow::OnPrinterSetup() { printing_.dialogs.printerSetup.Execute(Handle()); }
 
-void MainWindow::OnHelpContents() { ShowHtmlHelp(Handle(), HelpFilePath(), kDisplayTopic, 0); }
+void MainWindow::OnHelpContents() { help_.Show(Handle(), HelpFilePath(), kDisplayTopic, 0); }
 
 void MainWindow::OnVisitWebSite() { ShellOpen(nullptr, kSoftwarePage); }
 

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "about/HtmlHelp.h"
 #include "app/MainWindow.h"
 #include "logic/Settings.h"
 #include "print/CommonDialogs.h"
@@ -18,6 +19,8 @@ struct Program {
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
+    // Made first, so that it goes last: the help viewers close before the program ends.
+    HtmlHelp help;
     logic::Settings settings = logic::DefaultSettings();
     // The installed families, collected at the main window's first showing.
     std::vector<std::string> fontNames;
@@ -25,7 +28,7 @@ struct Program {
     PrintOptionsDialog printOptions{dialogs.printerSetup};
     PrintProgressDialog printProgress;
     PrintTools printing{dialogs, printOptions, printProgress};
-    MainWindow mainWindow{settings, fontNames, printing};
+    MainWindow mainWindow{settings, fontNames, printing, help};
 };
 
 }  // namespace letterloom

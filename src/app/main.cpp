@@ -4,7 +4,6 @@
 
 #include <memory>
 
-#include "about/HtmlHelp.h"
 #include "app/Program.h"
 #include "app/SplashScreen.h"
 #include "app/VisualStyles.h"
@@ -22,7 +21,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     tk::Application& app = tk::Application::Instance();
     app.SetTitle("Letterloom");
     app.SetIcon(::LoadIconA(instance, MAKEINTRESOURCEA(IDI_MAINICON)));
-    letterloom::HtmlHelpUnloader unloadHelpAtExit;
     // Lives from before the main window's creation to the end of its first showing.
     std::unique_ptr<letterloom::SplashScreen> splash;
     try {
