@@ -19,8 +19,10 @@
 #include "logic/PrintLayout.h"
 #include "print/PrintStatUnit.h"
 #include "print/Printunit.h"
+#include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Printer.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -81,7 +83,12 @@ int main() {
         std::fflush(stdout);
         // The spooler's part: from the end of the job until the PDF is there.
         const double spoolStart = Now();
-        while (PdfCount() >= 0 && PdfCount() <= pdfs && Now() - spoolStart < 600000) ::Sleep(50);
+        testsupport::WaitFor(
+            [pdfs] {
+                const int count = PdfCount();
+                return count < 0 || count > pdfs;
+            },
+            600000);
         pdfs = PdfCount();
         std::printf(", spooler until the PDF %.0f ms\n", Now() - spoolStart);
     }

@@ -31,8 +31,7 @@ TEST(StartAndExit, MainWindowComesUpAndFileExitClosesIt) {
     EXPECT_STREQ(caption, "Letterloom");
 
     // Alt+F opens the File menu; Up wraps to its last item, Exit; Enter chooses it.
-    ::SetForegroundWindow(main);
-    ::Sleep(300);
+    ASSERT_TRUE(e2e::BringToFront(main));
     e2e::TypeKey('F', true);
     e2e::TypeKey(VK_UP);
     e2e::TypeKey(VK_RETURN);

@@ -121,34 +121,27 @@ struct BoxVisit {
     HICON icon = nullptr;
 };
 
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 250 && !condition(); ++i) ::Sleep(20);
-    return condition();
-}
-
-DWORD WINAPI VisitBox(void* param) {
-    auto* visit = static_cast<BoxVisit*>(param);
+// Works the box from a driver thread; boxThread is a marker on the thread that shows it.
+void VisitBox(BoxVisit& visit, testsupport::QueueMarker& boxThread) {
     HWND box = nullptr;
-    visit->appeared = WaitFor([&] { return (box = testsupport::FindProcessWindow("#32770")); });
-    if (!visit->appeared) return 0;
-    visit->texture = letterloom::AboutBox().texture.bitmap();
-    visit->icon = letterloom::AboutBox().icon.get();
+    visit.appeared = testsupport::PollFor(
+        [&] { return (box = testsupport::FindProcessWindow("#32770")) != nullptr; });
+    if (!visit.appeared) return;
+    visit.texture = letterloom::AboutBox().texture.bitmap();
+    visit.icon = letterloom::AboutBox().icon.get();
     RECT rect{};
     ::GetWindowRect(box, &rect);
-    visit->centred =
-        rect.left == (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2 &&
-        rect.top == (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-    // Escape first: the box must still be there afterwards.
+    visit.centred = rect.left == (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2 &&
+                    rect.top == (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
+    // Escape first: the box must still be there once a marker posted after it has been handled.
     ::PostMessageA(::GetDlgItem(box, IDC_ABOUT_CLOSE), WM_KEYDOWN, VK_ESCAPE, 0);
-    ::Sleep(300);
-    visit->openAfterEscape = ::IsWindow(box) && ::IsWindowVisible(box);
+    visit.openAfterEscape = boxThread.Reach() && ::IsWindow(box) && ::IsWindowVisible(box);
     // The banner's drawing borrows the button's DC with the dialog's font in it.
     const auto dialogFont = reinterpret_cast<HGDIOBJ>(::SendMessageA(box, WM_GETFONT, 0, 0));
-    visit->dialogFontKept = ::GetObjectType(dialogFont) == OBJ_FONT;
-    visit->act(box);
-    visit->closedByAction = WaitFor([&] { return !::IsWindow(box); });
-    if (!visit->closedByAction) ::PostMessageA(box, WM_CLOSE, 0, 0);
-    return 0;
+    visit.dialogFontKept = ::GetObjectType(dialogFont) == OBJ_FONT;
+    visit.act(box);
+    visit.closedByAction = testsupport::PollFor([&] { return !::IsWindow(box); });
+    if (!visit.closedByAction) ::PostMessageA(box, WM_CLOSE, 0, 0);
 }
 
 struct CloseCase {
@@ -163,10 +156,14 @@ TEST_P(AboutBoxCloseTest, EscapeLeavesTheBoxOpenAndThisClosesItFreeingTextureAnd
     // The link's page goes to a stand-in browser that does nothing.
     testshared::WineBrowserOverride noBrowser("true");
     BoxVisit visit{GetParam().act};
-    HANDLE visitor = ::CreateThread(nullptr, 0, VisitBox, &visit, 0, nullptr);
-    letterloom::ShowAboutBox(nullptr, ProgramIcon(), "Letterloom", "v1.2.0");
-    ::WaitForSingleObject(visitor, INFINITE);
-    ::CloseHandle(visitor);
+    {
+        testsupport::QueueMarker boxThread;
+        const testsupport::DriverThread visitor([&] {
+            VisitBox(visit, boxThread);
+            return true;
+        });
+        letterloom::ShowAboutBox(nullptr, ProgramIcon(), "Letterloom", "v1.2.0");
+    }  // the visitor is done
 
     ASSERT_TRUE(visit.appeared);
     EXPECT_TRUE(visit.centred);

@@ -7,6 +7,7 @@
 
 #include "support/DialogWatcher.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace charmaptest {
 
@@ -167,54 +168,36 @@ Recording RecordDrawing(const std::function<void(tk::Canvas&)>& draw) {
         canvas.Font().pixelsPerInch = tk::ScreenPixelsPerInch();
         draw(canvas);
     }
-    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc);
+    const tk::UniqueMetafile metafile(::CloseEnhMetaFile(dc));
     Parse parse;
-    ::EnumEnhMetaFile(nullptr, metafile, ReadRecord, &parse, nullptr);
-    ::DeleteEnhMetaFile(metafile);
+    ::EnumEnhMetaFile(nullptr, metafile.get(), ReadRecord, &parse, nullptr);
     return parse.recording;
 }
 
-PopupMenuWatcher::PopupMenuWatcher(Answer answer) : answer_(answer) {
-    thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-}
+PopupMenuWatcher::PopupMenuWatcher(Answer answer)
+    : answer_(answer), thread_([this] {
+          Watch();
+          return false;
+      }) {}
 
-PopupMenuWatcher::~PopupMenuWatcher() {
-    ::InterlockedExchange(&stop_, 1);
-    ::WaitForSingleObject(thread_, INFINITE);
-    ::CloseHandle(thread_);
-}
-
-DWORD WINAPI PopupMenuWatcher::ThreadMain(void* self) {
-    static_cast<PopupMenuWatcher*>(self)->Run();
-    return 0;
-}
-
-namespace {
-
-HWND VisibleMenu() { return testsupport::FindProcessWindow("#32768"); }
-
-}  // namespace
-
-void PopupMenuWatcher::Run() {
-    while (!stop_) {
-        HWND menu = VisibleMenu();
-        if (!menu) {
-            ::Sleep(10);
-            continue;
-        }
+void PopupMenuWatcher::Watch() {
+    // Polled 20 ms apart at most. The menu's own loop reads the keys from the interface thread's
+    // queue; a menu that still shows 200 ms after them gets them again.
+    constexpr DWORD kAnswerAgainMs = 200;
+    HWND menu = testsupport::FindProcessWindow("#32768");
+    if (menu != menu_) {
+        menu_ = menu;
+        if (!menu) return;
         ::InterlockedIncrement(&opened_);
-        // The menu's own loop reads the keys from the interface thread's queue.
-        for (int attempt = 0; attempt < 50 && ::IsWindowVisible(menu); ++attempt) {
-            if (attempt % 10 == 0) {
-                if (answer_ == Answer::ChooseFirst) {
-                    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-                    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-                } else {
-                    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-                }
-            }
-            ::Sleep(20);
-        }
+    } else if (!menu || ::GetTickCount() - answeredAt_ < kAnswerAgainMs) {
+        return;
+    }
+    answeredAt_ = ::GetTickCount();
+    if (answer_ == Answer::ChooseFirst) {
+        ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    } else {
+        ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     }
 }
 

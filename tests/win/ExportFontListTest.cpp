@@ -74,7 +74,7 @@ protected:
     std::unique_ptr<testsupport::SaveDialogDriver> Export(std::optional<std::string> answer) {
         auto driver = std::make_unique<testsupport::SaveDialogDriver>(kTitle, std::move(answer));
         ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("Exportfontlist1"), 0);
-        ::Sleep(300);  // a message box of the command is closed by the driver meanwhile
+        EXPECT_TRUE(testsupport::Settle());  // whatever the command posted has run too
         return driver;
     }
 

@@ -101,8 +101,7 @@ TEST_F(MainFormTest, BadStoredValueIsReportedAndTheProgramStillComesUp) {
     InstalledFontNames.clear();
     testsupport::DialogWatcher watcher;
     StartProgram();
-    ::Sleep(100);
-    testsupport::Pump();
+    ASSERT_TRUE(testsupport::Settle());
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "Letterloom");

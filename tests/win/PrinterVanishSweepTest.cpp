@@ -78,7 +78,7 @@ TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing
             return false;
         });
         Command(c.command);
-        ::Sleep(200);
+        ASSERT_TRUE(testsupport::Settle());
         ASSERT_TRUE(printer.Gone());
         std::vector<std::string> texts;
         for (const auto& seen : watcher.Seen()) texts.push_back(seen.text);
