@@ -35,8 +35,8 @@ int PdfCount() {
     for (char& c : folder)
         if (c == '/') c = '\\';
     WIN32_FIND_DATAA data{};
-    HANDLE search = ::FindFirstFileA((folder + "*.pdf").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    const tk::UniqueFind search(::FindFirstFileA((folder + "*.pdf").c_str(), &data));
+    if (!search) return 0;
     int count = 0;
     do {
         std::ifstream file(folder + data.cFileName, std::ios::binary | std::ios::ate);
@@ -45,8 +45,7 @@ int PdfCount() {
         file.seekg(size - static_cast<std::streamoff>(tail.size()));
         file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
         if (tail.find("%%EOF") != std::string::npos) ++count;
-    } while (::FindNextFileA(search, &data));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &data));
     return count;
 }
 

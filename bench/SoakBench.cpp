@@ -35,6 +35,7 @@
 #include "support/UserGestures.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -508,6 +509,8 @@ void PlatformAbortedJob() {
     defaults.lStructSize = sizeof defaults;
     defaults.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
     if (!::PrintDlgA(&defaults)) return;
+    const tk::UniqueGlobal names(defaults.hDevNames), mode(defaults.hDevMode);
+    const tk::UniqueDC dc(defaults.hDC);
     DOCINFOA info{};
     info.cbSize = sizeof info;
     info.lpszDocName = "soak";
@@ -516,9 +519,6 @@ void PlatformAbortedJob() {
         ::TextOutA(defaults.hDC, 100, 100, "soak", 4);
         ::AbortDoc(defaults.hDC);
     }
-    ::DeleteDC(defaults.hDC);
-    ::GlobalFree(defaults.hDevMode);
-    ::GlobalFree(defaults.hDevNames);
 }
 
 // The export goes beside the benchmark, in the build folder.

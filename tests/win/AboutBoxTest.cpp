@@ -13,6 +13,7 @@
 #include "resources/resource_ids.h"
 #include "shared/WineBrowserOverride.h"
 #include "support/DialogWatcher.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -36,8 +37,8 @@ struct Pen {
     void Write(int x, int y, const char* text, int bytes) const {
         ::TextOutA(dc, x, y, text, bytes);
     }
-    SIZE Use(HFONT font, COLORREF colour, const char* text, int bytes) const {
-        ::DeleteObject(::SelectObject(dc, font));
+    SIZE Use(const tk::UniqueFont& font, COLORREF colour, const char* text, int bytes) const {
+        ::SelectObject(dc, font.get());
         ::SetTextColor(dc, colour);
         SIZE size{};
         ::GetTextExtentPoint32A(dc, text, bytes, &size);
@@ -61,21 +62,21 @@ MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::str
     HDC dc = expected.dc();
     ::DrawIcon(dc, 8, 8, ProgramIcon());
     ::SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_FONT);
+    const tk::UniqueFont titleFont(Arial(dc, 18, 700, false, false));
+    const tk::UniqueFont versionFont(Arial(dc, 10, 700, true, false));
+    const tk::UniqueFont creditFont(Arial(dc, 10, 700, false, false));
+    const tk::SelectScope originalFontBack(dc, titleFont.get());
     const Pen pen{dc};
     const int nameBytes = int(name.size()), versionBytes = int(version.size());
-    const SIZE title =
-        pen.Use(Arial(dc, 18, 700, false, false), RGB(0, 0, 0), name.c_str(), nameBytes);
+    const SIZE title = pen.Use(titleFont, RGB(0, 0, 0), name.c_str(), nameBytes);
     pen.Write(50, 8, name.c_str(), nameBytes);
-    const SIZE versionSize =
-        pen.Use(Arial(dc, 10, 700, true, false), RGB(255, 0, 0), version.c_str(), versionBytes);
+    const SIZE versionSize = pen.Use(versionFont, RGB(255, 0, 0), version.c_str(), versionBytes);
     const int x1 = 50 + title.cx, y1 = 8 + title.cy;
     const bool fits = x1 + versionSize.cx + 10 <= banner.cx;
     pen.Write(fits ? x1 : banner.cx - versionSize.cx - 10, y1, version.c_str(), versionBytes);
     const char credit[] = "汉化: Vaskelor    ";
-    const SIZE creditSize = pen.Use(Arial(dc, 10, 700, false, false), RGB(0, 0, 0), credit, 18);
+    const SIZE creditSize = pen.Use(creditFont, RGB(0, 0, 0), credit, 18);
     pen.Write(banner.cx - creditSize.cx - 10, y1 + versionSize.cy + 5, credit, 18);
-    ::DeleteObject(::SelectObject(dc, original));
     return expected;
 }
 

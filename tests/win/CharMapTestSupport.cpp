@@ -208,33 +208,31 @@ std::string ClipboardTextSeenByAnotherProcess() {
     tool = tool.substr(0, tool.find_last_of("\\/") + 1) + "letterloom_clipboard_text.exe";
 
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return "<no pipe>";
-    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE readHandle = nullptr;
+    HANDLE writeHandle = nullptr;
+    if (!::CreatePipe(&readHandle, &writeHandle, &inherit, 0)) return "<no pipe>";
+    const tk::UniqueKernelHandle readEnd(readHandle);
+    tk::UniqueKernelHandle writeEnd(writeHandle);
+    ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
+    startup.hStdOutput = writeEnd.get();
+    startup.hStdError = writeEnd.get();
     PROCESS_INFORMATION process{};
     std::string command = "\"" + tool;
     command += "\"";
-    const BOOL started = ::CreateProcessA(tool.c_str(), command.data(), nullptr, nullptr, TRUE,
-                                          CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
-    ::CloseHandle(writeEnd);
+    if (!::CreateProcessA(tool.c_str(), command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                          nullptr, nullptr, &startup, &process))
+        return "<not started>";
+    const tk::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
+    writeEnd.reset();  // the tool holds the only write end: reading ends when it does
     std::string output;
-    if (started) {
-        char buffer[512];
-        DWORD read = 0;
-        while (::ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
-            output.append(buffer, read);
-        ::WaitForSingleObject(process.hProcess, 10000);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(readEnd);
-    if (!started) return "<not started>";
+    char buffer[512];
+    DWORD read = 0;
+    while (::ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+        output.append(buffer, read);
+    ::WaitForSingleObject(process.hProcess, 10000);
     // The tool writes "text:" and the bytes in hexadecimal, or "none".
     const size_t start = output.find("text:");
     if (start == std::string::npos) return "<none>";

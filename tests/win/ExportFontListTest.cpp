@@ -39,12 +39,11 @@ bool Exists(const std::string& path) {
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const tk::UniqueFind search(::FindFirstFileA((folder + "\\*").c_str(), &found));
+    if (!search) return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &found));
     return names;
 }
 

@@ -81,14 +81,14 @@ const Word* Page::Find(const std::string& text) const {
 std::vector<std::string> PdfFiles() {
     std::vector<std::pair<ULONGLONG, std::string>> found;
     WIN32_FIND_DATAA data{};
-    HANDLE search = ::FindFirstFileA(WindowsPath(UnixPdfDir() + "/*.pdf").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE) return {};
+    const tk::UniqueFind search(
+        ::FindFirstFileA(WindowsPath(UnixPdfDir() + "/*.pdf").c_str(), &data));
+    if (!search) return {};
     do {
         const ULONGLONG written = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) |
                                   data.ftLastWriteTime.dwLowDateTime;
         found.emplace_back(written, UnixPdfDir() + "/" + data.cFileName);
-    } while (::FindNextFileA(search, &data));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &data));
     std::sort(found.begin(), found.end());
     std::vector<std::string> files;
     for (auto& [written, name] : found) files.push_back(name);
