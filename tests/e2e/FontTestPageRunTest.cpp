@@ -36,15 +36,21 @@ std::vector<HWND> Descendants(HWND parent, const char* className) {
     return found;
 }
 
+// A click at a point of a window's client area. The point goes with the click's own events: a
+// cursor moved just before may still be on its way.
 void ClickAt(HWND window, int x, int y) {
     POINT at{x, y};
     ::ClientToScreen(window, &at);
-    ::SetCursorPos(at.x, at.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = ::MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = ::MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
 }
 
 // A visible message box of the process, or null.
@@ -112,17 +118,21 @@ TEST(FontTestPageRun, BadSizeIsReportedAndTypedTextIsStoredAtClose) {
     RECT box{};
     ::GetClientRect(sizeEdits[0], &box);
     ClickAt(sizeEdits[0], box.right - 2, box.bottom / 2);
-    ASSERT_TRUE(testsupport::WaitFor([&] { return e2e::FocusOf(main) == sizeEdits[0]; }));
+    ASSERT_TRUE(testsupport::WaitFor([&] { return e2e::FocusOf(main) == sizeEdits[0]; }))
+        << ClassOf(e2e::FocusOf(main));
     e2e::TypeKey(VK_END);
     e2e::TypeKey('X');
     EXPECT_EQ(TakeMessageBox(processId, 5000), "'24x' 不是有效整数值.");
+    ASSERT_TRUE(testsupport::WaitFor([main] { return e2e::HasKeyboard(main); }))
+        << "the main window is not active again after the box";
 
     HWND memo = nullptr;
     for (HWND edit : Descendants(main, "Edit"))
         if (::GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) memo = edit;
     ASSERT_NE(memo, nullptr);
     ClickAt(memo, 20, 20);
-    ASSERT_TRUE(testsupport::WaitFor([&] { return e2e::FocusOf(main) == memo; }));
+    ASSERT_TRUE(testsupport::WaitFor([&] { return e2e::FocusOf(main) == memo; }))
+        << ClassOf(e2e::FocusOf(main));
     e2e::TypeKey(VK_END);
     for (WORD key : {'O', 'K', '4', '2'}) e2e::TypeKey(key);
     // Typed keys run after posted messages: the close waits until the memo shows them.

@@ -106,15 +106,18 @@ HWND FocusOf(HWND window) {
                                                                                   : nullptr;
 }
 
+bool HasKeyboard(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetForegroundWindow() == window &&
+           ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) &&
+           info.hwndActive == window &&
+           (info.hwndFocus == window || ::IsChild(window, info.hwndFocus));
+}
+
 bool BringToFront(HWND window) {
     ::SetForegroundWindow(window);
-    return testsupport::WaitFor([window] {
-        GUITHREADINFO info{};
-        info.cbSize = sizeof info;
-        return ::GetForegroundWindow() == window &&
-               ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) &&
-               info.hwndActive == window;
-    });
+    return testsupport::WaitFor([window] { return HasKeyboard(window); });
 }
 
 void TypeKey(WORD key, bool alt) {

@@ -32,8 +32,10 @@ private:
 
 // The program built beside the tests.
 std::string ProgramPath();
-// Makes a top-level window the foreground one and waits until it is its thread's active window,
-// so that the keys typed next reach it.
+// Whether a top-level window is the foreground one, its thread's active window, and holds the
+// keyboard focus in itself or a child: keys typed now reach it.
+bool HasKeyboard(HWND window);
+// Makes a top-level window the foreground one and waits until it has the keyboard.
 bool BringToFront(HWND window);
 // The window that has the keyboard focus in the thread of the given one, or null.
 HWND FocusOf(HWND window);
