@@ -18,6 +18,7 @@
 #include "settings/RegSave.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -56,15 +57,13 @@ public:
         window_ = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     wc.hInstance, nullptr);
         ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        taken_ = ::CreateEventA(nullptr, FALSE, FALSE, nullptr);
-        thread_ = ::CreateThread(nullptr, 0, Poster, this, 0, nullptr);
+        taken_.reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
+        thread_.reset(::CreateThread(nullptr, 0, Poster, this, 0, nullptr));
     }
     ~PumpRecorder() {
         ::InterlockedExchange(&stop_, 1);
-        ::SetEvent(taken_);
-        ::WaitForSingleObject(thread_, INFINITE);
-        ::CloseHandle(thread_);
-        ::CloseHandle(taken_);
+        ::SetEvent(taken_.get());
+        ::WaitForSingleObject(thread_.get(), INFINITE);
         ::DestroyWindow(window_);
     }
     PumpRecorder(const PumpRecorder&) = delete;
@@ -90,7 +89,7 @@ private:
             auto* self = reinterpret_cast<PumpRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
             if (self && self->recording_) {
                 self->times_.push_back(NowMs());
-                ::SetEvent(self->taken_);
+                ::SetEvent(self->taken_.get());
             }
             return 0;
         }
@@ -99,15 +98,15 @@ private:
     static DWORD WINAPI Poster(void* param) {
         auto* self = static_cast<PumpRecorder*>(param);
         while (true) {
-            ::WaitForSingleObject(self->taken_, INFINITE);
+            ::WaitForSingleObject(self->taken_.get(), INFINITE);
             if (self->stop_) return 0;
             ::PostMessageA(self->window_, kMarker, 0, 0);
         }
     }
 
     HWND window_ = nullptr;
-    HANDLE taken_ = nullptr;
-    HANDLE thread_ = nullptr;
+    tk::UniqueKernelHandle taken_;
+    tk::UniqueKernelHandle thread_;
     volatile LONG stop_ = 0;
     bool recording_ = false;
     std::vector<double> times_;

@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "BenchClock.h"
@@ -20,30 +21,9 @@
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
 #include "settings/frmConfigForm.h"
+#include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
-
-namespace {
-
-// Presses OK in every configuration dialog that shows, noting when it did.
-volatile LONG stop = 0;
-double pressedAt = 0;
-
-DWORD WINAPI PressOk(void*) {
-    HWND pressed = nullptr;
-    while (!stop) {
-        letterloom::TConfigForm* dialog = letterloom::ConfigForm;
-        if (dialog && dialog->Handle() != pressed && ::IsWindowVisible(dialog->Handle())) {
-            pressed = dialog->Handle();
-            pressedAt = Now();
-            ::SendMessageA(dialog->BitBtn2.Handle(), BM_CLICK, 0, 0);
-        }
-        ::Sleep(5);
-    }
-    return 0;
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
@@ -54,7 +34,19 @@ int main(int argc, char** argv) {
     form.Show(true);
     app.ProcessMessages();
 
-    HANDLE presser = ::CreateThread(nullptr, 0, PressOk, nullptr, 0, nullptr);
+    // Presses OK in every configuration dialog that shows, noting when it did.
+    double pressedAt = 0;
+    HWND pressed = nullptr;
+    std::optional<testsupport::DriverThread> presser;
+    presser.emplace([&] {
+        letterloom::TConfigForm* dialog = letterloom::ConfigForm;
+        if (dialog && dialog->Handle() != pressed && ::IsWindowVisible(dialog->Handle())) {
+            pressed = dialog->Handle();
+            pressedAt = Now();
+            ::SendMessageA(dialog->BitBtn2.Handle(), BM_CLICK, 0, 0);
+        }
+        return false;
+    });
     const UINT configure = form.File1.CommandId("ConfigureMenuItem");
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
@@ -66,9 +58,7 @@ int main(int argc, char** argv) {
         times.push_back(Now() - pressedAt);
         app.ProcessMessages();
     }
-    ::InterlockedExchange(&stop, 1);
-    ::WaitForSingleObject(presser, INFINITE);
-    ::CloseHandle(presser);
+    presser.reset();
 
     std::sort(times.begin(), times.end());
     std::printf("font families       %zu\n", letterloom::InstalledFontNames.size());

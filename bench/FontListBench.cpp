@@ -28,6 +28,7 @@
 #include "settings/RegSave.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -134,12 +135,13 @@ int CALLBACK CountFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM para
 
 double EnumerationOnly() {
     const double start = Now();
-    HDC screen = ::GetDC(nullptr);
-    LOGFONTA all{};
-    all.lfCharSet = DEFAULT_CHARSET;
-    int count = 0;
-    ::EnumFontFamiliesExA(screen, &all, CountFamily, reinterpret_cast<LPARAM>(&count), 0);
-    ::ReleaseDC(nullptr, screen);
+    {
+        const tk::WindowDC screen(nullptr);
+        LOGFONTA all{};
+        all.lfCharSet = DEFAULT_CHARSET;
+        int count = 0;
+        ::EnumFontFamiliesExA(screen.get(), &all, CountFamily, reinterpret_cast<LPARAM>(&count), 0);
+    }
     return Now() - start;
 }
 
@@ -179,18 +181,18 @@ int EmptyProcess(bool likeTheProgram) {
     HWND window = ::CreateWindowExA(0, "STATIC", likeTheProgram ? "字体列表" : "empty",
                                     WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
                                     nullptr, nullptr, nullptr);
-    HFONT interfaceFont = nullptr;
+    tk::UniqueFont interfaceFont;
     if (likeTheProgram) {
         ::ShowWindow(window, SW_MAXIMIZE);
-        interfaceFont =
-            ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "宋体");
-        ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(interfaceFont), FALSE);
+        interfaceFont.reset(
+            ::CreateFontA(-13, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "宋体"));
+        ::SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(interfaceFont.get()), FALSE);
     }
     ::UpdateWindow(window);
     MSG msg;
     while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageA(&msg);
     ::DestroyWindow(window);
-    if (interfaceFont) ::DeleteObject(interfaceFont);
+    interfaceFont.reset();
     // The peak in KB is the exit code: the parent cannot always read it once the process is gone.
     return static_cast<int>(PeakWorkingSetMb() * 1024.0);
 }
@@ -211,11 +213,10 @@ DWORD RunChild(const char* argument) {
     if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                           &startup, &process))
         return 0;
+    const tk::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
     ::WaitForSingleObject(process.hProcess, INFINITE);
     DWORD code = 0;
     ::GetExitCodeProcess(process.hProcess, &code);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
     return code;
 }
 

@@ -19,8 +19,10 @@
 #include "logic/PrintLayout.h"
 #include "print/PrintStatUnit.h"
 #include "print/Printunit.h"
+#include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Printer.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -33,8 +35,8 @@ int PdfCount() {
     for (char& c : folder)
         if (c == '/') c = '\\';
     WIN32_FIND_DATAA data{};
-    HANDLE search = ::FindFirstFileA((folder + "*.pdf").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE) return 0;
+    const tk::UniqueFind search(::FindFirstFileA((folder + "*.pdf").c_str(), &data));
+    if (!search) return 0;
     int count = 0;
     do {
         std::ifstream file(folder + data.cFileName, std::ios::binary | std::ios::ate);
@@ -43,8 +45,7 @@ int PdfCount() {
         file.seekg(size - static_cast<std::streamoff>(tail.size()));
         file.read(tail.data(), static_cast<std::streamsize>(tail.size()));
         if (tail.find("%%EOF") != std::string::npos) ++count;
-    } while (::FindNextFileA(search, &data));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &data));
     return count;
 }
 
@@ -81,7 +82,12 @@ int main() {
         std::fflush(stdout);
         // The spooler's part: from the end of the job until the PDF is there.
         const double spoolStart = Now();
-        while (PdfCount() >= 0 && PdfCount() <= pdfs && Now() - spoolStart < 600000) ::Sleep(50);
+        testsupport::WaitFor(
+            [pdfs] {
+                const int count = PdfCount();
+                return count < 0 || count > pdfs;
+            },
+            600000);
         pdfs = PdfCount();
         std::printf(", spooler until the PDF %.0f ms\n", Now() - spoolStart);
     }

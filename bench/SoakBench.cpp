@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,7 @@
 #include "support/UserGestures.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -82,7 +84,6 @@ enum class Answer : LONG {
 };
 
 volatile LONG expected = static_cast<LONG>(Answer::None);
-volatile LONG stopWatching = 0;
 volatile LONG otherDialogs = 0;
 std::string exportName;
 
@@ -114,58 +115,56 @@ HWND VisibleDialog() {
     return search.found;
 }
 
-// Types the export's name into the save dialog's name box and confirms.
-bool AnswerSave(HWND dialog) {
-    for (int wait = 0; wait < 100; ++wait) {
-        for (int id : {cmb13, edt1}) {
-            HWND box = ::GetDlgItem(dialog, id);
-            if (!box || !::IsWindowVisible(box)) continue;
-            ::Sleep(30);  // the dialog fills its boxes after it shows
-            ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exportName.c_str()));
-            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-            return true;
-        }
-        ::Sleep(20);
-    }
-    return false;
+// The save dialog's name box, once it shows.
+HWND NameBox(HWND dialog) {
+    for (int id : {cmb13, edt1})
+        if (HWND box = ::GetDlgItem(dialog, id); box && ::IsWindowVisible(box)) return box;
+    return nullptr;
+}
+
+// Types the export's name into the save dialog's name box and confirms. The dialog fills its
+// boxes after it shows: once a marker of the interface thread posted now is handled.
+bool AnswerSave(HWND dialog, testsupport::QueueMarker& interfaceThread) {
+    HWND box = nullptr;
+    if (!testsupport::PollFor([&] { return (box = NameBox(dialog)) != nullptr; })) return false;
+    interfaceThread.Reach();
+    ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(exportName.c_str()));
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
+    return true;
 }
 
 // Presses the button the main thread expects in the dialog it opened; anything else that shows
 // (an error box) is counted and closed.
-DWORD WINAPI WatchDialogs(void*) {
-    while (!stopWatching) {
-        const auto answer = static_cast<Answer>(expected);
-        letterloom::TConfigForm* config = letterloom::ConfigForm;
-        letterloom::TPrintDialog* options = letterloom::PrintDialog;
-        bool done = false;
-        if ((answer == Answer::ConfigOk || answer == Answer::ConfigCancel) && VisibleForm(config)) {
-            tk::Button& button = answer == Answer::ConfigOk ? config->BitBtn2 : config->BitBtn1;
-            ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
+void WatchDialogs(testsupport::QueueMarker& interfaceThread) {
+    const auto answer = static_cast<Answer>(expected);
+    letterloom::TConfigForm* config = letterloom::ConfigForm;
+    letterloom::TPrintDialog* options = letterloom::PrintDialog;
+    bool done = false;
+    if ((answer == Answer::ConfigOk || answer == Answer::ConfigCancel) && VisibleForm(config)) {
+        tk::Button& button = answer == Answer::ConfigOk ? config->BitBtn2 : config->BitBtn1;
+        ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
+        done = true;
+    } else if ((answer == Answer::OptionsOk || answer == Answer::OptionsCancel) &&
+               VisibleForm(options)) {
+        tk::Button& button = answer == Answer::OptionsOk ? options->BitBtn1 : options->BitBtn2;
+        ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
+        done = true;
+    } else if (HWND dialog = VisibleDialog()) {
+        if (answer == Answer::Save) {
+            done = AnswerSave(dialog, interfaceThread);
+        } else if (answer == Answer::PlatformOk) {
+            interfaceThread.Reach();  // the dialog has finished showing
+            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
             done = true;
-        } else if ((answer == Answer::OptionsOk || answer == Answer::OptionsCancel) &&
-                   VisibleForm(options)) {
-            tk::Button& button = answer == Answer::OptionsOk ? options->BitBtn1 : options->BitBtn2;
-            ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
-            done = true;
-        } else if (HWND dialog = VisibleDialog()) {
-            if (answer == Answer::Save) {
-                done = AnswerSave(dialog);
-            } else if (answer == Answer::PlatformOk) {
-                ::Sleep(30);
-                ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-                done = true;
-            } else {
-                char text[256] = {};
-                ::GetWindowTextA(dialog, text, sizeof text);
-                std::printf("unexpected dialog: %s\n", text);
-                ::InterlockedIncrement(&otherDialogs);
-                ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-            }
+        } else {
+            char text[256] = {};
+            ::GetWindowTextA(dialog, text, sizeof text);
+            std::printf("unexpected dialog: %s\n", text);
+            ::InterlockedIncrement(&otherDialogs);
+            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
         }
-        if (done) Expect(Answer::None);
-        ::Sleep(5);
     }
-    return 0;
+    if (done) Expect(Answer::None);
 }
 
 // Runs a menu command whose dialog the watcher answers.
@@ -510,6 +509,8 @@ void PlatformAbortedJob() {
     defaults.lStructSize = sizeof defaults;
     defaults.Flags = PD_RETURNDEFAULT | PD_RETURNDC;
     if (!::PrintDlgA(&defaults)) return;
+    const tk::UniqueGlobal names(defaults.hDevNames), mode(defaults.hDevMode);
+    const tk::UniqueDC dc(defaults.hDC);
     DOCINFOA info{};
     info.cbSize = sizeof info;
     info.lpszDocName = "soak";
@@ -518,9 +519,6 @@ void PlatformAbortedJob() {
         ::TextOutA(defaults.hDC, 100, 100, "soak", 4);
         ::AbortDoc(defaults.hDC);
     }
-    ::DeleteDC(defaults.hDC);
-    ::GlobalFree(defaults.hDevMode);
-    ::GlobalFree(defaults.hDevNames);
 }
 
 // The export goes beside the benchmark, in the build folder.
@@ -566,7 +564,12 @@ int main(int argc, char** argv) {
         form.SetBounds(0, 0, 640, 600);
         Pump();
         OnNextPump during;
-        HANDLE watcher = ::CreateThread(nullptr, 0, WatchDialogs, nullptr, 0, nullptr);
+        testsupport::QueueMarker interfaceThread;
+        std::optional<testsupport::DriverThread> watcher;
+        watcher.emplace([&interfaceThread] {
+            WatchDialogs(interfaceThread);
+            return false;
+        });
 
         Figures warmUp;
         const DWORD warmStart = ::GetTickCount();
@@ -588,9 +591,7 @@ int main(int argc, char** argv) {
         const DWORD took = ::GetTickCount() - start;
         const ProcessCounts after = ReadProcessCounts();
 
-        ::InterlockedExchange(&stopWatching, 1);
-        ::WaitForSingleObject(watcher, INFINITE);
-        ::CloseHandle(watcher);
+        watcher.reset();
         app.SetMainForm(nullptr);
 
         std::printf(

@@ -31,7 +31,7 @@ LRESULT SpinButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam == kRepeatTimer && pressed_ != 0) {
                 if (!repeating_) {
                     repeating_ = true;
-                    ::SetTimer(Handle(), kRepeatTimer, kRepeatMs, nullptr);
+                    StartTimer(kRepeatMs);
                 }
                 if (onStep) onStep(pressed_);
             }
@@ -49,7 +49,7 @@ void SpinButton::Press(int32_t delta) {
     pressed_ = delta;
     repeating_ = false;
     ::SetCapture(Handle());
-    ::SetTimer(Handle(), kRepeatTimer, kFirstRepeatMs, nullptr);
+    StartTimer(kFirstRepeatMs);
     Invalidate(false);
     if (onStep) onStep(delta);
 }
@@ -57,9 +57,19 @@ void SpinButton::Press(int32_t delta) {
 void SpinButton::Release() {
     if (pressed_ == 0) return;
     pressed_ = 0;
-    ::KillTimer(Handle(), kRepeatTimer);
+    if (clock_)
+        clock_->Stop(Handle(), kRepeatTimer);
+    else
+        ::KillTimer(Handle(), kRepeatTimer);
     if (::GetCapture() == Handle()) ::ReleaseCapture();
     Invalidate(false);
+}
+
+void SpinButton::StartTimer(UINT ms) {
+    if (clock_)
+        clock_->Start(Handle(), kRepeatTimer, ms);
+    else
+        ::SetTimer(Handle(), kRepeatTimer, ms, nullptr);
 }
 
 void SpinButton::Paint() {

@@ -10,6 +10,18 @@
 
 namespace tk {
 
+// Where a held button's repeat ticks come from: by default the window's own timer. A clock set in
+// its place starts and stops the ticks instead and delivers each as the timer's WM_TIMER.
+class RepeatClock {
+public:
+    // Like SetTimer: the first tick after ms, then one every ms, until stopped or started anew.
+    virtual void Start(HWND hwnd, UINT_PTR timer, UINT ms) = 0;
+    virtual void Stop(HWND hwnd, UINT_PTR timer) = 0;
+
+protected:
+    ~RepeatClock() = default;
+};
+
 // Two arrow buttons, one above the other. A press steps at once, a held button repeats.
 class SpinButton : public Window {
 public:
@@ -19,6 +31,8 @@ public:
     void Create(HWND parent);
     // +1 for the upper button, -1 for the lower one.
     std::function<void(int32_t delta)> onStep;
+    // A clock of its own for the repeat, or null for the window's timer.
+    void SetClock(RepeatClock* clock) { clock_ = clock; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -27,7 +41,9 @@ private:
     void Paint();
     void Press(int32_t delta);
     void Release();
+    void StartTimer(UINT ms);
 
+    RepeatClock* clock_ = nullptr;
     int32_t pressed_ = 0;
     bool repeating_ = false;
 };

@@ -46,6 +46,8 @@ inline void DeleteDeviceContext(HDC h) { ::DeleteDC(h); }
 inline void ReleaseModule(HMODULE h) { ::FreeLibrary(h); }
 inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
 inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
+inline void CloseFindHandle(HANDLE h) { ::FindClose(h); }
+inline void DeleteMetafile(HENHMETAFILE h) { ::DeleteEnhMetaFile(h); }
 
 using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, DeleteGdiObject>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, DeleteGdiObject>>;
@@ -60,12 +62,16 @@ using UniqueIcon = UniqueHandle<HICON, NullHandleTraits<HICON, DestroyIconHandle
 using UniqueGlobal = UniqueHandle<HGLOBAL, NullHandleTraits<HGLOBAL, FreeGlobal>>;
 // Processes, threads, events: the kernel handles whose failure value is null.
 using UniqueKernelHandle = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, CloseKernelHandle>>;
+using UniqueMetafile = UniqueHandle<HENHMETAFILE, NullHandleTraits<HENHMETAFILE, DeleteMetafile>>;
 
-struct FileHandleTraits {
+// Handles whose "none" is INVALID_HANDLE_VALUE: files and file searches.
+template <auto Close>
+struct InvalidValueHandleTraits {
     static HANDLE invalid() { return INVALID_HANDLE_VALUE; }
-    static void close(HANDLE h) { ::CloseHandle(h); }
+    static void close(HANDLE h) { Close(h); }
 };
-using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
+using UniqueFile = UniqueHandle<HANDLE, InvalidValueHandleTraits<CloseKernelHandle>>;
+using UniqueFind = UniqueHandle<HANDLE, InvalidValueHandleTraits<CloseFindHandle>>;
 
 // A DC borrowed from a window with GetDC, given back with ReleaseDC.
 class WindowDC {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "ProgramRun.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -35,40 +36,56 @@ std::vector<HWND> Descendants(HWND parent, const char* className) {
     return found;
 }
 
+// A click at a point of a window's client area. The point goes with the click's own events: a
+// cursor moved just before may still be on its way.
 void ClickAt(HWND window, int x, int y) {
     POINT at{x, y};
     ::ClientToScreen(window, &at);
-    ::SetCursorPos(at.x, at.y);
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    ::SendInput(2, inputs, sizeof(INPUT));
-    ::Sleep(300);
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = ::MulDiv(at.x, 65535, ::GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = ::MulDiv(at.y, 65535, ::GetSystemMetrics(SM_CYSCREEN) - 1);
+        input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+// A visible message box of the process, or null.
+HWND MessageBoxOf(DWORD processId) {
+    std::vector<HWND> windows;
+    ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
+    for (HWND box : windows) {
+        DWORD owner = 0;
+        ::GetWindowThreadProcessId(box, &owner);
+        if (owner == processId && ClassOf(box) == "#32770" && ::IsWindowVisible(box)) return box;
+    }
+    return nullptr;
 }
 
 // The text of the program's message box, if one shows within the timeout; the box is closed.
 std::string TakeMessageBox(DWORD processId, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < timeoutMs) {
-        std::vector<HWND> windows;
-        ::EnumWindows(Collect, reinterpret_cast<LPARAM>(&windows));
-        for (HWND box : windows) {
-            DWORD owner = 0;
-            ::GetWindowThreadProcessId(box, &owner);
-            if (owner != processId || ClassOf(box) != "#32770" || !::IsWindowVisible(box)) continue;
-            std::string text;
-            for (HWND child : Descendants(box, "Static")) {
-                char content[256] = {};
-                ::GetWindowTextA(child, content, sizeof content);
-                if (content[0]) text = content;
-            }
-            ::PostMessageA(box, WM_COMMAND, IDOK, 0);
-            return text;
-        }
-        ::Sleep(50);
+    HWND box = nullptr;
+    if (!testsupport::WaitFor([&] { return (box = MessageBoxOf(processId)) != nullptr; },
+                              timeoutMs))
+        return {};
+    std::string text;
+    for (HWND child : Descendants(box, "Static")) {
+        char content[256] = {};
+        ::GetWindowTextA(child, content, sizeof content);
+        if (content[0]) text = content;
     }
-    return {};
+    ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    if (!testsupport::WaitFor([box] { return !::IsWindow(box); })) return "<not closed>";
+    return text;
+}
+
+std::string TextOf(HWND window) {
+    char text[1024] = {};
+    ::SendMessageA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
 }
 
 std::string StoredTestText() {
@@ -86,14 +103,14 @@ TEST(FontTestPageRun, BadSizeIsReportedAndTypedTextIsStoredAtClose) {
     ASSERT_NE(main, nullptr);
     DWORD processId = 0;
     ::GetWindowThreadProcessId(main, &processId);
-    ::SetForegroundWindow(main);
-    ::Sleep(300);
+    ASSERT_TRUE(e2e::BringToFront(main));
 
     // With one font selected, the second tab is the font test page.
     const auto tabs = Descendants(main, "SysTabControl32");
     ASSERT_EQ(tabs.size(), 1u);
     ClickAt(tabs[0], kTabWidth + kTabWidth / 2, 10);
 
+    testsupport::WaitFor([main] { return !Descendants(main, "ComboBox").empty(); });
     const auto sizeBoxes = Descendants(main, "ComboBox");
     ASSERT_EQ(sizeBoxes.size(), 1u) << "no size box on the font test page";
     const auto sizeEdits = Descendants(sizeBoxes[0], "Edit");
@@ -101,18 +118,26 @@ TEST(FontTestPageRun, BadSizeIsReportedAndTypedTextIsStoredAtClose) {
     RECT box{};
     ::GetClientRect(sizeEdits[0], &box);
     ClickAt(sizeEdits[0], box.right - 2, box.bottom / 2);
+    ASSERT_TRUE(testsupport::WaitFor([&] { return e2e::FocusOf(main) == sizeEdits[0]; }))
+        << ClassOf(e2e::FocusOf(main));
     e2e::TypeKey(VK_END);
     e2e::TypeKey('X');
     EXPECT_EQ(TakeMessageBox(processId, 5000), "'24x' 不是有效整数值.");
-    ::Sleep(300);
+    ASSERT_TRUE(testsupport::WaitFor([main] { return e2e::HasKeyboard(main); }))
+        << "the main window is not active again after the box";
 
     HWND memo = nullptr;
     for (HWND edit : Descendants(main, "Edit"))
         if (::GetWindowLongA(edit, GWL_STYLE) & ES_MULTILINE) memo = edit;
     ASSERT_NE(memo, nullptr);
     ClickAt(memo, 20, 20);
+    ASSERT_TRUE(testsupport::WaitFor([&] { return e2e::FocusOf(main) == memo; }))
+        << ClassOf(e2e::FocusOf(main));
     e2e::TypeKey(VK_END);
     for (WORD key : {'O', 'K', '4', '2'}) e2e::TypeKey(key);
+    // Typed keys run after posted messages: the close waits until the memo shows them.
+    EXPECT_TRUE(
+        testsupport::WaitFor([memo] { return TextOf(memo).find("ok42") != std::string::npos; }));
 
     ::PostMessageA(main, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit(10000));

@@ -10,6 +10,7 @@
 
 #include "ProgramRun.h"
 #include "shared/WineBrowserOverride.h"
+#include "support/Wait.h"
 
 namespace {
 
@@ -25,11 +26,7 @@ std::string Caption(HWND window) {
 
 HWND StartAndFocus(e2e::ProgramRun& program) {
     HWND main = program.WaitForMainWindow(60000);
-    if (main) {
-        ::SetForegroundWindow(main);
-        ::Sleep(300);
-    }
-    return main;
+    return main && e2e::BringToFront(main) ? main : nullptr;
 }
 
 void CloseProgram(e2e::ProgramRun& program, HWND main) {
@@ -41,12 +38,14 @@ void CloseProgram(e2e::ProgramRun& program, HWND main) {
 // The addresses the stand-in browser has recorded, once there are `count` of them.
 std::vector<std::string> RecordedAddresses(size_t count) {
     std::vector<std::string> lines;
-    for (int i = 0; i < 100 && lines.size() < count; ++i) {
-        ::Sleep(100);
-        lines.clear();
-        std::ifstream log(std::string("Z:") + LETTERLOOM_BROWSER_LOG);
-        for (std::string line; std::getline(log, line);) lines.push_back(line);
-    }
+    testsupport::WaitFor(
+        [&] {
+            lines.clear();
+            std::ifstream log(std::string("Z:") + LETTERLOOM_BROWSER_LOG);
+            for (std::string line; std::getline(log, line);) lines.push_back(line);
+            return lines.size() >= count;
+        },
+        10000);
     return lines;
 }
 
@@ -89,7 +88,8 @@ TEST(HelpMenuRun, WebItemsAndTheAboutBoxLinkOpenTheMakersPages) {
 
     const std::vector<std::string> expected{kSoftwarePage, kDonatePage, kSoftwarePage};
     EXPECT_EQ(RecordedAddresses(3), expected);
-    EXPECT_FALSE(::IsWindow(box)) << "the link left the about box open";
+    EXPECT_TRUE(testsupport::WaitFor([box] { return !::IsWindow(box); }))
+        << "the link left the about box open";
     CloseProgram(program, main);
 }
 

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "support/Wait.h"
+
 namespace e2e {
 
 namespace {
@@ -54,18 +56,17 @@ ProgramRun::ProgramRun() {
     std::string command(1, '"');
     command.append(ProgramPath());
     command.push_back('"');
+    PROCESS_INFORMATION process{};
     if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process_))
+                          &startup, &process))
         throw std::runtime_error("cannot start " + command);
+    process_.reset(process.hProcess);
+    thread_.reset(process.hThread);
+    processId_ = process.dwProcessId;
 }
 
 ProgramRun::~ProgramRun() {
-    if (process_.hProcess) {
-        if (::WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
-            ::TerminateProcess(process_.hProcess, 1);
-        ::CloseHandle(process_.hProcess);
-        ::CloseHandle(process_.hThread);
-    }
+    if (!WaitForExit(0)) ::TerminateProcess(process_.get(), 1);
 }
 
 HWND ProgramRun::WaitForMainWindow(DWORD timeoutMs) {
@@ -78,24 +79,45 @@ HWND ProgramRun::WaitForWindowOfClass(const char* className, DWORD timeoutMs) {
 
 HWND ProgramRun::WaitForWindow(bool (*matches)(HWND, const char*), const char* className,
                                DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < timeoutMs) {
-        Search search{process_.dwProcessId, matches, className};
-        ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
-        if (search.found) return search.found;
-        if (WaitForExit(100)) return nullptr;
-    }
-    return nullptr;
+    Search search{processId_, matches, className};
+    testsupport::WaitFor(
+        [&] {
+            ::EnumWindows(FindProcessWindow, reinterpret_cast<LPARAM>(&search));
+            return search.found || WaitForExit(0);
+        },
+        timeoutMs);
+    return search.found;
 }
 
 bool ProgramRun::WaitForExit(DWORD timeoutMs) {
-    return ::WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    return ::WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 DWORD ProgramRun::ExitCode() const {
     DWORD code = 0;
-    ::GetExitCodeProcess(process_.hProcess, &code);
+    ::GetExitCodeProcess(process_.get(), &code);
     return code;
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
+                                                                                  : nullptr;
+}
+
+bool HasKeyboard(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetForegroundWindow() == window &&
+           ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) &&
+           info.hwndActive == window &&
+           (info.hwndFocus == window || ::IsChild(window, info.hwndFocus));
+}
+
+bool BringToFront(HWND window) {
+    ::SetForegroundWindow(window);
+    return testsupport::WaitFor([window] { return HasKeyboard(window); });
 }
 
 void TypeKey(WORD key, bool alt) {
@@ -112,7 +134,6 @@ void TypeKey(WORD key, bool alt) {
     add(key, true);
     if (alt) add(VK_MENU, true);
     ::SendInput(static_cast<UINT>(count), inputs, sizeof(INPUT));
-    ::Sleep(150);
 }
 
 }  // namespace e2e

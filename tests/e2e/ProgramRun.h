@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "toolkit/UniqueHandle.h"
+
 namespace e2e {
 
 class ProgramRun {
@@ -23,12 +25,22 @@ public:
 
 private:
     HWND WaitForWindow(bool (*matches)(HWND, const char*), const char* className, DWORD timeoutMs);
-    PROCESS_INFORMATION process_{};
+    tk::UniqueKernelHandle process_;
+    tk::UniqueKernelHandle thread_;
+    DWORD processId_ = 0;
 };
 
 // The program built beside the tests.
 std::string ProgramPath();
-// Keys typed into the foreground window.
+// Whether a top-level window is the foreground one, its thread's active window, and holds the
+// keyboard focus in itself or a child: keys typed now reach it.
+bool HasKeyboard(HWND window);
+// Makes a top-level window the foreground one and waits until it has the keyboard.
+bool BringToFront(HWND window);
+// The window that has the keyboard focus in the thread of the given one, or null.
+HWND FocusOf(HWND window);
+// Keys typed into the foreground window. They queue up in order; a test waits for what the last
+// of them does.
 void TypeKey(WORD key, bool alt = false);
 
 }  // namespace e2e

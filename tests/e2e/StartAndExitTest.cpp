@@ -5,19 +5,16 @@
 #include <gtest/gtest.h>
 
 #include "ProgramRun.h"
+#include "shared/RegistryKeys.h"
 
 namespace {
 
 constexpr const char* kSettingsKey = "SOFTWARE\\Orvane\\Letterloom";
 
 bool ValueExists(const char* name) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return false;
-    const bool found =
-        ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    ::RegCloseKey(key);
-    return found;
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CURRENT_USER, kSettingsKey);
+    return key &&
+           ::RegQueryValueExA(key.get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 TEST(StartAndExit, MainWindowComesUpAndFileExitClosesIt) {
@@ -31,8 +28,7 @@ TEST(StartAndExit, MainWindowComesUpAndFileExitClosesIt) {
     EXPECT_STREQ(caption, "Letterloom");
 
     // Alt+F opens the File menu; Up wraps to its last item, Exit; Enter chooses it.
-    ::SetForegroundWindow(main);
-    ::Sleep(300);
+    ASSERT_TRUE(e2e::BringToFront(main));
     e2e::TypeKey('F', true);
     e2e::TypeKey(VK_UP);
     e2e::TypeKey(VK_RETURN);

@@ -5,17 +5,18 @@
 
 #include <string>
 
+#include "shared/RegistryKeys.h"
+
 namespace testshared {
 
 class WineBrowserOverride {
 public:
-    explicit WineBrowserOverride(const char* browsers) {
-        ::RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser", 0, nullptr, 0,
-                          KEY_ALL_ACCESS, nullptr, &key_, nullptr);
+    explicit WineBrowserOverride(const char* browsers)
+        : key_(CreateKey(HKEY_CURRENT_USER, "Software\\Wine\\WineBrowser")) {
         char old[1024] = {};
         DWORD size = sizeof old - 1;
-        had_ = ::RegQueryValueExA(key_, "Browsers", nullptr, nullptr, reinterpret_cast<BYTE*>(old),
-                                  &size) == ERROR_SUCCESS;
+        had_ = ::RegQueryValueExA(key_.get(), "Browsers", nullptr, nullptr,
+                                  reinterpret_cast<BYTE*>(old), &size) == ERROR_SUCCESS;
         old_ = old;
         Set(browsers);
     }
@@ -23,18 +24,17 @@ public:
         if (had_)
             Set(old_.c_str());
         else
-            ::RegDeleteValueA(key_, "Browsers");
-        ::RegCloseKey(key_);
+            ::RegDeleteValueA(key_.get(), "Browsers");
     }
     WineBrowserOverride(const WineBrowserOverride&) = delete;
     WineBrowserOverride& operator=(const WineBrowserOverride&) = delete;
 
 private:
     void Set(const char* value) {
-        ::RegSetValueExA(key_, "Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+        ::RegSetValueExA(key_.get(), "Browsers", 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
                          DWORD(::lstrlenA(value) + 1));
     }
-    HKEY key_ = nullptr;
+    tk::UniqueKey key_;
     bool had_ = false;
     std::string old_;
 };

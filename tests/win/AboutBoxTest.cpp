@@ -14,6 +14,7 @@
 #include "resources/resource_ids.h"
 #include "shared/WineBrowserOverride.h"
 #include "support/DialogWatcher.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -37,8 +38,8 @@ struct Pen {
     void Write(int x, int y, const char* text, int bytes) const {
         ::TextOutA(dc, x, y, text, bytes);
     }
-    SIZE Use(HFONT font, COLORREF colour, const char* text, int bytes) const {
-        ::DeleteObject(::SelectObject(dc, font));
+    SIZE Use(const tk::UniqueFont& font, COLORREF colour, const char* text, int bytes) const {
+        ::SelectObject(dc, font.get());
         ::SetTextColor(dc, colour);
         SIZE size{};
         ::GetTextExtentPoint32A(dc, text, bytes, &size);
@@ -83,21 +84,21 @@ MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::str
     HDC dc = expected.dc();
     ::DrawIcon(dc, 8, 8, ProgramIcon());
     ::SetBkMode(dc, TRANSPARENT);
-    const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_FONT);
+    const tk::UniqueFont titleFont(Arial(dc, 18, 700, false, false));
+    const tk::UniqueFont versionFont(Arial(dc, 10, 700, true, false));
+    const tk::UniqueFont creditFont(Arial(dc, 10, 700, false, false));
+    const tk::SelectScope originalFontBack(dc, titleFont.get());
     const Pen pen{dc};
     const int nameBytes = int(name.size()), versionBytes = int(version.size());
-    const SIZE title =
-        pen.Use(Arial(dc, 18, 700, false, false), RGB(0, 0, 0), name.c_str(), nameBytes);
+    const SIZE title = pen.Use(titleFont, RGB(0, 0, 0), name.c_str(), nameBytes);
     pen.Write(50, 8, name.c_str(), nameBytes);
-    const SIZE versionSize =
-        pen.Use(Arial(dc, 10, 700, true, false), RGB(255, 0, 0), version.c_str(), versionBytes);
+    const SIZE versionSize = pen.Use(versionFont, RGB(255, 0, 0), version.c_str(), versionBytes);
     const int x1 = 50 + title.cx, y1 = 8 + title.cy;
     pen.Write(place == Version::AfterTheName ? x1 : banner.cx - versionSize.cx - 10, y1,
               version.c_str(), versionBytes);
     const char credit[] = "汉化: Vaskelor    ";
-    const SIZE creditSize = pen.Use(Arial(dc, 10, 700, false, false), RGB(0, 0, 0), credit, 18);
+    const SIZE creditSize = pen.Use(creditFont, RGB(0, 0, 0), credit, 18);
     pen.Write(banner.cx - creditSize.cx - 10, y1 + versionSize.cy + 5, credit, 18);
-    ::DeleteObject(::SelectObject(dc, original));
     return expected;
 }
 
@@ -161,34 +162,27 @@ struct BoxVisit {
     HICON icon = nullptr;
 };
 
-bool WaitFor(const std::function<bool()>& condition) {
-    for (int i = 0; i < 250 && !condition(); ++i) ::Sleep(20);
-    return condition();
-}
-
-DWORD WINAPI VisitBox(void* param) {
-    auto* visit = static_cast<BoxVisit*>(param);
+// Works the box from a driver thread; boxThread is a marker on the thread that shows it.
+void VisitBox(BoxVisit& visit, testsupport::QueueMarker& boxThread) {
     HWND box = nullptr;
-    visit->appeared = WaitFor([&] { return (box = testsupport::FindProcessWindow("#32770")); });
-    if (!visit->appeared) return 0;
-    visit->texture = letterloom::AboutBox().texture.bitmap();
-    visit->icon = letterloom::AboutBox().icon.get();
+    visit.appeared = testsupport::PollFor(
+        [&] { return (box = testsupport::FindProcessWindow("#32770")) != nullptr; });
+    if (!visit.appeared) return;
+    visit.texture = letterloom::AboutBox().texture.bitmap();
+    visit.icon = letterloom::AboutBox().icon.get();
     RECT rect{};
     ::GetWindowRect(box, &rect);
-    visit->centred =
-        rect.left == (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2 &&
-        rect.top == (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
-    // Escape first: the box must still be there afterwards.
+    visit.centred = rect.left == (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2 &&
+                    rect.top == (::GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2;
+    // Escape first: the box must still be there once a marker posted after it has been handled.
     ::PostMessageA(::GetDlgItem(box, IDC_ABOUT_CLOSE), WM_KEYDOWN, VK_ESCAPE, 0);
-    ::Sleep(300);
-    visit->openAfterEscape = ::IsWindow(box) && ::IsWindowVisible(box);
+    visit.openAfterEscape = boxThread.Reach() && ::IsWindow(box) && ::IsWindowVisible(box);
     // The banner's drawing borrows the button's DC with the dialog's font in it.
     const auto dialogFont = reinterpret_cast<HGDIOBJ>(::SendMessageA(box, WM_GETFONT, 0, 0));
-    visit->dialogFontKept = ::GetObjectType(dialogFont) == OBJ_FONT;
-    visit->act(box);
-    visit->closedByAction = WaitFor([&] { return !::IsWindow(box); });
-    if (!visit->closedByAction) ::PostMessageA(box, WM_CLOSE, 0, 0);
-    return 0;
+    visit.dialogFontKept = ::GetObjectType(dialogFont) == OBJ_FONT;
+    visit.act(box);
+    visit.closedByAction = testsupport::PollFor([&] { return !::IsWindow(box); });
+    if (!visit.closedByAction) ::PostMessageA(box, WM_CLOSE, 0, 0);
 }
 
 struct CloseCase {
@@ -203,10 +197,14 @@ TEST_P(AboutBoxCloseTest, EscapeLeavesTheBoxOpenAndThisClosesItFreeingTextureAnd
     // The link's page goes to a stand-in browser that does nothing.
     testshared::WineBrowserOverride noBrowser("true");
     BoxVisit visit{GetParam().act};
-    HANDLE visitor = ::CreateThread(nullptr, 0, VisitBox, &visit, 0, nullptr);
-    letterloom::ShowAboutBox(nullptr, ProgramIcon(), "Letterloom", "v1.2.0");
-    ::WaitForSingleObject(visitor, INFINITE);
-    ::CloseHandle(visitor);
+    {
+        testsupport::QueueMarker boxThread;
+        const testsupport::DriverThread visitor([&] {
+            VisitBox(visit, boxThread);
+            return true;
+        });
+        letterloom::ShowAboutBox(nullptr, ProgramIcon(), "Letterloom", "v1.2.0");
+    }  // the visitor is done
 
     ASSERT_TRUE(visit.appeared);
     EXPECT_TRUE(visit.centred);

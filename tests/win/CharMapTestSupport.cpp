@@ -7,6 +7,7 @@
 
 #include "support/DialogWatcher.h"
 #include "toolkit/Canvas.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace charmaptest {
 
@@ -167,54 +168,36 @@ Recording RecordDrawing(const std::function<void(tk::Canvas&)>& draw) {
         canvas.Font().pixelsPerInch = tk::ScreenPixelsPerInch();
         draw(canvas);
     }
-    HENHMETAFILE metafile = ::CloseEnhMetaFile(dc);
+    const tk::UniqueMetafile metafile(::CloseEnhMetaFile(dc));
     Parse parse;
-    ::EnumEnhMetaFile(nullptr, metafile, ReadRecord, &parse, nullptr);
-    ::DeleteEnhMetaFile(metafile);
+    ::EnumEnhMetaFile(nullptr, metafile.get(), ReadRecord, &parse, nullptr);
     return parse.recording;
 }
 
-PopupMenuWatcher::PopupMenuWatcher(Answer answer) : answer_(answer) {
-    thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-}
+PopupMenuWatcher::PopupMenuWatcher(Answer answer)
+    : answer_(answer), thread_([this] {
+          Watch();
+          return false;
+      }) {}
 
-PopupMenuWatcher::~PopupMenuWatcher() {
-    ::InterlockedExchange(&stop_, 1);
-    ::WaitForSingleObject(thread_, INFINITE);
-    ::CloseHandle(thread_);
-}
-
-DWORD WINAPI PopupMenuWatcher::ThreadMain(void* self) {
-    static_cast<PopupMenuWatcher*>(self)->Run();
-    return 0;
-}
-
-namespace {
-
-HWND VisibleMenu() { return testsupport::FindProcessWindow("#32768"); }
-
-}  // namespace
-
-void PopupMenuWatcher::Run() {
-    while (!stop_) {
-        HWND menu = VisibleMenu();
-        if (!menu) {
-            ::Sleep(10);
-            continue;
-        }
+void PopupMenuWatcher::Watch() {
+    // Polled 20 ms apart at most. The menu's own loop reads the keys from the interface thread's
+    // queue; a menu that still shows 200 ms after them gets them again.
+    constexpr DWORD kAnswerAgainMs = 200;
+    HWND menu = testsupport::FindProcessWindow("#32768");
+    if (menu != menu_) {
+        menu_ = menu;
+        if (!menu) return;
         ::InterlockedIncrement(&opened_);
-        // The menu's own loop reads the keys from the interface thread's queue.
-        for (int attempt = 0; attempt < 50 && ::IsWindowVisible(menu); ++attempt) {
-            if (attempt % 10 == 0) {
-                if (answer_ == Answer::ChooseFirst) {
-                    ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-                    ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
-                } else {
-                    ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
-                }
-            }
-            ::Sleep(20);
-        }
+    } else if (!menu || ::GetTickCount() - answeredAt_ < kAnswerAgainMs) {
+        return;
+    }
+    answeredAt_ = ::GetTickCount();
+    if (answer_ == Answer::ChooseFirst) {
+        ::PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        ::PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+    } else {
+        ::PostMessageA(menu, WM_KEYDOWN, VK_ESCAPE, 0);
     }
 }
 
@@ -225,33 +208,31 @@ std::string ClipboardTextSeenByAnotherProcess() {
     tool = tool.substr(0, tool.find_last_of("\\/") + 1) + "letterloom_clipboard_text.exe";
 
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr;
-    HANDLE writeEnd = nullptr;
-    if (!::CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return "<no pipe>";
-    ::SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    HANDLE readHandle = nullptr;
+    HANDLE writeHandle = nullptr;
+    if (!::CreatePipe(&readHandle, &writeHandle, &inherit, 0)) return "<no pipe>";
+    const tk::UniqueKernelHandle readEnd(readHandle);
+    tk::UniqueKernelHandle writeEnd(writeHandle);
+    ::SetHandleInformation(readEnd.get(), HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
+    startup.hStdOutput = writeEnd.get();
+    startup.hStdError = writeEnd.get();
     PROCESS_INFORMATION process{};
     std::string command = "\"" + tool;
     command += "\"";
-    const BOOL started = ::CreateProcessA(tool.c_str(), command.data(), nullptr, nullptr, TRUE,
-                                          CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
-    ::CloseHandle(writeEnd);
+    if (!::CreateProcessA(tool.c_str(), command.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
+                          nullptr, nullptr, &startup, &process))
+        return "<not started>";
+    const tk::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
+    writeEnd.reset();  // the tool holds the only write end: reading ends when it does
     std::string output;
-    if (started) {
-        char buffer[512];
-        DWORD read = 0;
-        while (::ReadFile(readEnd, buffer, sizeof buffer, &read, nullptr) && read > 0)
-            output.append(buffer, read);
-        ::WaitForSingleObject(process.hProcess, 10000);
-        ::CloseHandle(process.hThread);
-        ::CloseHandle(process.hProcess);
-    }
-    ::CloseHandle(readEnd);
-    if (!started) return "<not started>";
+    char buffer[512];
+    DWORD read = 0;
+    while (::ReadFile(readEnd.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
+        output.append(buffer, read);
+    ::WaitForSingleObject(process.hProcess, 10000);
     // The tool writes "text:" and the bytes in hexadecimal, or "none".
     const size_t start = output.find("text:");
     if (start == std::string::npos) return "<none>";

@@ -10,6 +10,7 @@
 
 #include "charmap/CharMapRenderer.h"
 #include "support/ProgramFixture.h"
+#include "support/Wait.h"
 #include "toolkit/Form.h"
 #include "toolkit/MemoryBitmap.h"
 #include "toolkit/StatusBar.h"
@@ -88,18 +89,15 @@ class PopupMenuWatcher {
 public:
     enum class Answer { ChooseFirst, Close };
     explicit PopupMenuWatcher(Answer answer);
-    ~PopupMenuWatcher();
-    PopupMenuWatcher(const PopupMenuWatcher&) = delete;
-    PopupMenuWatcher& operator=(const PopupMenuWatcher&) = delete;
     int Opened() const { return opened_; }
 
 private:
-    static DWORD WINAPI ThreadMain(void* self);
-    void Run();
+    void Watch();
     Answer answer_;
-    volatile LONG stop_ = 0;
     volatile LONG opened_ = 0;
-    HANDLE thread_ = nullptr;
+    HWND menu_ = nullptr;  // the menu that shows, answered at answeredAt_
+    DWORD answeredAt_ = 0;
+    testsupport::DriverThread thread_;  // last: it starts once the rest is ready, and stops first
 };
 
 // What another process reads from the clipboard as text: the bytes of CF_TEXT, or "<none>" when

@@ -4,13 +4,13 @@
 
 #include <cstdio>
 
+#include "support/Wait.h"
+
 int main() {
-    for (int attempt = 0; !::OpenClipboard(nullptr); ++attempt) {
-        if (attempt == 50) {
-            std::puts("closed");
-            return 2;
-        }
-        ::Sleep(20);
+    // The test process may hold the clipboard open for a moment.
+    if (!testsupport::WaitFor([] { return ::OpenClipboard(nullptr) != FALSE; }, 1000)) {
+        std::puts("closed");
+        return 2;
     }
     HANDLE data = ::GetClipboardData(CF_TEXT);
     const auto* text = data ? static_cast<const unsigned char*>(::GlobalLock(data)) : nullptr;

@@ -28,38 +28,26 @@ int Channel(HWND dialog, int id) {
 }  // namespace
 
 ColorDialogDriver::ColorDialogDriver(std::optional<COLORREF> answer)
-    : answer_(answer), thread_(::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr)) {}
+    : answer_(answer), thread_([this] {
+          Answer();
+          return false;
+      }) {}
 
-ColorDialogDriver::~ColorDialogDriver() {
-    ::InterlockedExchange(&stop_, 1);
-    ::WaitForSingleObject(thread_, INFINITE);
-    ::CloseHandle(thread_);
-}
-
-DWORD WINAPI ColorDialogDriver::ThreadMain(void* self) {
-    static_cast<ColorDialogDriver*>(self)->Run();
-    return 0;
-}
-
-void ColorDialogDriver::Run() {
-    while (!stop_) {
-        HWND dialog = nullptr;
-        ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&dialog));
-        if (dialog) {
-            ::Sleep(50);  // let it finish showing its starting colour
-            shown_ = RGB(Channel(dialog, COLOR_RED), Channel(dialog, COLOR_GREEN),
-                         Channel(dialog, COLOR_BLUE));
-            if (answer_) {
-                ::SendMessageA(dialog, WM_COMMAND, COLOR_MIX, 0);  // open the colour editor
-                ::SetDlgItemInt(dialog, COLOR_RED, GetRValue(*answer_), FALSE);
-                ::SetDlgItemInt(dialog, COLOR_GREEN, GetGValue(*answer_), FALSE);
-                ::SetDlgItemInt(dialog, COLOR_BLUE, GetBValue(*answer_), FALSE);
-            }
-            ::InterlockedIncrement(&answered_);
-            ::SendMessageA(dialog, WM_COMMAND, answer_ ? IDOK : IDCANCEL, 0);
-        }
-        ::Sleep(20);
+void ColorDialogDriver::Answer() {
+    HWND dialog = nullptr;
+    ::EnumWindows(FindDialog, reinterpret_cast<LPARAM>(&dialog));
+    if (!dialog) return;
+    showing_.Reach();  // it has finished showing its starting colour
+    shown_ =
+        RGB(Channel(dialog, COLOR_RED), Channel(dialog, COLOR_GREEN), Channel(dialog, COLOR_BLUE));
+    if (answer_) {
+        ::SendMessageA(dialog, WM_COMMAND, COLOR_MIX, 0);  // open the colour editor
+        ::SetDlgItemInt(dialog, COLOR_RED, GetRValue(*answer_), FALSE);
+        ::SetDlgItemInt(dialog, COLOR_GREEN, GetGValue(*answer_), FALSE);
+        ::SetDlgItemInt(dialog, COLOR_BLUE, GetBValue(*answer_), FALSE);
     }
+    ::InterlockedIncrement(&answered_);
+    ::SendMessageA(dialog, WM_COMMAND, answer_ ? IDOK : IDCANCEL, 0);
 }
 
 }  // namespace testsupport

@@ -5,29 +5,27 @@
 
 #include <optional>
 
+#include "support/Wait.h"
+
 namespace testsupport {
 
 class ColorDialogDriver {
 public:
     // With a colour the dialog is confirmed with it; without one it is cancelled.
     explicit ColorDialogDriver(std::optional<COLORREF> answer);
-    ~ColorDialogDriver();
-    ColorDialogDriver(const ColorDialogDriver&) = delete;
-    ColorDialogDriver& operator=(const ColorDialogDriver&) = delete;
 
     // How many dialogs it answered, and the colour the last one showed when it opened.
     int Answered() const { return answered_; }
     COLORREF Shown() const { return shown_; }
 
 private:
-    static DWORD WINAPI ThreadMain(void* self);
-    void Run();
+    void Answer();
 
     std::optional<COLORREF> answer_;
-    volatile LONG stop_ = 0;
     volatile LONG answered_ = 0;
     volatile COLORREF shown_ = CLR_INVALID;
-    HANDLE thread_;
+    QueueMarker showing_;  // on the interface thread, which shows the dialog
+    DriverThread thread_;  // last: it starts once the rest is ready, and stops first
 };
 
 }  // namespace testsupport

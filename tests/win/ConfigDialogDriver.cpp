@@ -3,29 +3,17 @@
 namespace testsupport {
 
 ConfigDialogDriver::ConfigDialogDriver(Steps steps)
-    : steps_(std::move(steps)), thread_(::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr)) {}
-
-ConfigDialogDriver::~ConfigDialogDriver() {
-    ::InterlockedExchange(&stop_, 1);
-    ::WaitForSingleObject(thread_, INFINITE);
-    ::CloseHandle(thread_);
-}
-
-DWORD WINAPI ConfigDialogDriver::ThreadMain(void* self) {
-    static_cast<ConfigDialogDriver*>(self)->Run();
-    return 0;
-}
+    : steps_(std::move(steps)), thread_([this] {
+          Run();
+          return false;
+      }) {}
 
 void ConfigDialogDriver::Run() {
-    HWND answered = nullptr;
-    while (!stop_) {
-        letterloom::TConfigForm* dialog = letterloom::ConfigForm;
-        if (dialog && dialog->Handle() != answered && ::IsWindowVisible(dialog->Handle())) {
-            answered = dialog->Handle();
-            steps_(*dialog);
-            ::InterlockedIncrement(&runs_);
-        }
-        ::Sleep(20);
+    letterloom::TConfigForm* dialog = letterloom::ConfigForm;
+    if (dialog && dialog->Handle() != answered_ && ::IsWindowVisible(dialog->Handle())) {
+        answered_ = dialog->Handle();
+        steps_(*dialog);
+        ::InterlockedIncrement(&runs_);
     }
 }
 

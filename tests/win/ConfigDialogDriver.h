@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "settings/frmConfigForm.h"
+#include "support/Wait.h"
 
 namespace testsupport {
 
@@ -13,20 +14,16 @@ class ConfigDialogDriver {
 public:
     using Steps = std::function<void(letterloom::TConfigForm& dialog)>;
     explicit ConfigDialogDriver(Steps steps);
-    ~ConfigDialogDriver();
-    ConfigDialogDriver(const ConfigDialogDriver&) = delete;
-    ConfigDialogDriver& operator=(const ConfigDialogDriver&) = delete;
 
     int Runs() const { return runs_; }
 
 private:
-    static DWORD WINAPI ThreadMain(void* self);
     void Run();
 
     Steps steps_;
-    volatile LONG stop_ = 0;
     volatile LONG runs_ = 0;
-    HANDLE thread_;
+    HWND answered_ = nullptr;
+    DriverThread thread_;  // last: it starts once the rest is ready, and stops first
 };
 
 // Steps: type a text into a control, press a button, press a key in a control.

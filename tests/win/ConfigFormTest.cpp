@@ -8,6 +8,7 @@
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
 #include "settings/frmConfigForm.h"
+#include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Menu.h"
@@ -38,16 +39,40 @@ protected:
     }
 };
 
+// A clock for the spin buttons' repeat that moves only when the test advances it, delivering each
+// tick that falls due as the timer's message.
+class StepClock : public tk::RepeatClock {
+public:
+    void Start(HWND hwnd, UINT_PTR timer, UINT ms) override {
+        hwnd_ = hwnd;
+        timer_ = timer;
+        period_ = ms;
+        due_ = now_ + ms;
+        running_ = true;
+    }
+    void Stop(HWND, UINT_PTR) override { running_ = false; }
+    void Advance(UINT ms) {
+        const UINT end = now_ + ms;
+        while (running_ && due_ <= end) {
+            now_ = due_;
+            due_ += period_;  // unless the tick starts the timer anew
+            ::SendMessageA(hwnd_, WM_TIMER, timer_, 0);
+        }
+        now_ = end;
+    }
+
+private:
+    HWND hwnd_ = nullptr;
+    UINT_PTR timer_ = 0;
+    UINT now_ = 0, due_ = 0, period_ = 0;
+    bool running_ = false;
+};
+
 bool StoredFontListSize(int32_t& value) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return false;
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CURRENT_USER, logic::kSettingsSubKey);
     DWORD size = sizeof value;
-    const bool found = ::RegQueryValueExA(key, logic::kFontListPointsValue, nullptr, nullptr,
-                                          reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS;
-    ::RegCloseKey(key);
-    return found;
+    return key && ::RegQueryValueExA(key.get(), logic::kFontListPointsValue, nullptr, nullptr,
+                                     reinterpret_cast<BYTE*>(&value), &size) == ERROR_SUCCESS;
 }
 
 TEST_F(ConfigFormTest, DialogShowsTheSettingsTheSuggestionsAndItsFocusOrder) {
@@ -103,26 +128,37 @@ TEST_F(ConfigFormTest, HeldButtonRepeatsAfterAPause) {
     tk::SpinEdit& field = dialog.SelectedListSize;
     HWND buttons = field.Buttons().Handle();
     const RECT r = field.Buttons().ClientRect();
-    auto pumpFor = [](DWORD ms) {
-        for (const DWORD end = ::GetTickCount() + ms; ::GetTickCount() < end;) {
-            testsupport::Pump();
-            ::Sleep(5);
-        }
-    };
-    ::SendMessageA(buttons, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, r.bottom - 2));
+    const LPARAM lower = MAKELPARAM(2, r.bottom - 2), upper = MAKELPARAM(2, 1);
+    StepClock clock;
+    field.Buttons().SetClock(&clock);
+    ::SendMessageA(buttons, WM_LBUTTONDOWN, MK_LBUTTON, lower);
     EXPECT_EQ(field.Value(), 23);  // the lower button steps down at once
-    pumpFor(300);
+    clock.Advance(399);
     EXPECT_EQ(field.Value(), 23);  // no repeat before 400 ms
-    pumpFor(800);                  // then one every 100 ms: about 7 more by 1.1 s
-    EXPECT_LE(field.Value(), 23 - 4);
-    EXPECT_GE(field.Value(), 23 - 8);
-    ::SendMessageA(buttons, WM_LBUTTONUP, 0, MAKELPARAM(2, r.bottom - 2));
+    clock.Advance(1);
+    EXPECT_EQ(field.Value(), 22);
+    for (int32_t value = 21; value >= 17; --value) {  // then one every 100 ms
+        clock.Advance(99);
+        EXPECT_EQ(field.Value(), value + 1);
+        clock.Advance(1);
+        EXPECT_EQ(field.Value(), value);
+    }
+    ::SendMessageA(buttons, WM_LBUTTONUP, 0, lower);
+    clock.Advance(1000);
+    EXPECT_EQ(field.Value(), 17);  // none after the release
+    ::SendMessageA(buttons, WM_LBUTTONDOWN, MK_LBUTTON, upper);
+    ::SendMessageA(buttons, WM_LBUTTONUP, 0, upper);
+    EXPECT_EQ(field.Value(), 18);
+
+    // The window's own timer drives the same repeat, and the release stops it.
+    field.Buttons().SetClock(nullptr);
+    ::SendMessageA(buttons, WM_LBUTTONDOWN, MK_LBUTTON, lower);
+    EXPECT_EQ(field.Value(), 17);
+    EXPECT_TRUE(testsupport::WaitFor([&] { return field.Value() <= 15; }));
+    ::SendMessageA(buttons, WM_LBUTTONUP, 0, lower);
     const int32_t released = field.Value();
-    pumpFor(300);
+    ASSERT_TRUE(testsupport::Settle());
     EXPECT_EQ(field.Value(), released);
-    ::SendMessageA(buttons, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 1));
-    ::SendMessageA(buttons, WM_LBUTTONUP, 0, MAKELPARAM(2, 1));
-    EXPECT_EQ(field.Value(), released + 1);
 }
 
 TEST_F(ConfigFormTest, CancelAndEscapeChangeNeitherSettingsNorWindow) {

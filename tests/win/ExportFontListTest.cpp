@@ -39,12 +39,11 @@ bool Exists(const std::string& path) {
 std::vector<std::string> FilesIn(const std::string& folder) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
+    const tk::UniqueFind search(::FindFirstFileA((folder + "\\*").c_str(), &found));
+    if (!search) return names;
     do {
         if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &found));
     return names;
 }
 
@@ -74,7 +73,7 @@ protected:
     std::unique_ptr<testsupport::SaveDialogDriver> Export(std::optional<std::string> answer) {
         auto driver = std::make_unique<testsupport::SaveDialogDriver>(kTitle, std::move(answer));
         ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("Exportfontlist1"), 0);
-        ::Sleep(300);  // a message box of the command is closed by the driver meanwhile
+        EXPECT_TRUE(testsupport::Settle());  // whatever the command posted has run too
         return driver;
     }
 

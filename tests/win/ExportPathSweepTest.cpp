@@ -12,6 +12,7 @@
 
 #include "toolkit/Error.h"
 #include "toolkit/FileReplace.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -21,16 +22,15 @@ constexpr char kList[] = "Default\r\nSweep\r\n";
 std::map<std::string, std::string> FilesIn(const std::string& folder) {
     std::map<std::string, std::string> files;
     WIN32_FIND_DATAA found{};
-    HANDLE search = ::FindFirstFileA((folder + "\\*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return files;
+    const tk::UniqueFind search(::FindFirstFileA((folder + "\\*").c_str(), &found));
+    if (!search) return files;
     do {
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) continue;
         std::ifstream file(folder + "\\" + found.cFileName, std::ios::binary);
         std::ostringstream bytes;
         bytes << file.rdbuf();
         files[found.cFileName] = bytes.str();
-    } while (::FindNextFileA(search, &found));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &found));
     return files;
 }
 

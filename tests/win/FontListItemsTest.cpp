@@ -87,21 +87,22 @@ std::unique_ptr<tk::MemoryBitmap> Expected(const std::string& name, const std::s
     ::SetBkColor(dc, colors.back);
 
     tk::UniqueFont nameFont = MakeFont("times new roman", -::MulDiv(12, 96, 72));
-    HGDIOBJ original = ::SelectObject(dc, nameFont.get());
-    SIZE extent{};
-    ::GetTextExtentPoint32A(dc, name.c_str(), static_cast<int>(name.size()), &extent);
-    const int dy = (h - extent.cy) / 2 + 1;
-    ::ExtTextOutA(dc, 1, item.top + dy, ETO_CLIPPED | ETO_OPAQUE, &item, name.c_str(),
-                  static_cast<UINT>(name.size()), nullptr);
+    {
+        const tk::SelectScope selected(dc, nameFont.get());
+        SIZE extent{};
+        ::GetTextExtentPoint32A(dc, name.c_str(), static_cast<int>(name.size()), &extent);
+        const int dy = (h - extent.cy) / 2 + 1;
+        ::ExtTextOutA(dc, 1, item.top + dy, ETO_CLIPPED | ETO_OPAQUE, &item, name.c_str(),
+                      static_cast<UINT>(name.size()), nullptr);
+    }
 
     tk::UniqueFont previewFont = MakeFont(name == "Default" ? InterfaceFace() : name, h);
-    ::SelectObject(dc, previewFont.get());
     if (width > 220) {
+        const tk::SelectScope selected(dc, previewFont.get());
         const RECT clip{220, item.top, width, item.bottom};
         ::ExtTextOutA(dc, 220, item.top + 1, ETO_CLIPPED | ETO_OPAQUE, &clip, preview.c_str(),
                       static_cast<UINT>(preview.size()), nullptr);
     }
-    ::SelectObject(dc, original);
     if (focus) {
         ::SetTextColor(dc, RGB(0, 0, 0));
         ::SetBkColor(dc, RGB(255, 255, 255));

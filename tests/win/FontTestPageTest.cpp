@@ -32,7 +32,7 @@ protected:
         ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont);
     }
     void TearDown() override {
-        ::Sleep(100);
+        EXPECT_TRUE(testsupport::Settle());
         EXPECT_EQ(watcher.Seen().size(), expectedMessages) << "message boxes";
         ProgramTest::TearDown();
     }
@@ -159,7 +159,7 @@ TEST_F(FontTestPageTest, SizeTextThatIsNoIntegerIsReportedAndKeepsTheSize) {
     expectedMessages = 2;
     TypeSize("14");
     TypeChars(SizeEdit(), "a");
-    ::Sleep(100);
+    ASSERT_TRUE(testsupport::Settle());
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "'14a' 不是有效整数值.");
@@ -169,7 +169,7 @@ TEST_F(FontTestPageTest, SizeTextThatIsNoIntegerIsReportedAndKeepsTheSize) {
     EXPECT_EQ(form->FsizeC.Text(), "14a");
     // Trailing blanks are no integer either. ("20" is set by the program, so no change.)
     TypeSize("20 ");
-    ::Sleep(100);
+    ASSERT_TRUE(testsupport::Settle());
     ASSERT_EQ(watcher.Seen().size(), 2u);
     EXPECT_EQ(watcher.Seen()[1].text, "'20 ' 不是有效整数值.");
     EXPECT_EQ(TestHeight(), PixelsForPoints(14));

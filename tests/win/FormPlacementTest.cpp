@@ -7,6 +7,7 @@
 #include <map>
 
 #include "logic/PlacementValues.h"
+#include "shared/RegistryKeys.h"
 #include "support/DialogWatcher.h"
 #include "support/ProgramFixture.h"
 
@@ -16,33 +17,29 @@ const std::string kSection = std::string(logic::kSettingsSubKey) + "\\FormPositi
 
 std::map<std::string, std::string> StoredPlacement() {
     std::map<std::string, std::string> values;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, kSection.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return values;
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CURRENT_USER, kSection.c_str());
+    if (!key) return values;
     for (DWORD i = 0;; ++i) {
         char name[256] = {};
         char data[256] = {};
         DWORD nameSize = sizeof name;
         DWORD dataSize = sizeof data;
         DWORD type = 0;
-        if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, reinterpret_cast<BYTE*>(data),
-                            &dataSize) != ERROR_SUCCESS)
+        if (::RegEnumValueA(key.get(), i, name, &nameSize, nullptr, &type,
+                            reinterpret_cast<BYTE*>(data), &dataSize) != ERROR_SUCCESS)
             break;
         values[name] = type == REG_SZ ? data : "<not text>";
     }
-    ::RegCloseKey(key);
     return values;
 }
 
 void StorePlacement(const std::map<std::string, std::string>& values) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, kSection.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+    const tk::UniqueKey key = testshared::CreateKey(HKEY_CURRENT_USER, kSection.c_str());
+    ASSERT_TRUE(key);
     for (const auto& [name, text] : values)
-        ::RegSetValueExA(key, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+        ::RegSetValueExA(key.get(), name.c_str(), 0, REG_SZ,
+                         reinterpret_cast<const BYTE*>(text.c_str()),
                          static_cast<DWORD>(text.size() + 1));
-    ::RegCloseKey(key);
 }
 
 std::string Sized(const char* name) {
@@ -152,16 +149,12 @@ TEST_F(FormPlacementTest, DestroyedWithoutACloseStillSavesOnce) {
 }
 
 TEST_F(FormPlacementTest, BadStoredValueIsReportedAndTheWindowStillComesUp) {
-    HKEY key = nullptr;
-    ::RegCreateKeyExA(HKEY_CURRENT_USER, kSection.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                      &key, nullptr);
     const DWORD one = 1;
-    ::RegSetValueExA(key, "Flags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
-    ::RegCloseKey(key);
+    ::RegSetValueExA(testshared::CreateKey(HKEY_CURRENT_USER, kSection.c_str()).get(), "Flags", 0,
+                     REG_DWORD, reinterpret_cast<const BYTE*>(&one), sizeof one);
     testsupport::DialogWatcher watcher;
     StartProgram();
-    ::Sleep(100);
-    testsupport::Pump();
+    ASSERT_TRUE(testsupport::Settle());
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(watcher.Seen()[0].text, "对 'Flags' 的无效数据类型.");
     EXPECT_GT(form->FontList.Count(), 0);  // the first showing went on

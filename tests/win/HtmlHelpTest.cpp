@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "about/HtmlHelp.h"
+#include "shared/RegistryKeys.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/UniqueHandle.h"
 
@@ -22,30 +23,25 @@ constexpr UINT kCloseAllViewers = 0x0012;  // a command that shows nothing
 class RegistrationBackup {
 public:
     RegistrationBackup() {
-        HKEY key = nullptr;
-        if (::RegOpenKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
-            return;
+        const tk::UniqueKey key = testshared::OpenKey(HKEY_CLASSES_ROOT, kServerKey);
+        if (!key) return;
         char name[256];
         BYTE data[2048];
         for (DWORD i = 0;; ++i) {
             DWORD nameSize = sizeof name, dataSize = sizeof data, type = 0;
-            if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data, &dataSize) !=
+            if (::RegEnumValueA(key.get(), i, name, &nameSize, nullptr, &type, data, &dataSize) !=
                 ERROR_SUCCESS)
                 break;
             values_.push_back({name, type, std::vector<BYTE>(data, data + dataSize)});
         }
-        ::RegCloseKey(key);
     }
     ~RegistrationBackup() { Restore(); }
 
     void Restore() const {
-        HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                          nullptr);
+        const tk::UniqueKey key = testshared::CreateKey(HKEY_CLASSES_ROOT, kServerKey);
         for (const auto& value : values_)
-            ::RegSetValueExA(key, value.name.c_str(), 0, value.type, value.data.data(),
+            ::RegSetValueExA(key.get(), value.name.c_str(), 0, value.type, value.data.data(),
                              DWORD(value.data.size()));
-        ::RegCloseKey(key);
     }
     bool Empty() const { return values_.empty(); }
 
@@ -59,11 +55,10 @@ private:
 };
 
 void RegisterLibraryFile(DWORD type, const std::string& file) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegOpenKeyExA(HKEY_CLASSES_ROOT, kServerKey, 0, KEY_WRITE, &key), ERROR_SUCCESS);
-    ::RegSetValueExA(key, "", 0, type, reinterpret_cast<const BYTE*>(file.c_str()),
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CLASSES_ROOT, kServerKey, KEY_WRITE);
+    ASSERT_TRUE(key);
+    ::RegSetValueExA(key.get(), "", 0, type, reinterpret_cast<const BYTE*>(file.c_str()),
                      DWORD(file.size() + 1));
-    ::RegCloseKey(key);
 }
 
 HWND Request() {

@@ -11,6 +11,7 @@
 #include "app/frmSplashForm.h"
 #include "print/Printunit.h"
 #include "settings/RegSave.h"
+#include "shared/RegistryKeys.h"
 #include "support/DialogWatcher.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Application.h"
@@ -23,14 +24,9 @@ namespace {
 class MainFormTest : public testsupport::ProgramTest {};
 
 bool SettingsValueExists(const char* name) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return false;
-    const bool found =
-        ::RegQueryValueExA(key, name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-    ::RegCloseKey(key);
-    return found;
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CURRENT_USER, logic::kSettingsSubKey);
+    return key &&
+           ::RegQueryValueExA(key.get(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 TEST_F(MainFormTest, FirstRunShowsTheDefaultsAndTheFontList) {
@@ -101,8 +97,7 @@ TEST_F(MainFormTest, BadStoredValueIsReportedAndTheProgramStillComesUp) {
     InstalledFontNames.clear();
     testsupport::DialogWatcher watcher;
     StartProgram();
-    ::Sleep(100);
-    testsupport::Pump();
+    ASSERT_TRUE(testsupport::Settle());
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].caption, "Letterloom");

@@ -6,6 +6,7 @@
 
 #include "toolkit/MemoryBitmap.h"
 #include "toolkit/PageControl.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -45,9 +46,8 @@ TEST(PiecewisePaintTest, TabStripShowsItsOwnPaintingWhereThePagesLeaveItUncovere
     ::SendMessageA(strip, WM_ERASEBKGND, reinterpret_cast<WPARAM>(own.DC()), 0);
     ::SendMessageA(strip, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(own.DC()), PRF_CLIENT);
     tk::MemoryBitmap shown(client.right, client.bottom);
-    HDC screen = ::GetDC(strip);
-    ::BitBlt(shown.DC(), 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
-    ::ReleaseDC(strip, screen);
+    ::BitBlt(shown.DC(), 0, 0, client.right, client.bottom, tk::WindowDC(strip).get(), 0, 0,
+             SRCCOPY);
 
     const RECT page = BoundsWithin(first.Handle(), strip);
     int compared = 0, differing = 0;

@@ -58,9 +58,18 @@ void RunUnix(const std::string& commandLine) {
     if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                           &startup, &process))
         return;
+    const tk::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
     ::WaitForSingleObject(process.hProcess, 60000);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
+}
+
+// cups-pdf writes a file and then makes it readable to its owner only: a complete file ends with
+// the trailer's end-of-file mark.
+bool Complete(const std::vector<std::string>& pdfFiles) {
+    return std::all_of(pdfFiles.begin(), pdfFiles.end(), [](const std::string& file) {
+        std::ifstream in(WindowsPath(file), std::ios::binary);
+        const std::string content((std::istreambuf_iterator<char>(in)), {});
+        return content.find("%%EOF") != std::string::npos;
+    });
 }
 
 }  // namespace
@@ -74,14 +83,14 @@ const Word* Page::Find(const std::string& text) const {
 std::vector<std::string> PdfFiles() {
     std::vector<std::pair<ULONGLONG, std::string>> found;
     WIN32_FIND_DATAA data{};
-    HANDLE search = ::FindFirstFileA(WindowsPath(UnixPdfDir() + "/*.pdf").c_str(), &data);
-    if (search == INVALID_HANDLE_VALUE) return {};
+    const tk::UniqueFind search(
+        ::FindFirstFileA(WindowsPath(UnixPdfDir() + "/*.pdf").c_str(), &data));
+    if (!search) return {};
     do {
         const ULONGLONG written = (ULONGLONG{data.ftLastWriteTime.dwHighDateTime} << 32) |
                                   data.ftLastWriteTime.dwLowDateTime;
         found.emplace_back(written, UnixPdfDir() + "/" + data.cFileName);
-    } while (::FindNextFileA(search, &data));
-    ::FindClose(search);
+    } while (::FindNextFileA(search.get(), &data));
     std::sort(found.begin(), found.end());
     std::vector<std::string> files;
     for (auto& [written, name] : found) files.push_back(name);
@@ -93,21 +102,12 @@ void DeletePdfFiles() {
 }
 
 bool WaitForPdfFiles(size_t count, DWORD timeoutMs) {
-    const DWORD start = ::GetTickCount();
-    while (::GetTickCount() - start < timeoutMs) {
-        const std::vector<std::string> files = PdfFiles();
-        // cups-pdf writes the file and then makes it readable to its owner only: a complete
-        // file ends with the trailer's end-of-file mark.
-        bool complete = files.size() >= count;
-        for (const std::string& file : files) {
-            std::ifstream in(WindowsPath(file), std::ios::binary);
-            std::string content((std::istreambuf_iterator<char>(in)), {});
-            complete = complete && content.find("%%EOF") != std::string::npos;
-        }
-        if (complete) return true;
-        ::Sleep(100);
-    }
-    return false;
+    return testsupport::WaitFor(
+        [count] {
+            const std::vector<std::string> files = PdfFiles();
+            return files.size() >= count && Complete(files);
+        },
+        timeoutMs);
 }
 
 std::vector<Page> ReadPages(const std::string& pdfFile) {
@@ -115,13 +115,15 @@ std::vector<Page> ReadPages(const std::string& pdfFile) {
     RunUnix("Z:\\usr\\bin\\pdftotext -bbox \"" + pdfFile + "\" \"" + html + "\"");
     // Wine does not wait for a Linux program to end: the file is read once it is complete.
     std::string text;
-    for (int attempt = 0; attempt < 300 && text.find("</html>") == std::string::npos; ++attempt) {
-        ::Sleep(20);
-        std::ifstream in(WindowsPath(html));
-        std::stringstream content;
-        content << in.rdbuf();
-        text = content.str();
-    }
+    testsupport::WaitFor(
+        [&] {
+            std::ifstream in(WindowsPath(html));
+            std::stringstream content;
+            content << in.rdbuf();
+            text = content.str();
+            return text.find("</html>") != std::string::npos;
+        },
+        6000);
     ::DeleteFileA(WindowsPath(html).c_str());
     std::vector<Page> pages;
     for (size_t at = text.find('<'); at != std::string::npos; at = text.find('<', at + 1)) {
@@ -237,20 +239,20 @@ void PrintTest::PrintMarker() {
 
 std::vector<std::string> PrintTest::PdfsBeforeMarker() {
     PrintMarker();
-    const DWORD start = ::GetTickCount();
     std::vector<std::string> files;
-    while (::GetTickCount() - start < 60000) {
-        files = PdfFiles();
-        auto marker = std::find_if(files.begin(), files.end(), [](const std::string& file) {
-            return file.find("marker") != std::string::npos;
-        });
-        if (marker != files.end() && WaitForPdfFiles(files.size())) {
-            files.erase(marker);
-            return files;
-        }
-        ::Sleep(100);
+    const auto isMarker = [](const std::string& file) {
+        return file.find("marker") != std::string::npos;
+    };
+    if (!testsupport::WaitFor(
+            [&] {
+                files = PdfFiles();
+                return std::any_of(files.begin(), files.end(), isMarker) && Complete(files);
+            },
+            60000)) {
+        ADD_FAILURE() << "the marker job did not come out";
+        return files;
     }
-    ADD_FAILURE() << "the marker job did not come out";
+    files.erase(std::find_if(files.begin(), files.end(), isMarker));
     return files;
 }
 

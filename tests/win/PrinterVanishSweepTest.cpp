@@ -9,6 +9,7 @@
 
 #include "PrintTestSupport.h"
 #include "print/Printunit.h"
+#include "shared/RegistryKeys.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Printer.h"
 
@@ -27,20 +28,14 @@ public:
     VanishingPrinter& operator=(const VanishingPrinter&) = delete;
 
     void Vanish() {
-        HKEY kept = nullptr;
-        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, kept_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &kept, nullptr);
-        gone_ = ::RegCopyTreeA(HKEY_LOCAL_MACHINE, key_.c_str(), kept) == ERROR_SUCCESS &&
+        const tk::UniqueKey kept = testshared::CreateKey(HKEY_LOCAL_MACHINE, kept_.c_str());
+        gone_ = ::RegCopyTreeA(HKEY_LOCAL_MACHINE, key_.c_str(), kept.get()) == ERROR_SUCCESS &&
                 ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, key_.c_str()) == ERROR_SUCCESS;
-        ::RegCloseKey(kept);
     }
     void Return() {
         if (!gone_) return;
-        HKEY key = nullptr;
-        ::RegCreateKeyExA(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                          &key, nullptr);
-        ::RegCopyTreeA(HKEY_LOCAL_MACHINE, kept_.c_str(), key);
-        ::RegCloseKey(key);
+        ::RegCopyTreeA(HKEY_LOCAL_MACHINE, kept_.c_str(),
+                       testshared::CreateKey(HKEY_LOCAL_MACHINE, key_.c_str()).get());
         ::RegDeleteTreeA(HKEY_LOCAL_MACHINE, kept_.c_str());
         gone_ = false;
     }
@@ -78,7 +73,7 @@ TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing
             return false;
         });
         Command(c.command);
-        ::Sleep(200);
+        ASSERT_TRUE(testsupport::Settle());
         ASSERT_TRUE(printer.Gone());
         std::vector<std::string> texts;
         for (const auto& seen : watcher.Seen()) texts.push_back(seen.text);

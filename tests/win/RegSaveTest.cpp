@@ -8,6 +8,7 @@
 
 #include "logic/Settings.h"
 #include "settings/RegSave.h"
+#include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 
@@ -23,23 +24,20 @@ struct StoredValue {
 
 std::map<std::string, StoredValue> StoredValues() {
     std::map<std::string, StoredValue> values;
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
-        return values;
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CURRENT_USER, logic::kSettingsSubKey);
+    if (!key) return values;
     for (DWORD index = 0;; ++index) {
         char name[256];
         DWORD nameLength = sizeof name;
         unsigned char data[1024];
         DWORD dataLength = sizeof data;
         DWORD type = 0;
-        if (::RegEnumValueA(key, index, name, &nameLength, nullptr, &type, data, &dataLength) !=
-            ERROR_SUCCESS)
+        if (::RegEnumValueA(key.get(), index, name, &nameLength, nullptr, &type, data,
+                            &dataLength) != ERROR_SUCCESS)
             break;
         values[std::string(name, nameLength)] = {
             type, std::vector<unsigned char>(data, data + dataLength)};
     }
-    ::RegCloseKey(key);
     return values;
 }
 

@@ -15,6 +15,7 @@
 #include "settings/PlacementRecord.h"
 #include "settings/RegSave.h"
 #include "settings/RegistryWording.h"
+#include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 #include "toolkit/Registry.h"
@@ -34,21 +35,19 @@ const DWORD kSizes[] = {0, 1, 3, 4, 5, 255, 4096, 65536};
 using Snapshot = std::map<std::string, std::pair<DWORD, std::vector<BYTE>>>;
 
 void TakeSnapshot(const std::string& path, Snapshot& into) {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
-        return;
+    const tk::UniqueKey key = testshared::OpenKey(HKEY_CURRENT_USER, path.c_str());
+    if (!key) return;
     std::vector<BYTE> data(70000);
     for (DWORD i = 0;; ++i) {
         char name[256] = {};
         DWORD nameSize = sizeof name;
         DWORD size = static_cast<DWORD>(data.size());
         DWORD type = 0;
-        if (::RegEnumValueA(key, i, name, &nameSize, nullptr, &type, data.data(), &size) !=
+        if (::RegEnumValueA(key.get(), i, name, &nameSize, nullptr, &type, data.data(), &size) !=
             ERROR_SUCCESS)
             break;
         into[path + "|" + name] = {type, std::vector<BYTE>(data.begin(), data.begin() + size)};
     }
-    ::RegCloseKey(key);
 }
 
 Snapshot Stored() {
@@ -60,13 +59,11 @@ Snapshot Stored() {
 
 void Store(const std::string& path, const std::string& name, DWORD type, const void* data,
            DWORD size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                nullptr, &key, nullptr),
-              ERROR_SUCCESS);
-    ASSERT_EQ(::RegSetValueExA(key, name.c_str(), 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-    ::RegCloseKey(key);
+    const tk::UniqueKey key = testshared::CreateKey(HKEY_CURRENT_USER, path.c_str());
+    ASSERT_TRUE(key);
+    ASSERT_EQ(
+        ::RegSetValueExA(key.get(), name.c_str(), 0, type, static_cast<const BYTE*>(data), size),
+        ERROR_SUCCESS);
 }
 
 void StoreText(const std::string& path, const std::string& name, const std::string& text) {

@@ -36,9 +36,10 @@ bool SaveDialogDriver::Answer(HWND dialog) {
     if (TextOf(dialog) != title_) return false;
     if (dialog == answeredDialog_) return true;  // still closing after the answer
     HWND box = nullptr;
-    for (int wait = 0; wait < 100 && !(box = FileNameBox(dialog)); ++wait)
-        ::Sleep(20);  // the dialog fills its boxes after it shows
-    ::Sleep(50);
+    PollFor([&] { return (box = FileNameBox(dialog)) != nullptr; });
+    // The dialog fills its boxes after it shows: once the interface thread has run what was posted
+    // to it by then, they are filled.
+    shown_.Reach();
     proposed_ = box ? TextOf(box) : "<no file name box>";
     if (answer_ && box)
         ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer_->c_str()));

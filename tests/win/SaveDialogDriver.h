@@ -30,6 +30,7 @@ private:
     volatile LONG answered_ = 0;
     std::string proposed_;
     HWND answeredDialog_ = nullptr;
+    QueueMarker shown_;      // on the interface thread, which shows the dialog
     DialogWatcher watcher_;  // last: its thread starts once the rest is ready
 };
 

@@ -54,49 +54,34 @@ HWND FindProcessWindow(const char* className) {
     return search.found;
 }
 
-DialogWatcher::DialogWatcher(std::function<bool(HWND dialog)> answer) : answer_(std::move(answer)) {
-    ::InitializeCriticalSection(&lock_);
-    thread_ = ::CreateThread(nullptr, 0, ThreadMain, this, 0, nullptr);
-}
-
-DialogWatcher::~DialogWatcher() {
-    ::InterlockedExchange(&stop_, 1);
-    ::WaitForSingleObject(thread_, INFINITE);
-    ::CloseHandle(thread_);
-    ::DeleteCriticalSection(&lock_);
-}
-
-DWORD WINAPI DialogWatcher::ThreadMain(void* self) {
-    static_cast<DialogWatcher*>(self)->Run();
-    return 0;
-}
+DialogWatcher::DialogWatcher(std::function<bool(HWND dialog)> answer)
+    : answer_(std::move(answer)), thread_([this] {
+          Watch();
+          return false;
+      }) {}
 
 std::vector<SeenDialog> DialogWatcher::Seen() const {
-    ::EnterCriticalSection(&lock_);
+    ::AcquireSRWLockShared(&lock_);
     std::vector<SeenDialog> copy = seen_;
-    ::LeaveCriticalSection(&lock_);
+    ::ReleaseSRWLockShared(&lock_);
     return copy;
 }
 
-void DialogWatcher::Run() {
-    while (!stop_) {
-        HWND dialog = FindProcessWindow("#32770");
-        if (dialog && !(answer_ && answer_(dialog))) {
-            SeenDialog seen;
-            char caption[256] = {};
-            ::GetWindowTextA(dialog, caption, sizeof caption);
-            seen.caption = caption;
-            Contents contents;
-            ::EnumChildWindows(dialog, ReadChild, reinterpret_cast<LPARAM>(&contents));
-            seen.text = contents.text;
-            seen.errorIcon = contents.errorIcon;
-            ::EnterCriticalSection(&lock_);
-            seen_.push_back(seen);
-            ::LeaveCriticalSection(&lock_);
-            ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
-        }
-        ::Sleep(20);
-    }
+void DialogWatcher::Watch() {
+    HWND dialog = FindProcessWindow("#32770");
+    if (!dialog || (answer_ && answer_(dialog))) return;
+    SeenDialog seen;
+    char caption[256] = {};
+    ::GetWindowTextA(dialog, caption, sizeof caption);
+    seen.caption = caption;
+    Contents contents;
+    ::EnumChildWindows(dialog, ReadChild, reinterpret_cast<LPARAM>(&contents));
+    seen.text = contents.text;
+    seen.errorIcon = contents.errorIcon;
+    ::AcquireSRWLockExclusive(&lock_);
+    seen_.push_back(seen);
+    ::ReleaseSRWLockExclusive(&lock_);
+    ::SendMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 
 }  // namespace testsupport

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "support/Wait.h"
+
 namespace testsupport {
 
 struct SeenDialog {
@@ -23,22 +25,15 @@ class DialogWatcher {
 public:
     // answer, when given, sees every dialog first and returns true for one it dealt with itself.
     explicit DialogWatcher(std::function<bool(HWND dialog)> answer = {});
-    ~DialogWatcher();
-    DialogWatcher(const DialogWatcher&) = delete;
-    DialogWatcher& operator=(const DialogWatcher&) = delete;
 
     std::vector<SeenDialog> Seen() const;
 
 private:
-    // Win32 threads and locks: <thread> and <mutex> bring in <chrono>, whose texts have no GBK
-    // form.
-    static DWORD WINAPI ThreadMain(void* self);
-    void Run();
+    void Watch();
     std::function<bool(HWND dialog)> answer_;
-    volatile LONG stop_ = 0;
-    mutable CRITICAL_SECTION lock_;
+    mutable SRWLOCK lock_ = SRWLOCK_INIT;  // a Win32 lock, as the thread is one (see Wait.h)
     std::vector<SeenDialog> seen_;
-    HANDLE thread_;
+    DriverThread thread_;  // last: it starts once the rest is ready, and stops first
 };
 
 }  // namespace testsupport

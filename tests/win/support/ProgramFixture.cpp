@@ -4,6 +4,7 @@
 
 #include "logic/Settings.h"
 #include "settings/RegSave.h"
+#include "shared/RegistryKeys.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
 
@@ -12,13 +13,10 @@ namespace testsupport {
 void DeleteSettingsKey() { ::RegDeleteTreeA(HKEY_CURRENT_USER, logic::kSettingsSubKey); }
 
 void StoreSettingsValue(const char* name, DWORD type, const void* data, DWORD size) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, logic::kSettingsSubKey, 0, nullptr, 0,
-                                KEY_ALL_ACCESS, nullptr, &key, nullptr),
+    const tk::UniqueKey key = testshared::CreateKey(HKEY_CURRENT_USER, logic::kSettingsSubKey);
+    ASSERT_TRUE(key);
+    ASSERT_EQ(::RegSetValueExA(key.get(), name, 0, type, static_cast<const BYTE*>(data), size),
               ERROR_SUCCESS);
-    ASSERT_EQ(::RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size),
-              ERROR_SUCCESS);
-    ::RegCloseKey(key);
 }
 
 void ClickTab(tk::PageControl& pages, const std::string& caption) {

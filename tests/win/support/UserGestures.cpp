@@ -2,11 +2,7 @@
 
 #include <commctrl.h>
 
-#include "toolkit/Application.h"
-
 namespace testsupport {
-
-void Pump() { tk::Application::Instance().ProcessMessages(); }
 
 void ClickListItem(tk::ListBox& list, int index, WPARAM keys) {
     RECT item{};

@@ -6,13 +6,11 @@
 
 #include <string>
 
+#include "support/Wait.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/PageControl.h"
 
 namespace testsupport {
-
-// Runs every waiting message of this thread.
-void Pump();
 
 // A press and release of the left button on a list item, with MK_CONTROL or MK_SHIFT.
 void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);

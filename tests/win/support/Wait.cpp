@@ -1,0 +1,93 @@
+#include "support/Wait.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+
+#include "toolkit/Application.h"
+
+namespace testsupport {
+
+namespace {
+
+constexpr UINT kMarker = WM_APP + 41;
+// The rests between polls grow from 1 ms to this: a quick condition is seen at once, a slow one
+// costs little.
+constexpr DWORD kLongestRestMs = 20;
+
+bool Poll(const std::function<bool()>& condition, DWORD timeoutMs, bool runMessages) {
+    const DWORD start = ::GetTickCount();
+    for (DWORD rest = 1;; rest = std::min(rest * 2, kLongestRestMs)) {
+        if (runMessages) Pump();
+        if (condition()) return true;
+        const DWORD waited = ::GetTickCount() - start;
+        if (waited >= timeoutMs) return false;
+        // A message that comes meanwhile ends the rest on the interface thread.
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, std::min(rest, timeoutMs - waited),
+                                    runMessages ? QS_ALLINPUT : 0);
+    }
+}
+
+LRESULT CALLBACK MarkerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg != kMarker) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
+    return 0;
+}
+
+}  // namespace
+
+void Pump() { tk::Application::Instance().ProcessMessages(); }
+
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    return Poll(condition, timeoutMs, true);
+}
+
+bool PollFor(const std::function<bool()>& condition, DWORD timeoutMs) {
+    return Poll(condition, timeoutMs, false);
+}
+
+QueueMarker::QueueMarker() {
+    WNDCLASSA wc{};
+    wc.lpfnWndProc = MarkerProc;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "LetterloomQueueMarker";
+    ::RegisterClassA(&wc);  // fails harmlessly once the class is there
+    window_ = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                wc.hInstance, nullptr);
+}
+
+QueueMarker::~QueueMarker() { ::DestroyWindow(window_); }
+
+bool QueueMarker::Reach(DWORD timeoutMs) {
+    const LONG marker = ++posted_;
+    if (!::PostMessageA(window_, kMarker, static_cast<WPARAM>(marker), 0)) return false;
+    const auto reached = [this, marker] {
+        return ::GetWindowLongPtrA(window_, GWLP_USERDATA) == marker;
+    };
+    const bool ownThread = ::GetWindowThreadProcessId(window_, nullptr) == ::GetCurrentThreadId();
+    return ownThread ? WaitFor(reached, timeoutMs) : PollFor(reached, timeoutMs);
+}
+
+bool Settle() { return QueueMarker().Reach(); }
+
+DriverThread::DriverThread(std::function<bool()> step)
+    : step_(std::move(step)), thread_(::CreateThread(nullptr, 0, Main, this, 0, nullptr)) {}
+
+DriverThread::~DriverThread() {
+    ::InterlockedExchange(&stop_, 1);
+    ::WaitForSingleObject(thread_.get(), INFINITE);
+}
+
+DWORD WINAPI DriverThread::Main(void* param) {
+    auto* self = static_cast<DriverThread*>(param);
+    try {
+        PollFor([self] { return self->stop_ || self->step_(); }, INFINITE);
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "a driver thread stopped at an error: %s\n", error.what());
+    } catch (...) {
+        std::fputs("a driver thread stopped at an error\n", stderr);
+    }
+    return 0;
+}
+
+}  // namespace testsupport
