@@ -5,7 +5,7 @@
 
 #include <commctrl.h>
 
-#include "settings/RegSave.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 
 inline tk::Application& StartBenchProgram() {

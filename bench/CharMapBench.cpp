@@ -11,18 +11,18 @@
 
 #include "BenchProgram.h"
 #include "NoStoredPlacement.h"
-#include "app/MainFormUnit.h"
+#include "app/Program.h"
 #include "charmap/CharCellPainter.h"
 #include "charmap/CharMapRenderer.h"
 #include "logic/CharMapGeometry.h"
-#include "settings/RegSave.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace {
 
-using letterloom::TMainForm;
+using letterloom::MainWindow;
 
 constexpr int kRuns = 15;
 constexpr UINT kMarker = WM_APP + 1;

@@ -17,10 +17,10 @@
 #include "BenchClock.h"
 #include "BenchProgram.h"
 #include "NoStoredPlacement.h"
-#include "app/MainFormUnit.h"
-#include "print/Printunit.h"
-#include "settings/RegSave.h"
-#include "settings/frmConfigForm.h"
+#include "app/Program.h"
+#include "print/FontListPrintout.h"
+#include "settings/SettingsStore.h"
+#include "settings/ConfigDialog.h"
 #include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     tk::Application& app = StartBenchProgram();
     const NoStoredPlacement noStoredPlacement;
-    letterloom::TMainForm form;
+    letterloom::MainWindow form;
     app.SetMainForm(&form);
     form.Show(true);
     app.ProcessMessages();
@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
     HWND pressed = nullptr;
     std::optional<testsupport::DriverThread> presser;
     presser.emplace([&] {
-        letterloom::TConfigForm* dialog = letterloom::ConfigForm;
+        letterloom::ConfigDialog* dialog = letterloom::ConfigForm;
         if (dialog && dialog->Handle() != pressed && ::IsWindowVisible(dialog->Handle())) {
             pressed = dialog->Handle();
             pressedAt = Now();
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         }
         return false;
     });
-    const UINT configure = form.File1.CommandId("ConfigureMenuItem");
+    const UINT configure = form.File1.CommandId("Configure");
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
         form.FontList.SetSelected(1, true);  // a selection that OK resets
@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     presser.reset();
 
     std::sort(times.begin(), times.end());
-    std::printf("font families       %zu\n", letterloom::InstalledFontNames.size());
+    std::printf("font families       %zu\n", program->fontNames.size());
     std::printf("OK to repainted list %7.1f ms median, %.1f best, %.1f worst of %d\n",
                 times[times.size() / 2], times.front(), times.back(), runs);
     app.SetMainForm(nullptr);

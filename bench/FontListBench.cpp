@@ -23,9 +23,9 @@
 #include "BenchClock.h"
 #include "NoStoredPlacement.h"
 #include "app/InternalProcs.h"
-#include "app/MainFormUnit.h"
-#include "print/Printunit.h"
-#include "settings/RegSave.h"
+#include "app/Program.h"
+#include "print/FontListPrintout.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
 #include "toolkit/UniqueHandle.h"
@@ -165,7 +165,7 @@ int NamesProcess() {
     const double again = Now() - start;
     const double enumeration = EnumerationOnly();
     std::printf("font names built    %8.1f ms, first in a process (%zu names)\n", first,
-                letterloom::InstalledFontNames.size());
+                program->fontNames.size());
     std::printf("  again             %8.1f ms, of which the enumeration %.1f ms\n", again,
                 enumeration);
     std::fflush(stdout);
@@ -249,7 +249,7 @@ int main(int argc, char** argv) {
     const NoStoredPlacement noStoredPlacement;
     const double atMain = WorkingSetMb();
     double start = Now();
-    letterloom::TMainForm form;
+    letterloom::MainWindow form;
     app.SetMainForm(&form);
     const double created = Now() - start;
     const double atCreated = WorkingSetMb();
@@ -267,7 +267,7 @@ int main(int argc, char** argv) {
     const double ready = SinceProcessStart();
     const double atReady = WorkingSetMb();
 
-    std::printf("font families       %zu\n", letterloom::InstalledFontNames.size());
+    std::printf("font families       %zu\n", program->fontNames.size());
     std::printf("process to main     %8.1f ms (Wine's own start)\n", entered);
     std::printf("main window made    %8.1f ms\n", created);
     std::printf("first showing       %8.1f ms (without its %.0f ms of pauses)\n", shown, paused);

@@ -17,8 +17,8 @@
 
 #include "BenchClock.h"
 #include "logic/PrintLayout.h"
-#include "print/PrintStatUnit.h"
-#include "print/Printunit.h"
+#include "print/PrintProgressDialog.h"
+#include "print/FontListPrintout.h"
 #include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Printer.h"
@@ -66,9 +66,9 @@ int main() {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
     tk::Application::Instance().SetTitle("Letterloom");
-    letterloom::TPrintStat printStat;
+    letterloom::PrintProgressDialog printStat;
     letterloom::BuildInstalledFontNames();
-    const int entries = static_cast<int>(letterloom::InstalledFontNames.size());
+    const int entries = static_cast<int>(program->fontNames.size());
     std::printf("font families       %8d\n", entries);
     std::printf("printer             %s\n", tk::ThePrinter().Current().device.c_str());
     int pdfs = PdfCount();

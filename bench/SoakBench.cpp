@@ -25,13 +25,13 @@
 #include "BenchProgram.h"
 #include "ProcessCounts.h"
 #include "app/InternalProcs.h"
-#include "app/MainFormUnit.h"
-#include "print/DialogsModuleUnit.h"
-#include "print/PrintDialogUnit.h"
-#include "print/PrintStatUnit.h"
-#include "print/Printunit.h"
-#include "settings/RegSave.h"
-#include "settings/frmConfigForm.h"
+#include "app/Program.h"
+#include "print/CommonDialogs.h"
+#include "print/PrintOptionsDialog.h"
+#include "print/PrintProgressDialog.h"
+#include "print/FontListPrintout.h"
+#include "settings/SettingsStore.h"
+#include "settings/ConfigDialog.h"
 #include "support/UserGestures.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
@@ -39,7 +39,7 @@
 
 namespace {
 
-using letterloom::TMainForm;
+using letterloom::MainWindow;
 using testsupport::ClickListItem;
 using testsupport::ClickTabShowing;
 using testsupport::Pump;
@@ -137,8 +137,8 @@ bool AnswerSave(HWND dialog, testsupport::QueueMarker& interfaceThread) {
 // (an error box) is counted and closed.
 void WatchDialogs(testsupport::QueueMarker& interfaceThread) {
     const auto answer = static_cast<Answer>(expected);
-    letterloom::TConfigForm* config = letterloom::ConfigForm;
-    letterloom::TPrintDialog* options = letterloom::PrintDialog;
+    letterloom::ConfigDialog* config = letterloom::ConfigForm;
+    letterloom::PrintOptionsDialog* options = letterloom::PrintDialog;
     bool done = false;
     if ((answer == Answer::ConfigOk || answer == Answer::ConfigCancel) && VisibleForm(config)) {
         tk::Button& button = answer == Answer::ConfigOk ? config->BitBtn2 : config->BitBtn1;
@@ -389,8 +389,8 @@ void Printouts(TMainForm& form, int count, PrintFigures& figures) {
     OneFontOnTheListPage(form);
     ClickListItem(form.FontList, 1, MK_SHIFT);
     for (int i = 0; i < count; ++i) {
-        for (const char* item : {"print1", "PrintCharmap1"}) {
-            const bool fontList = std::strcmp(item, "print1") == 0;
+        for (const char* item : {"PrintFontList", "PrintCharMaps"}) {
+            const bool fontList = std::strcmp(item, "PrintFontList") == 0;
             const bool decline = fontList && i % 10 == 9;
             const bool cancel = !decline && i % 3 == 2;
             const Answer answer = fontList ? (decline ? Answer::OptionsCancel : Answer::OptionsOk)
@@ -415,14 +415,14 @@ void Printouts(TMainForm& form, int count, PrintFigures& figures) {
 
 void ConfigRoundTrips(TMainForm& form, int count) {
     for (int i = 0; i < count; ++i)
-        Command(form.File1, "ConfigureMenuItem", i % 2 ? Answer::ConfigCancel : Answer::ConfigOk);
+        Command(form.File1, "Configure", i % 2 ? Answer::ConfigCancel : Answer::ConfigOk);
     OneFontOnTheListPage(form);
 }
 
 void Exports(TMainForm& form, int count) {
     for (int i = 0; i < count; ++i) {
         ::DeleteFileA(exportName.c_str());
-        Command(form.File1, "Exportfontlist1", Answer::Save);
+        Command(form.File1, "ExportFontList", Answer::Save);
     }
 }
 
@@ -557,9 +557,9 @@ int main(int argc, char** argv) {
     {
         TMainForm form;
         app.SetMainForm(&form);
-        letterloom::TPrintStat printStat;
-        letterloom::TPrintDialog printDialog;
-        letterloom::TDialogModule dialogModule;
+        letterloom::PrintProgressDialog printStat;
+        letterloom::PrintOptionsDialog printDialog;
+        letterloom::CommonDialogs dialogModule;
         form.Show(true);
         form.SetBounds(0, 0, 640, 600);
         Pump();

@@ -44,6 +44,7 @@ public:
     tk::PageControl& Pages() { return pages_; }
     tk::ProgressBar& ProgressBar() { return progressBar_; }
     tk::StatusBar& StatusBar() { return statusBar_; }
+    tk::Menu& MenuBar() { return mainMenu_; }
     tk::Menu& FileMenu() { return fileMenu_; }
     tk::Menu& HelpMenu() { return helpMenu_; }
     const tk::ImageList& Images() const { return images_; }
@@ -51,6 +52,10 @@ public:
     // Derives the selection mode, shows the tabs it allows and rebuilds what the active page
     // shows; refill rebuilds the selected-fonts list when the font-list page is active.
     void SyncPages(bool refill);
+    // The item heights of both lists from the settings' sizes.
+    void ApplyItemSizes();
+    // 0 nothing selected, 1 one font, 2 several fonts, 3 several with one picked on their page.
+    uint8_t SelectionMode() const;
 
 protected:
     void FormShow() override;
@@ -63,8 +68,6 @@ private:
     void CreateMenus();
     void CreatePages();
     void LayoutClient();
-    void ApplyItemSizes();
-    uint8_t SelectionMode() const;
     void ShowTabsForMode(uint8_t mode);
     void FillSelectedFonts();
     // The test and map pages follow the current font of the font list or the selected-fonts list.

@@ -25,6 +25,7 @@ public:
     const tk::Label& PerPageLabel() const { return perPage_; }
     const tk::Label& PagesLabel() const { return pages_; }
     tk::Button& PrintButton() { return printButton_; }
+    tk::Button& CancelButton() { return cancelButton_; }
     tk::Button& PrinterSetupButton() { return setupButton_; }
 
 protected:

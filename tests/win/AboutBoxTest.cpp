@@ -63,14 +63,13 @@ struct TitleSizes {
 };
 
 TitleSizes Measure(HDC dc, const std::string& name, const std::string& version) {
-    const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_FONT);
+    const tk::UniqueFont titleFont(Arial(dc, 18, 700, false, false));
+    const tk::UniqueFont versionFont(Arial(dc, 10, 700, true, false));
+    // The font the canvas had comes back before the two go.
+    const tk::SelectScope keep(dc, ::GetCurrentObject(dc, OBJ_FONT));
     const Pen pen{dc};
-    TitleSizes sizes{
-        pen.Use(Arial(dc, 18, 700, false, false), RGB(0, 0, 0), name.c_str(), int(name.size())),
-        pen.Use(Arial(dc, 10, 700, true, false), RGB(255, 0, 0), version.c_str(),
-                int(version.size()))};
-    ::DeleteObject(::SelectObject(dc, original));
-    return sizes;
+    return {pen.Use(titleFont, RGB(0, 0, 0), name.c_str(), int(name.size())),
+            pen.Use(versionFont, RGB(255, 0, 0), version.c_str(), int(version.size()))};
 }
 
 // The banner of the design: the BACK tiles from 20 pixels in, the icon, then the three texts.

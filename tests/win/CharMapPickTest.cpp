@@ -5,8 +5,8 @@
 
 #include "CharMapTestSupport.h"
 #include "charmap/CharMapRenderer.h"
-#include "print/DialogsModuleUnit.h"
-#include "print/PrintStatUnit.h"
+#include "print/CommonDialogs.h"
+#include "print/PrintProgressDialog.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Printer.h"
@@ -40,9 +40,9 @@ protected:
         const logic::CellOrigin cell = logic::CellOriginFor(code, kS, 5, 0, 0);
         return Map().Pixel(cell.left + 5, cell.top + kS - 5) == kBlue;
     }
-    std::string Buffer() const { return form->TextBuffer.Text(); }
+    std::string Buffer() const { return form->CharMap().Buffer().Text(); }
     void RunMenuItem(const char* name) {
-        ASSERT_TRUE(tk::MenuCommands::Execute(form->CopyTC.CommandId(name)));
+        ASSERT_TRUE(form->CharMap().PopupMenu().Execute(form->CharMap().PopupMenu().CommandId(name)));
         testsupport::Pump();
     }
     void Wheel(int distance) {
@@ -62,7 +62,7 @@ TEST_F(PickTest, HighlightTurnsTheCellBlueWithYellowInkAndADottedFrameAndASecond
     before.Assign(Map());
     const int left = 2 * kS;
     const int top = kS;
-    form->HighlightCell(kPickX, kPickY);
+    form->CharMap().HighlightCell(kPickX, kPickY);
     EXPECT_EQ(Map().Pixel(left + 5, top + kS - 5), kBlue);
     EXPECT_EQ(Map().Pixel(left, top + 35), kYellow);  // the outline
     EXPECT_EQ(Map().Pixel(left + kS - 1, top + 35), kYellow);
@@ -79,20 +79,20 @@ TEST_F(PickTest, HighlightTurnsTheCellBlueWithYellowInkAndADottedFrameAndASecond
     EXPECT_GT(gaps, 10);
     EXPECT_EQ(Map().Pixel(left - 1, top + 35), kBlack);  // the neighbour's outline is untouched
 
-    form->HighlightCell(left + 60, top + 3);  // another point of the same cell
+    form->CharMap().HighlightCell(left + 60, top + 3);  // another point of the same cell
     EXPECT_EQ(Differences(Map(), before), 0);
 }
 
 TEST_F(PickTest, APressPicksTheCellUnderIt) {
-    form->TextBuffer.SetFocus();
+    form->CharMap().Buffer().SetFocus();
     LeftClick(kPickX, kPickY);
-    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
-    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
-    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
+    EXPECT_EQ(form->CharMap().State().currentChar, kPicked);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.y, kPickY);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
     EXPECT_EQ(Buffer(), "TestBuffer");
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 TEST_F(PickTest, APressOnTheHighlightedCellKeepsItAndAnotherCellTakesTheOnlyHighlight) {
@@ -100,10 +100,10 @@ TEST_F(PickTest, APressOnTheHighlightedCellKeepsItAndAnotherCellTakesTheOnlyHigh
     LeftClick(kPickX + 20, kPickY + 30);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
-    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX + 20);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.x, kPickX + 20);
 
     LeftClick(10, 10);
-    EXPECT_EQ(form->CharMap.CurrentChar, 32);
+    EXPECT_EQ(form->CharMap().State().currentChar, 32);
     EXPECT_TRUE(IsHighlighted(32));
     EXPECT_FALSE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
@@ -114,9 +114,9 @@ TEST_F(PickTest, PressesOnTheEmptyPositionsChangeNothing) {
     tk::MemoryBitmap before;
     before.Assign(Map());
     LeftClick(kEmptyX, kEmptyY);
-    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
-    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
-    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
+    EXPECT_EQ(form->CharMap().State().currentChar, kPicked);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.y, kPickY);
     EXPECT_EQ(Differences(Map(), before), 0);
 }
 
@@ -126,15 +126,15 @@ TEST_F(PickTest, PressesWhileTheMapIsBuildingChangeNothing) {
     charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
     bool ready = true;
     charmaptest::DuringBuild probe([&] {
-        ready = form->CharMap.MapReady;
+        ready = form->CharMap().State().mapReady;
         LeftClick(10, 10);
         RightClick(10, 10);
     });
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
     EXPECT_FALSE(ready);
-    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
-    EXPECT_EQ(form->CharMap.SelectedPoint.x, -1);
+    EXPECT_EQ(form->CharMap().State().currentChar, kPicked);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.x, -1);
     EXPECT_EQ(Highlighted(), 0);
     EXPECT_EQ(menus.Opened(), 0);
 }
@@ -147,10 +147,10 @@ TEST_F(PickTest, ARightPressOpensTheMenuWhoseFirstItemAppendsThePickedCharacter)
         EXPECT_EQ(menus.Opened(), 1);
     }
     EXPECT_EQ(Buffer(), "TestBuffer'");
-    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap().State().currentChar, kPicked);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_FALSE(IsHighlighted(32));
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 // Printing the maps leaves the screen map as it was: the highlight and the picked point stay, and
@@ -158,17 +158,17 @@ TEST_F(PickTest, ARightPressOpensTheMenuWhoseFirstItemAppendsThePickedCharacter)
 TEST_F(PickTest, AMapPrintoutLeavesTheHighlightAndThePopupMenuWorking) {
     LeftClick(kPickX, kPickY);
     {
-        letterloom::TPrintStat progress;
-        letterloom::TDialogModule dialogs;
+        letterloom::PrintProgressDialog progress;
+        letterloom::CommonDialogs dialogs;
         testsupport::DialogWatcher confirmPrintDialog;
-        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("PrintCharMaps"), 0);
         testsupport::Pump();
         ASSERT_EQ(confirmPrintDialog.Seen().size(), 1u);
         ASSERT_FALSE(tk::ThePrinter().Printing());
     }
     EXPECT_TRUE(IsHighlighted(kPicked));
-    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
-    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.y, kPickY);
     {
         charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::ChooseFirst);
         RightClick(10, 10);
@@ -184,7 +184,7 @@ TEST_F(PickTest, RightPressesOpenNoMenuBeforeAPick) {
     charmaptest::PopupMenuWatcher menus(charmaptest::PopupMenuWatcher::Answer::Close);
     RightClick(kPickX, kPickY);
     EXPECT_EQ(menus.Opened(), 0);
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 TEST_F(PickTest, ADoubleClickPicksAndAppends) {
@@ -198,7 +198,7 @@ TEST_F(PickTest, ADoubleClickPicksAndAppends) {
 
 TEST_F(PickTest, NothingIsAppendedBeforeTheFirstPick) {
     DoubleClick(kEmptyX, kEmptyY);
-    RunMenuItem("tobuffer1");
+    RunMenuItem("AppendToBuffer");
     EXPECT_EQ(Buffer(), "TestBuffer");
 }
 
@@ -223,59 +223,59 @@ TEST_F(PickTest, AfterARebuildNoMenuOpensButADoubleClickStillAppendsTheEarlierCh
 
 TEST_F(PickTest, CopyPutsTheBuffersBytesOnTheClipboardForOtherPrograms) {
     const std::string text = "TestBuffer 中文 '#~";
-    form->TextBuffer.SetText(text);
-    form->CmapToolBar.ClickButton(form->CopyButton);
+    form->CharMap().Buffer().SetText(text);
+    form->CharMap().Toolbar().ClickButton(form->CharMap().CopyButton());
     EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), text);
 
-    form->TextBuffer.SetText("other");
-    RunMenuItem("Copybuffertoclipboard1");
+    form->CharMap().Buffer().SetText("other");
+    RunMenuItem("CopyBuffer");
     EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), "other");
 
-    form->TextBuffer.SetText("");
-    form->CmapToolBar.ClickButton(form->CopyButton);
+    form->CharMap().Buffer().SetText("");
+    form->CharMap().Toolbar().ClickButton(form->CharMap().CopyButton());
     EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), "");
 }
 
 TEST_F(PickTest, ClearEmptiesTheBuffer) {
-    form->CmapToolBar.ClickButton(form->ClearBufferButton);
+    form->CharMap().Toolbar().ClickButton(form->CharMap().ClearButton());
     EXPECT_EQ(Buffer(), "");
-    form->TextBuffer.SetText("abc");
-    RunMenuItem("Clearbuffer1");
+    form->CharMap().Buffer().SetText("abc");
+    RunMenuItem("ClearBuffer");
     EXPECT_EQ(Buffer(), "");
 }
 
 TEST_F(PickTest, TheWheelScrollsTheMapAndStopsAtBothEnds) {
-    ASSERT_EQ(::GetFocus(), form->MapScroller.Handle());
-    const int end = form->MapScroller.RangeEnd();
-    ASSERT_EQ(end, 3150 - form->MapScroller.ClientRect().bottom);
+    ASSERT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
+    const int end = form->CharMap().Scroller().RangeEnd();
+    ASSERT_EQ(end, 3150 - form->CharMap().Scroller().ClientRect().bottom);
     Wheel(-120);  // one notch toward the user
-    EXPECT_EQ(form->MapScroller.Position(), 120);
-    EXPECT_EQ(form->CsetPrv.BoundsRect().top, -120);
+    EXPECT_EQ(form->CharMap().Scroller().Position(), 120);
+    EXPECT_EQ(form->CharMap().Map().BoundsRect().top, -120);
     for (int i = 0; i < 3; ++i) Wheel(120);
-    EXPECT_EQ(form->MapScroller.Position(), 0);
+    EXPECT_EQ(form->CharMap().Scroller().Position(), 0);
     for (int i = 0; i < 40; ++i) Wheel(-120);
-    EXPECT_EQ(form->MapScroller.Position(), end);
-    EXPECT_EQ(form->CsetPrv.BoundsRect().top, -end);
+    EXPECT_EQ(form->CharMap().Scroller().Position(), end);
+    EXPECT_EQ(form->CharMap().Map().BoundsRect().top, -end);
     Wheel(-240);
-    EXPECT_EQ(form->MapScroller.Position(), end);
+    EXPECT_EQ(form->CharMap().Scroller().Position(), end);
 
     // A press on the scrolled map picks by the map's own coordinates.
     LeftClick(kPickX, kPickY);
-    EXPECT_EQ(form->CharMap.CurrentChar, kPicked);
+    EXPECT_EQ(form->CharMap().State().currentChar, kPicked);
 }
 
 TEST_F(PickTest, ClicksOnTheMapOrBesideItGiveTheFocusToTheScrollBox) {
-    form->TextBuffer.SetFocus();
+    form->CharMap().Buffer().SetFocus();
     LeftClick(kEmptyX, kEmptyY);
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 
-    form->TextBuffer.SetFocus();
+    form->CharMap().Buffer().SetFocus();
     const int besideTheMap = 350 + 5;
-    ASSERT_LT(besideTheMap, form->MapScroller.ClientRect().right);
+    ASSERT_LT(besideTheMap, form->CharMap().Scroller().ClientRect().right);
     const LPARAM point = MAKELPARAM(besideTheMap, 10);
-    ::SendMessageA(form->MapScroller.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
-    ::SendMessageA(form->MapScroller.Handle(), WM_LBUTTONUP, 0, point);
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    ::SendMessageA(form->CharMap().Scroller().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
+    ::SendMessageA(form->CharMap().Scroller().Handle(), WM_LBUTTONUP, 0, point);
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 // The system's minimise and restore, as the caption buttons give them: the map is neither built
@@ -285,7 +285,7 @@ TEST_F(PickTest, MinimiseAndRestoreKeepTheMapAndItsHighlight) {
     ASSERT_TRUE(IsHighlighted(kPicked));
     const int width = form->Width();
     const int height = form->Height();
-    form->FontList.SetFocus();
+    form->FontList().List().SetFocus();
 
     ::SendMessageA(form->Handle(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     testsupport::Pump();
@@ -301,14 +301,14 @@ TEST_F(PickTest, MinimiseAndRestoreKeepTheMapAndItsHighlight) {
     ASSERT_FALSE(::IsIconic(form->Handle()));
     EXPECT_EQ(form->Width(), width);
     EXPECT_EQ(form->Height(), height);
-    EXPECT_EQ(form->CharMap.MapColumns, 5);
+    EXPECT_EQ(form->CharMap().State().mapColumns, 5);
     // A build would have forgotten the picked cell and drawn the map without its highlight.
-    EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);
-    EXPECT_EQ(form->CharMap.SelectedPoint.y, kPickY);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.x, kPickX);
+    EXPECT_EQ(form->CharMap().State().selectedPoint.y, kPickY);
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(Highlighted(), 1);
     // Nor did the focus move to the map, as the end of a build makes it.
-    EXPECT_NE(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_NE(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 }  // namespace

@@ -111,7 +111,7 @@ protected:
         bool drawing = false;
         return charmaptest::RecordDrawing([&](tk::Canvas& canvas) {
             canvas.Font().Set(tk::kBold, bold);
-            letterloom::DrawCharCells(kFont, kS, 5, 0, 0, canvas, form->PBar, drawing);
+            letterloom::DrawCharCells(kFont, kS, 5, 0, 0, canvas, form->ProgressBar(), drawing);
         });
     }
 };
@@ -134,19 +134,19 @@ TEST_F(DrawCharCellsTest, LabelsNameEachCodeAndTheBarEndsAtTheLastCell) {
     EXPECT_EQ(recording.texts[1].text, "字符 #32");
     EXPECT_EQ(recording.texts[3 * kIndexA + 1].text, "字符 #65");
     EXPECT_EQ(recording.texts[3 * 223 + 1].text, "字符 #255");
-    EXPECT_EQ(form->PBar.Max(), 223);
-    EXPECT_EQ(form->PBar.Position(), 223);
+    EXPECT_EQ(form->ProgressBar().Max(), 223);
+    EXPECT_EQ(form->ProgressBar().Position(), 223);
 }
 
 TEST_F(CharMapTest, WindowWidthGivesColumnsRowsAndPictureSize) {
     OpenMap(kFont, 400);
-    EXPECT_EQ(form->CharMap.MapColumns, 5);
+    EXPECT_EQ(form->CharMap().State().mapColumns, 5);
     EXPECT_EQ(Map().Width(), 350);
     EXPECT_EQ(Map().Height(), 3150);  // 45 rows
 
     form->SetBounds(0, 0, 540, 600);  // a resize on the map page builds anew
     testsupport::Pump();
-    EXPECT_EQ(form->CharMap.MapColumns, 7);
+    EXPECT_EQ(form->CharMap().State().mapColumns, 7);
     EXPECT_EQ(Map().Width(), 490);
     EXPECT_EQ(Map().Height(), 2240);  // 32 full rows
     // The last row is full: code 255 is the last column's cell.
@@ -208,7 +208,7 @@ int DifferentPixels(const tk::MemoryBitmap& a, const tk::MemoryBitmap& b) {
 
 // The renderer needs no main window: cells drawn before the program starts are the map page's.
 TEST_F(CharMapTest, CellsDrawnWithoutTheMainWindowAreThePagesMapAndEveryTextIsBold) {
-    ASSERT_EQ(letterloom::MainForm, nullptr);
+    ASSERT_EQ(program, nullptr);
     tk::MemoryBitmap bold;
     tk::MemoryBitmap regular;
     DrawReference(bold, true, 5);
@@ -229,14 +229,14 @@ TEST_F(CharMapTest, WhileBuildingTheWaitingPictureShowsAndTheBarAdvances) {
     int max = 0;
     int position = -1;
     charmaptest::DuringBuild probe([&] {
-        ready = form->CharMap.MapReady;
+        ready = form->CharMap().State().mapReady;
         width = Map().Width();
         height = Map().Height();
         corner = Map().Pixel(499, 279);
         for (int y = 10; y < 30; ++y)
             for (int x = 10; x < 150; ++x) textPixels += Map().Pixel(x, y) != corner;
-        max = form->PBar.Max();
-        position = form->PBar.Position();
+        max = form->ProgressBar().Max();
+        position = form->ProgressBar().Position();
     });
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
@@ -249,29 +249,29 @@ TEST_F(CharMapTest, WhileBuildingTheWaitingPictureShowsAndTheBarAdvances) {
     EXPECT_GT(position, 0);
     EXPECT_LT(position, 223);
 
-    EXPECT_TRUE(form->CharMap.MapReady);
-    EXPECT_EQ(form->PBar.Position(), 0);
-    EXPECT_EQ(::SendMessageA(form->PBar.Handle(), PBM_GETPOS, 0, 0), 0);
-    EXPECT_EQ(form->CmapFont.Text(), "字体: DejaVu Sans");
-    EXPECT_EQ(form->TextBuffer.GetFont().name, kFont);
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_TRUE(form->CharMap().State().mapReady);
+    EXPECT_EQ(form->ProgressBar().Position(), 0);
+    EXPECT_EQ(::SendMessageA(form->ProgressBar().Handle(), PBM_GETPOS, 0, 0), 0);
+    EXPECT_EQ(form->CharMap().FontLabel().Text(), "字体: DejaVu Sans");
+    EXPECT_EQ(form->CharMap().Buffer().GetFont().name, kFont);
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 TEST_F(CharMapTest, LeavingThePageStopsTheBuildAfterTheCurrentCell) {
     OpenMap(kFont, 400);
     ShowPage("字体列表");
-    form->FontList.SetFocus();
+    form->FontList().List().SetFocus();
     testsupport::DialogWatcher dialogs;
     int current = -1;
     charmaptest::DuringBuild probe([&] {
-        current = form->PBar.Position();
+        current = form->ProgressBar().Position();
         ShowPage("字体列表");
     });
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
     ASSERT_GT(current, 0);
     ASSERT_LT(current, 223);
-    EXPECT_EQ(form->Pagine.ActivePage(), form->ListaFont);
+    EXPECT_EQ(form->Pages().ActivePage(), (&form->FontList().Sheet()));
 
     // A partial map: the cells up to the one being drawn, then white.
     EXPECT_EQ(Map().Width(), 350);
@@ -284,17 +284,17 @@ TEST_F(CharMapTest, LeavingThePageStopsTheBuildAfterTheCurrentCell) {
             EXPECT_EQ(Map().Pixel(cell.left + kS / 2, cell.top + kS / 2), kWhite);
         }
     }
-    EXPECT_TRUE(form->CharMap.MapReady);
-    EXPECT_EQ(form->PBar.Position(), 0);
+    EXPECT_TRUE(form->CharMap().State().mapReady);
+    EXPECT_EQ(form->ProgressBar().Position(), 0);
     // The build ended with its page hidden: the hidden scroll box did not take the focus.
-    EXPECT_NE(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_NE(::GetFocus(), form->CharMap().Scroller().Handle());
     EXPECT_TRUE(::IsWindowVisible(::GetFocus()));
     EXPECT_TRUE(dialogs.Seen().empty());
 
     // Back on the page, the map is built anew and whole.
     ShowPage("字符映射表");
     EXPECT_EQ(Map().Pixel(4 * kS - 1, 43 * kS + 35), kBlack);  // code 251's right edge
-    EXPECT_EQ(::GetFocus(), form->MapScroller.Handle());
+    EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
 }
 
 // A printout draws its cells with a flag of its own: one that starts while a stopped screen build
@@ -304,7 +304,7 @@ TEST_F(CharMapTest, CellsDrawnElsewhereDoNotReviveAStoppedBuild) {
     ShowPage("字体列表");
     int current = -1;
     charmaptest::DuringBuild probe([&] {
-        current = form->PBar.Position();
+        current = form->ProgressBar().Position();
         ShowPage("字体列表");
         tk::MemoryBitmap elsewhere;
         DrawReference(elsewhere, true, 14);
@@ -312,7 +312,7 @@ TEST_F(CharMapTest, CellsDrawnElsewhereDoNotReviveAStoppedBuild) {
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
     ASSERT_LT(current, 200);
-    EXPECT_FALSE(form->CharMap.DrawingContinue);
+    EXPECT_FALSE(form->CharMap().State().drawingContinue);
     const logic::CellOrigin last = logic::CellOriginFor(255, kS, 5, 0, 0);
     EXPECT_EQ(Map().Pixel(last.left, last.top + kS / 2), kWhite);
 }
@@ -325,7 +325,7 @@ TEST_F(CharMapTest, ARequestDuringABuildRestartsItInsteadOfNestingASecondBuild) 
     charmaptest::DuringBuild probe([&] {
         form->SetBounds(0, 0, charmaptest::WidthForColumns(7), 600);
         // Still the one build, not yet finished: a nested build would have ended by now.
-        readyAfterRequest = form->CharMap.MapReady;
+        readyAfterRequest = form->CharMap().State().mapReady;
         widthAfterRequest = Map().Width();
     });
     ShowPage("字符映射表");
@@ -334,13 +334,13 @@ TEST_F(CharMapTest, ARequestDuringABuildRestartsItInsteadOfNestingASecondBuild) 
     EXPECT_EQ(widthAfterRequest, 500);  // the waiting picture
 
     // The picture, the column count and picking agree.
-    EXPECT_TRUE(form->CharMap.MapReady);
-    EXPECT_EQ(form->CharMap.MapColumns, 7);
+    EXPECT_TRUE(form->CharMap().State().mapReady);
+    EXPECT_EQ(form->CharMap().State().mapColumns, 7);
     tk::MemoryBitmap reference;
     DrawReference(reference, true, 7);
     EXPECT_EQ(DifferentPixels(Map(), reference), 0);
     LeftClick(140, 70);
-    EXPECT_EQ(form->CharMap.CurrentChar, 2 + 7 + 32);
+    EXPECT_EQ(form->CharMap().State().currentChar, 2 + 7 + 32);
 }
 
 TEST_F(CharMapTest, AnotherFontPickedDuringABuildIsTheOneShown) {
@@ -349,8 +349,8 @@ TEST_F(CharMapTest, AnotherFontPickedDuringABuildIsTheOneShown) {
     charmaptest::DuringBuild probe([&] { SelectFont("Liberation Serif"); });
     ShowPage("字符映射表");
     ASSERT_TRUE(probe.Ran());
-    EXPECT_TRUE(form->CharMap.MapReady);
-    EXPECT_EQ(form->CmapFont.Text(), "字体: Liberation Serif");
+    EXPECT_TRUE(form->CharMap().State().mapReady);
+    EXPECT_EQ(form->CharMap().FontLabel().Text(), "字体: Liberation Serif");
     tk::MemoryBitmap reference;
     DrawReference(reference, true, 5, "Liberation Serif");
     EXPECT_EQ(DifferentPixels(Map(), reference), 0);
@@ -364,18 +364,18 @@ TEST_F(CharMapTest, ColumnsStayBetweenOneAnd255ForAnyWidth) {
         form->SetBounds(0, 0, width, 600);
         testsupport::Pump();
         ASSERT_EQ(form->Width(), width);
-        EXPECT_EQ(form->CharMap.MapColumns, 255);
+        EXPECT_EQ(form->CharMap().State().mapColumns, 255);
         EXPECT_EQ(Map().Width(), 255 * kS);
         EXPECT_EQ(Map().Height(), kS);
         EXPECT_EQ(Map().Pixel(223 * kS + kS - 1, 35), kBlack);  // code 255, the last cell
         EXPECT_EQ(Map().Pixel(224 * kS, 35), kWhite);
-        EXPECT_FALSE(form->IsCharCell(224 * kS + 5, 5));
-        EXPECT_TRUE(form->IsCharCell(223 * kS + 5, 5));
+        EXPECT_FALSE(form->CharMap().IsCharCell(224 * kS + 5, 5));
+        EXPECT_TRUE(form->CharMap().IsCharCell(223 * kS + 5, 5));
     }
     beyondTheScreen.reset();
     form->SetBounds(0, 0, 400, 600);
     testsupport::Pump();
-    EXPECT_EQ(form->CharMap.MapColumns, 5);
+    EXPECT_EQ(form->CharMap().State().mapColumns, 5);
 }
 
 TEST_F(CharMapTest, ClosingTheWindowDuringABuildEndsIt) {
@@ -384,7 +384,7 @@ TEST_F(CharMapTest, ClosingTheWindowDuringABuildEndsIt) {
     testsupport::DialogWatcher dialogs;
     int current = -1;
     charmaptest::DuringBuild probe([&] {
-        current = form->PBar.Position();
+        current = form->ProgressBar().Position();
         form->Close();
     });
     ShowPage("字符映射表");
@@ -393,7 +393,7 @@ TEST_F(CharMapTest, ClosingTheWindowDuringABuildEndsIt) {
     EXPECT_FALSE(form->HandleAllocated());
     EXPECT_LT(current, 223);
     // Nothing was shown for a window that is gone.
-    EXPECT_FALSE(form->CharMap.MapReady);
+    EXPECT_FALSE(form->CharMap().State().mapReady);
     EXPECT_EQ(Map().Width(), 500);
     EXPECT_TRUE(dialogs.Seen().empty());
 }
@@ -404,11 +404,11 @@ TEST_F(CharMapTest, TheCellLoopStopsWhenTheProgramEnds) {
     map.GetCanvas().PatBlt(0, 0, 350, 3150, WHITENESS);
     int current = -1;
     charmaptest::DuringBuild probe([&] {
-        current = form->PBar.Position();
+        current = form->ProgressBar().Position();
         form->Close();
     });
     bool drawing = false;
-    letterloom::DrawCharCells(kFont, kS, 5, 0, 0, map.GetCanvas(), form->PBar, drawing);
+    letterloom::DrawCharCells(kFont, kS, 5, 0, 0, map.GetCanvas(), form->ProgressBar(), drawing);
     ASSERT_TRUE(probe.Ran());
     ASSERT_TRUE(tk::Application::Instance().Terminated());
     ASSERT_LT(current, 222);

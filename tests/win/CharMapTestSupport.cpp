@@ -37,11 +37,11 @@ StandaloneBar::StandaloneBar() {
 }
 
 void CharMapTest::SelectFont(const std::string& font) {
-    const int index = FontIndex(form->FontList, font);
+    const int index = FontIndex(form->FontList().List(), font);
     ASSERT_GE(index, 0) << font << " is not installed";
-    ::SendMessageA(form->FontList.Handle(), LB_SETTOPINDEX, index, 0);
-    testsupport::ClickListItem(form->FontList, index);
-    ASSERT_EQ(form->FontList.ItemIndex(), index);
+    ::SendMessageA(form->FontList().List().Handle(), LB_SETTOPINDEX, index, 0);
+    testsupport::ClickListItem(form->FontList().List(), index);
+    ASSERT_EQ(form->FontList().List().ItemIndex(), index);
 }
 
 void CharMapTest::OpenMap(const std::string& font, int width) {
@@ -51,15 +51,15 @@ void CharMapTest::OpenMap(const std::string& font, int width) {
     ::ShowWindow(form->Handle(), SW_SHOWNORMAL);
     form->SetBounds(0, 0, width, 600);
     ShowPage("字符映射表");
-    ASSERT_EQ(form->Pagine.ActivePage(), form->MappaCaratteri);
-    ASSERT_TRUE(form->CharMap.MapReady);
+    ASSERT_EQ(form->Pages().ActivePage(), (&form->CharMap().Sheet()));
+    ASSERT_TRUE(form->CharMap().State().mapReady);
 }
 
 void CharMapTest::Press(UINT message, int x, int y) {
     const WPARAM keys = message == WM_LBUTTONDOWN || message == WM_LBUTTONDBLCLK ? MK_LBUTTON
                         : message == WM_RBUTTONDOWN                              ? MK_RBUTTON
                                                                                  : 0;
-    ::SendMessageA(form->CsetPrv.Handle(), message, keys, MAKELPARAM(x, y));
+    ::SendMessageA(form->CharMap().Map().Handle(), message, keys, MAKELPARAM(x, y));
 }
 
 void CharMapTest::LeftClick(int x, int y) {

@@ -39,8 +39,8 @@ protected:
     // which builds the map.
     void OpenMap(const std::string& font, int width);
     void SelectFont(const std::string& font);
-    void ShowPage(const std::string& caption) { testsupport::ClickTab(form->Pagine, caption); }
-    tk::MemoryBitmap& Map() { return form->CsetPrv.Picture(); }
+    void ShowPage(const std::string& caption) { testsupport::ClickTab(form->Pages(), caption); }
+    tk::MemoryBitmap& Map() { return form->CharMap().Map().Picture(); }
     // Mouse messages as the image gets them, at a position of the map.
     void Press(UINT message, int x, int y);
     void LeftClick(int x, int y);

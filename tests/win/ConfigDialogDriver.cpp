@@ -8,8 +8,28 @@ ConfigDialogDriver::ConfigDialogDriver(Steps steps)
           return false;
       }) {}
 
+namespace {
+
+BOOL CALLBACK FindConfigDialog(HWND hwnd, LPARAM found) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hwnd, &process);
+    if (process != ::GetCurrentProcessId()) return TRUE;
+    auto* dialog = dynamic_cast<letterloom::ConfigDialog*>(tk::Window::FromHandle(hwnd));
+    if (!dialog) return TRUE;
+    *reinterpret_cast<letterloom::ConfigDialog**>(found) = dialog;
+    return FALSE;
+}
+
+}  // namespace
+
+letterloom::ConfigDialog* OpenConfigDialog() {
+    letterloom::ConfigDialog* dialog = nullptr;
+    ::EnumWindows(FindConfigDialog, reinterpret_cast<LPARAM>(&dialog));
+    return dialog;
+}
+
 void ConfigDialogDriver::Run() {
-    letterloom::TConfigForm* dialog = letterloom::ConfigForm;
+    letterloom::ConfigDialog* dialog = OpenConfigDialog();
     if (dialog && dialog->Handle() != answered_ && ::IsWindowVisible(dialog->Handle())) {
         answered_ = dialog->Handle();
         steps_(*dialog);

@@ -5,14 +5,14 @@
 
 #include <functional>
 
-#include "settings/frmConfigForm.h"
+#include "settings/ConfigDialog.h"
 #include "support/Wait.h"
 
 namespace testsupport {
 
 class ConfigDialogDriver {
 public:
-    using Steps = std::function<void(letterloom::TConfigForm& dialog)>;
+    using Steps = std::function<void(letterloom::ConfigDialog& dialog)>;
     explicit ConfigDialogDriver(Steps steps);
 
     int Runs() const { return runs_; }
@@ -25,6 +25,9 @@ private:
     HWND answered_ = nullptr;
     DriverThread thread_;  // last: it starts once the rest is ready, and stops first
 };
+
+// The configuration dialog of this process while it exists, or null.
+letterloom::ConfigDialog* OpenConfigDialog();
 
 // Steps: type a text into a control, press a button, press a key in a control.
 void SetTextOf(HWND control, const char* text);

@@ -5,15 +5,14 @@
 #include <gtest/gtest.h>
 
 #include "ConfigDialogDriver.h"
-#include "print/Printunit.h"
-#include "settings/RegSave.h"
-#include "settings/frmConfigForm.h"
+#include "print/FontListPrintout.h"
+#include "settings/SettingsStore.h"
+#include "settings/ConfigDialog.h"
 #include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Menu.h"
 
-using letterloom::ConfigData;
 using testsupport::Press;
 using testsupport::SetTextOf;
 
@@ -24,18 +23,18 @@ protected:
     // File > 配置 with the dialog worked by these steps.
     void Configure(testsupport::ConfigDialogDriver::Steps steps) {
         testsupport::ConfigDialogDriver driver(std::move(steps));
-        ASSERT_TRUE(tk::MenuCommands::Execute(form->File1.CommandId("ConfigureMenuItem")));
+        ASSERT_TRUE(form->FileMenu().Execute(form->FileMenu().CommandId("Configure")));
         testsupport::Pump();
         EXPECT_EQ(driver.Runs(), 1);
-        EXPECT_EQ(letterloom::ConfigForm, nullptr);
+        EXPECT_EQ(testsupport::OpenConfigDialog(), nullptr);
     }
     // Three fonts selected and the selected-fonts page open.
     void SelectThreeFontsAndOpenTheirPage() {
-        testsupport::ClickListItem(form->FontList, 1, MK_CONTROL);
-        testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);
-        testsupport::ClickTab(form->Pagine, "已选字体");
-        ASSERT_EQ(form->FontList.SelCount(), 3);
-        ASSERT_EQ(form->Pagine.ActivePage(), form->SelectedFontsPage);
+        testsupport::ClickListItem(form->FontList().List(), 1, MK_CONTROL);
+        testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);
+        testsupport::ClickTab(form->Pages(), "已选字体");
+        ASSERT_EQ(form->FontList().List().SelCount(), 3);
+        ASSERT_EQ(form->Pages().ActivePage(), (&form->SelectedFonts().Sheet()));
     }
 };
 
@@ -77,28 +76,28 @@ bool StoredFontListSize(int32_t& value) {
 
 TEST_F(ConfigFormTest, DialogShowsTheSettingsTheSuggestionsAndItsFocusOrder) {
     StartProgram();
-    ConfigData.PrevString = "abc";
-    ConfigData.SelectedListSize = -3;
-    letterloom::TConfigForm dialog(form->Handle());
-    EXPECT_EQ(dialog.PreviewString.Text(), "abc");
-    EXPECT_EQ(dialog.FontListSize.Text(), "16");
-    EXPECT_EQ(dialog.SelectedListSize.Text(), "-3");
-    ASSERT_EQ(dialog.PreviewString.Count(), 3);
-    EXPECT_EQ(dialog.PreviewString.Item(0).rfind("AaBbCcDc 12345 :-=", 0), 0u);
-    EXPECT_EQ(dialog.PreviewString.Item(1).rfind("Hello World,welcome to ", 0), 0u);
-    EXPECT_EQ(dialog.PreviewString.Item(2), "Thank you for choosing Letterloom");
+    program->settings.previewText = "abc";
+    program->settings.selectedListPoints = -3;
+    letterloom::ConfigDialog dialog(form->Handle(), program->settings);
+    EXPECT_EQ(dialog.PreviewTextBox().Text(), "abc");
+    EXPECT_EQ(dialog.FontListPointsField().Text(), "16");
+    EXPECT_EQ(dialog.SelectedListPointsField().Text(), "-3");
+    ASSERT_EQ(dialog.PreviewTextBox().Count(), 3);
+    EXPECT_EQ(dialog.PreviewTextBox().Item(0).rfind("AaBbCcDc 12345 :-=", 0), 0u);
+    EXPECT_EQ(dialog.PreviewTextBox().Item(1).rfind("Hello World,welcome to ", 0), 0u);
+    EXPECT_EQ(dialog.PreviewTextBox().Item(2), "Thank you for choosing Letterloom");
 
-    const HWND order[] = {dialog.FontListSize.Handle(),  dialog.SelectedListSize.Handle(),
-                          dialog.PreviewString.Handle(), dialog.BitBtn1.Handle(),
-                          dialog.BitBtn2.Handle(),       dialog.FontListSize.Handle()};
+    const HWND order[] = {dialog.FontListPointsField().Handle(),  dialog.SelectedListPointsField().Handle(),
+                          dialog.PreviewTextBox().Handle(), dialog.CancelButton().Handle(),
+                          dialog.OkButton().Handle(),       dialog.FontListPointsField().Handle()};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         EXPECT_EQ(::GetNextDlgTabItem(dialog.Handle(), order[i], FALSE), order[i + 1]) << i;
 }
 
 TEST_F(ConfigFormTest, SpinFieldsStepFilterTypingAndReadUnreadableTextAsZero) {
     StartProgram();
-    letterloom::TConfigForm dialog(form->Handle());
-    tk::SpinEdit& field = dialog.FontListSize;
+    letterloom::ConfigDialog dialog(form->Handle(), program->settings);
+    tk::SpinEdit& field = dialog.FontListPointsField();
     testsupport::PressKey(field.Handle(), VK_UP);
     testsupport::PressKey(field.Handle(), VK_UP);
     testsupport::PressKey(field.Handle(), VK_DOWN);
@@ -123,9 +122,9 @@ TEST_F(ConfigFormTest, SpinFieldsStepFilterTypingAndReadUnreadableTextAsZero) {
 
 TEST_F(ConfigFormTest, HeldButtonRepeatsAfterAPause) {
     StartProgram();
-    letterloom::TConfigForm dialog(form->Handle());
+    letterloom::ConfigDialog dialog(form->Handle(), program->settings);
     dialog.Show(true);
-    tk::SpinEdit& field = dialog.SelectedListSize;
+    tk::SpinEdit& field = dialog.SelectedListPointsField();
     HWND buttons = field.Buttons().Handle();
     const RECT r = field.Buttons().ClientRect();
     const LPARAM lower = MAKELPARAM(2, r.bottom - 2), upper = MAKELPARAM(2, 1);
@@ -164,37 +163,37 @@ TEST_F(ConfigFormTest, HeldButtonRepeatsAfterAPause) {
 TEST_F(ConfigFormTest, CancelAndEscapeChangeNeitherSettingsNorWindow) {
     StartProgram();
     SelectThreeFontsAndOpenTheirPage();
-    const logic::TLetterloomConfigData before = ConfigData;
+    const logic::Settings before = program->settings;
     for (const bool escape : {false, true}) {
-        Configure([escape](letterloom::TConfigForm& dialog) {
-            SetTextOf(dialog.FontListSize.Handle(), "40");
-            SetTextOf(dialog.PreviewString.Handle(), "changed");
+        Configure([escape](letterloom::ConfigDialog& dialog) {
+            SetTextOf(dialog.FontListPointsField().Handle(), "40");
+            SetTextOf(dialog.PreviewTextBox().Handle(), "changed");
             if (escape)
-                testsupport::PostKey(dialog.FontListSize.Handle(), VK_ESCAPE);
+                testsupport::PostKey(dialog.FontListPointsField().Handle(), VK_ESCAPE);
             else
-                Press(dialog.BitBtn1);
+                Press(dialog.CancelButton());
         });
-        EXPECT_EQ(ConfigData.PrevString, before.PrevString);
-        EXPECT_EQ(ConfigData.FontListSize, before.FontListSize);
-        EXPECT_EQ(form->FontList.SelCount(), 3);
-        EXPECT_EQ(form->Pagine.ActivePage(), form->SelectedFontsPage);
+        EXPECT_EQ(program->settings.previewText, before.previewText);
+        EXPECT_EQ(program->settings.fontListPoints, before.fontListPoints);
+        EXPECT_EQ(form->FontList().List().SelCount(), 3);
+        EXPECT_EQ(form->Pages().ActivePage(), (&form->SelectedFonts().Sheet()));
     }
 }
 
 TEST_F(ConfigFormTest, OkWithoutChangesRefillsTheListAndSelectsOnlyTheFirstFont) {
     StartProgram();
     SelectThreeFontsAndOpenTheirPage();
-    Configure([](letterloom::TConfigForm& dialog) { Press(dialog.BitBtn2); });
-    EXPECT_EQ(form->FontList.Count(), static_cast<int>(letterloom::InstalledFontNames.size()));
-    EXPECT_EQ(form->FontList.SelCount(), 1);
-    EXPECT_TRUE(form->FontList.Selected(0));
-    EXPECT_EQ(form->Pagine.ActivePage(), form->ListaFont);
+    Configure([](letterloom::ConfigDialog& dialog) { Press(dialog.OkButton()); });
+    EXPECT_EQ(form->FontList().List().Count(), static_cast<int>(program->fontNames.size()));
+    EXPECT_EQ(form->FontList().List().SelCount(), 1);
+    EXPECT_TRUE(form->FontList().List().Selected(0));
+    EXPECT_EQ(form->Pages().ActivePage(), (&form->FontList().Sheet()));
     EXPECT_EQ(VisibleTabs(), (std::vector<std::string>{"字体列表", "字体测试", "字符映射表"}));
 }
 
 TEST_F(ConfigFormTest, OkTakesAnyValueAndTheRegistryGetsItOnlyAtClose) {
     StartProgram();
-    const int oldHeight = form->FontList.ItemHeight();
+    const int oldHeight = form->FontList().List().ItemHeight();
     const struct {
         const char* fontList;
         const char* selected;
@@ -202,16 +201,16 @@ TEST_F(ConfigFormTest, OkTakesAnyValueAndTheRegistryGetsItOnlyAtClose) {
         int32_t selectedValue;
     } cases[] = {{"", "-5", 0, -5}, {"99999", "2147483647", 99999, 2147483647}};
     for (const auto& c : cases) {
-        Configure([&c](letterloom::TConfigForm& dialog) {
-            SetTextOf(dialog.FontListSize.Handle(), c.fontList);
-            SetTextOf(dialog.SelectedListSize.Handle(), c.selected);
-            ::SendMessageA(dialog.PreviewString.Handle(), CB_SETCURSEL, 2, 0);
-            testsupport::PostKey(dialog.FontListSize.Handle(), VK_RETURN);  // Enter presses OK
+        Configure([&c](letterloom::ConfigDialog& dialog) {
+            SetTextOf(dialog.FontListPointsField().Handle(), c.fontList);
+            SetTextOf(dialog.SelectedListPointsField().Handle(), c.selected);
+            ::SendMessageA(dialog.PreviewTextBox().Handle(), CB_SETCURSEL, 2, 0);
+            testsupport::PostKey(dialog.FontListPointsField().Handle(), VK_RETURN);  // Enter presses OK
         });
-        EXPECT_EQ(ConfigData.FontListSize, c.fontListValue);
-        EXPECT_EQ(ConfigData.SelectedListSize, c.selectedValue);
-        EXPECT_EQ(ConfigData.PrevString, "Thank you for choosing Letterloom");
-        EXPECT_EQ(form->FontList.ItemHeight(), oldHeight) << c.fontList;
+        EXPECT_EQ(program->settings.fontListPoints, c.fontListValue);
+        EXPECT_EQ(program->settings.selectedListPoints, c.selectedValue);
+        EXPECT_EQ(program->settings.previewText, "Thank you for choosing Letterloom");
+        EXPECT_EQ(form->FontList().List().ItemHeight(), oldHeight) << c.fontList;
     }
     int32_t stored = -1;
     EXPECT_FALSE(StoredFontListSize(stored));

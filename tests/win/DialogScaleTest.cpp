@@ -51,22 +51,23 @@ TEST(DialogScaleTest, BothPrintDialogsFollowThisScreen) {
     if (const char* expected = std::getenv(kExpectedDpi)) {
         ASSERT_EQ(dpi, std::atoi(expected));
     }
-    letterloom::TPrintDialog options;
+    tk::PrinterSetupDialog printerSetup;
+    letterloom::PrintOptionsDialog options(printerSetup);
     EXPECT_EQ(options.GetFont().height, -::MulDiv(9, dpi, 72));
     ExpectScaled(options, 324,
-                 {{options.Info.Handle(), {216, 8, 108, 13}},
-                  {options.BitBtn1.Handle(), {152, 72, 83, 25}},
-                  {options.BitBtn2.Handle(), {240, 72, 83, 25}},
-                  {options.BitBtn3.Handle(), {0, 72, 89, 25}}},
+                 {{options.PerPageLabel().Handle(), {216, 8, 108, 13}},
+                  {options.PrintButton().Handle(), {152, 72, 83, 25}},
+                  {options.CancelButton().Handle(), {240, 72, 83, 25}},
+                  {options.PrinterSetupButton().Handle(), {0, 72, 89, 25}}},
                  dpi);
-    letterloom::TPrintStat progress;
+    letterloom::PrintProgressDialog progress;
     EXPECT_EQ(progress.GetFont().height, -::MulDiv(9, dpi, 72));
     ExpectScaled(progress, 257,
-                 {{progress.ProgressBar.Handle(), {24, 72, 209, 17}},
-                  {progress.BitBtn1.Handle(), {80, 104, 97, 25}}},
+                 {{progress.Progress().Handle(), {24, 72, 209, 17}},
+                  {progress.CancelButton().Handle(), {80, 104, 97, 25}}},
                  dpi);
-    EXPECT_TRUE(ShowsWholeText(progress.PageLab.Handle()));
-    EXPECT_TRUE(ShowsWholeText(progress.DeviceLab.Handle()));
+    EXPECT_TRUE(ShowsWholeText(progress.PageLabel().Handle()));
+    EXPECT_TRUE(ShowsWholeText(progress.DeviceLabel().Handle()));
 }
 
 // Sets the prefix's LogPixels for the programs started while it lives.

@@ -10,7 +10,7 @@
 #include <sstream>
 
 #include "SaveDialogDriver.h"
-#include "print/DialogsModuleUnit.h"
+#include "print/CommonDialogs.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 #include "toolkit/FileReplace.h"
@@ -61,30 +61,24 @@ protected:
             ::DeleteFileA(path.c_str());
         }
         StartProgram();
-        dialogs = std::make_unique<letterloom::TDialogModule>();
-    }
-    void TearDown() override {
-        dialogs.reset();
-        ProgramTest::TearDown();
     }
 
     // File > 导出字体列表 as the menu runs it, the save dialog answered with this name (or
     // cancelled); returns the driver for what it saw.
     std::unique_ptr<testsupport::SaveDialogDriver> Export(std::optional<std::string> answer) {
         auto driver = std::make_unique<testsupport::SaveDialogDriver>(kTitle, std::move(answer));
-        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("Exportfontlist1"), 0);
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("ExportFontList"), 0);
         EXPECT_TRUE(testsupport::Settle());  // whatever the command posted has run too
         return driver;
     }
 
     std::string folder;
-    std::unique_ptr<letterloom::TDialogModule> dialogs;
 };
 
 TEST_F(ExportFontListTest, FileHoldsEveryItemInListOrderEachEndedByCrLf) {
     // "Default", a name of double-byte characters (宋体) and one of single bytes.
-    form->FontList.SetItems({"Default", "\xcb\xce\xcc\xe5", "Arial"});
-    form->FontList.SetItemIndex(1);
+    form->FontList().List().SetItems({"Default", "\xcb\xce\xcc\xe5", "Arial"});
+    form->FontList().List().SetItemIndex(1);
     const std::string path = folder + "\\fonts.txt";
     const auto driver = Export(path);
     EXPECT_EQ(driver->Answered(), 1);
@@ -95,7 +89,7 @@ TEST_F(ExportFontListTest, FileHoldsEveryItemInListOrderEachEndedByCrLf) {
 TEST_F(ExportFontListTest, ExistingFileIsReplacedWithoutAQuestion) {
     const std::string path = folder + "\\old.txt";
     WriteAll(path, std::string(5000, 'x'));
-    form->FontList.SetItems({"Default"});
+    form->FontList().List().SetItems({"Default"});
     const auto driver = Export(path);
     EXPECT_EQ(driver->Answered(), 1);  // a question would have been a second dialog
     EXPECT_TRUE(driver->Others().empty());
@@ -114,13 +108,13 @@ TEST_F(ExportFontListTest, NameWithoutExtensionGetsTxtAndIsProposedNextTime) {
 TEST_F(ExportFontListTest, CancelTouchesNothing) {
     const std::string path = folder + "\\kept.txt";
     WriteAll(path, "kept\r\n");
-    letterloom::DialogModule->SaveDialog.fileName = path;
+    program->dialogs.exportFile.fileName = path;
     const auto driver = Export(std::nullopt);
     EXPECT_EQ(driver->Answered(), 1);
     EXPECT_EQ(driver->Proposed(), "kept.txt");
     EXPECT_TRUE(driver->Others().empty());
     EXPECT_EQ(ReadAll(path), "kept\r\n");
-    EXPECT_EQ(letterloom::DialogModule->SaveDialog.fileName, path);
+    EXPECT_EQ(program->dialogs.exportFile.fileName, path);
 }
 
 TEST_F(ExportFontListTest, ReadOnlyOrLockedFileIsReportedWithItsNameAndKept) {

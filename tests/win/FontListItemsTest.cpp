@@ -8,12 +8,11 @@
 #include <memory>
 #include <string>
 
-#include "app/InternalProcs.h"
-#include "settings/RegSave.h"
+#include "settings/SettingsStore.h"
+#include "app/pages/FontItemPainter.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/MemoryBitmap.h"
 
-using letterloom::ConfigData;
 
 namespace {
 
@@ -145,12 +144,12 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         StartProgram();
-        ASSERT_GT(form->FontList.Count(), 6);
+        ASSERT_GT(form->FontList().List().Count(), 6);
     }
 
     int IndexOf(const std::string& name) {
-        for (int i = 0; i < form->FontList.Count(); ++i)
-            if (form->FontList.Item(i) == name) return i;
+        for (int i = 0; i < form->FontList().List().Count(); ++i)
+            if (form->FontList().List().Item(i) == name) return i;
         ADD_FAILURE() << "no font " << name;
         return 0;
     }
@@ -158,7 +157,7 @@ protected:
     void ExpectLayout(tk::ListBox& list, int index, int width, UINT state) {
         const std::string name = list.Item(index);
         const auto actual = DrawnByList(list, index, width, state);
-        const auto expected = Expected(name, ConfigData.PrevString, width, list.ItemHeight(),
+        const auto expected = Expected(name, program->settings.previewText, width, list.ItemHeight(),
                                        (state & ODS_SELECTED) ? SelectedColors() : NormalColors(),
                                        (state & ODS_FOCUS) != 0);
         EXPECT_EQ(FirstDifference(*actual, *expected), "") << name;
@@ -166,20 +165,21 @@ protected:
 };
 
 TEST_F(FontListItemsTest, EveryInstalledFontIsDrawnByTheLayout) {
-    ASSERT_EQ(form->FontList.ItemHeight(), 21);
-    for (int i = 0; i < form->FontList.Count(); ++i) ExpectLayout(form->FontList, i, 520, 0);
+    ASSERT_EQ(form->FontList().List().ItemHeight(), 21);
+    for (int i = 0; i < form->FontList().List().Count(); ++i) ExpectLayout(form->FontList().List(), i, 520, 0);
 }
 
 TEST_F(FontListItemsTest, WorkedExamplePreviewHasACellHeightOfTwentyFromColumn220) {
-    ASSERT_EQ(form->FontList.ItemHeight(), 21);
-    ConfigData.PrevString = "AaBb";
+    ASSERT_EQ(form->FontList().List().ItemHeight(), 21);
+    program->settings.previewText = "AaBb";
     const int index = IndexOf("DejaVu Sans");
     tk::MemoryBitmap bitmap(520, 21);
-    tk::Canvas& canvas = form->FontList.GetCanvas();
+    tk::Canvas& canvas = form->FontList().List().GetCanvas();
     canvas.Attach(bitmap.DC());
-    canvas.Font() = form->FontList.GetFont();
+    canvas.Font() = form->FontList().List().GetFont();
     canvas.brushColor = tk::kClWindow;
-    form->DrawItem(form->FontList, index, RECT{0, 0, 520, 21}, 0);
+    letterloom::DrawFontItem(form->FontList().List(), index, RECT{0, 0, 520, 21},
+                             program->settings.previewText);
     // The preview is drawn last, so its font is still the one selected into the DC.
     TEXTMETRICA metrics{};
     ::GetTextMetricsA(bitmap.DC(), &metrics);
@@ -205,7 +205,7 @@ TEST_F(FontListItemsTest, WorkedExamplePreviewHasACellHeightOfTwentyFromColumn22
 
 TEST_F(FontListItemsTest, NameAndPreviewBothShowInk) {
     const int index = IndexOf("DejaVu Sans");
-    const auto drawn = DrawnByList(form->FontList, index, 520, 0);
+    const auto drawn = DrawnByList(form->FontList().List(), index, 520, 0);
     const COLORREF back = ::GetSysColor(COLOR_WINDOW);
     EXPECT_GT(InkPixels(*drawn, 21, 0, 220, back), 50);
     EXPECT_GT(InkPixels(*drawn, 21, 220, 520, back), 50);
@@ -214,44 +214,44 @@ TEST_F(FontListItemsTest, NameAndPreviewBothShowInk) {
 
 TEST_F(FontListItemsTest, SelectedAndFocusedItemsKeepTheLayoutInHighlightColours) {
     const int index = IndexOf("Liberation Serif");
-    ExpectLayout(form->FontList, index, 520, ODS_SELECTED);
-    ExpectLayout(form->FontList, index, 520, ODS_SELECTED | ODS_FOCUS);
-    ExpectLayout(form->FontList, index, 520, ODS_FOCUS);
+    ExpectLayout(form->FontList().List(), index, 520, ODS_SELECTED);
+    ExpectLayout(form->FontList().List(), index, 520, ODS_SELECTED | ODS_FOCUS);
+    ExpectLayout(form->FontList().List(), index, 520, ODS_FOCUS);
 }
 
 TEST_F(FontListItemsTest, DefaultPreviewsInTheInterfaceFaceAndSymbolFontsInTheirOwn) {
-    ExpectLayout(form->FontList, IndexOf("Default"), 520, 0);
-    ExpectLayout(form->FontList, IndexOf("Marlett"), 520, 0);
+    ExpectLayout(form->FontList().List(), IndexOf("Default"), 520, 0);
+    ExpectLayout(form->FontList().List(), IndexOf("Marlett"), 520, 0);
 }
 
 TEST_F(FontListItemsTest, LongNameIsCutAtThePreviewColumn) {
     const std::string longName(60, 'W');
-    form->FontList.AddItem(longName);
-    const int index = form->FontList.Count() - 1;
-    ASSERT_EQ(form->FontList.Item(index), longName);
-    ConfigData.PrevString.clear();
-    const auto drawn = DrawnByList(form->FontList, index, 520, 0);
+    form->FontList().List().AddItem(longName);
+    const int index = form->FontList().List().Count() - 1;
+    ASSERT_EQ(form->FontList().List().Item(index), longName);
+    program->settings.previewText.clear();
+    const auto drawn = DrawnByList(form->FontList().List(), index, 520, 0);
     const COLORREF back = ::GetSysColor(COLOR_WINDOW);
     EXPECT_GT(InkPixels(*drawn, 21, 200, 220, back), 0);  // the name runs up to the column
     EXPECT_EQ(InkPixels(*drawn, 21, 220, 520, back), 0);  // and no further
-    ExpectLayout(form->FontList, index, 520, 0);
+    ExpectLayout(form->FontList().List(), index, 520, 0);
 }
 
 TEST_F(FontListItemsTest, NarrowListShowsNamesOnly) {
     const int index = IndexOf("DejaVu Serif");
-    ExpectLayout(form->FontList, index, 150, 0);
-    ExpectLayout(form->FontList, index, 220, 0);
-    const auto drawn = DrawnByList(form->FontList, index, 150, ODS_SELECTED);
+    ExpectLayout(form->FontList().List(), index, 150, 0);
+    ExpectLayout(form->FontList().List(), index, 220, 0);
+    const auto drawn = DrawnByList(form->FontList().List(), index, 150, ODS_SELECTED);
     EXPECT_EQ(UnpaintedPixels(*drawn, 21), 0);
 }
 
 TEST_F(FontListItemsTest, ItemHeightOfOneDrawsInsideTheItemOnly) {
-    ConfigData.FontListSize = 1;  // 96 × 1 div 72
-    letterloom::SetListItemHeights();
-    ASSERT_EQ(form->FontList.ItemHeight(), 1);
+    program->settings.fontListPoints = 1;  // 96 × 1 div 72
+    form->ApplyItemSizes();
+    ASSERT_EQ(form->FontList().List().ItemHeight(), 1);
     const int index = IndexOf("Liberation Sans");
-    ExpectLayout(form->FontList, index, 520, 0);
-    const auto drawn = DrawnByList(form->FontList, index, 520, 0);
+    ExpectLayout(form->FontList().List(), index, 520, 0);
+    const auto drawn = DrawnByList(form->FontList().List(), index, 520, 0);
     for (int x = 0; x < 520; ++x) {
         ASSERT_EQ(drawn->Pixel(x, 0), kUntouched) << x;
         ASSERT_EQ(drawn->Pixel(x, 2), kUntouched) << x;
@@ -260,42 +260,42 @@ TEST_F(FontListItemsTest, ItemHeightOfOneDrawsInsideTheItemOnly) {
 
 TEST_F(FontListItemsTest, NewPreviewTextShowsAtTheNextDrawing) {
     const int index = IndexOf("Liberation Mono");
-    const auto before = DrawnByList(form->FontList, index, 520, 0);
-    ConfigData.PrevString = "Quick 67890";
-    ExpectLayout(form->FontList, index, 520, 0);
-    const auto after = DrawnByList(form->FontList, index, 520, 0);
+    const auto before = DrawnByList(form->FontList().List(), index, 520, 0);
+    program->settings.previewText = "Quick 67890";
+    ExpectLayout(form->FontList().List(), index, 520, 0);
+    const auto after = DrawnByList(form->FontList().List(), index, 520, 0);
     EXPECT_NE(FirstDifference(*after, *before), "");
 }
 
 TEST_F(FontListItemsTest, TallerItemsGrowThePreviewAndCentreTheName) {
-    ConfigData.FontListSize = 40;  // 53 pixels
-    letterloom::SetListItemHeights();
-    ASSERT_EQ(form->FontList.ItemHeight(), 53);
-    ExpectLayout(form->FontList, IndexOf("DejaVu Sans"), 600, 0);
+    program->settings.fontListPoints = 40;  // 53 pixels
+    form->ApplyItemSizes();
+    ASSERT_EQ(form->FontList().List().ItemHeight(), 53);
+    ExpectLayout(form->FontList().List(), IndexOf("DejaVu Sans"), 600, 0);
 }
 
 TEST_F(FontListItemsTest, SelectedFontsListDrawsItsItemsAtItsOwnHeight) {
-    testsupport::ClickListItem(form->FontList, 3, MK_SHIFT);
-    ASSERT_EQ(form->SelectedList.Count(), 4);
-    ASSERT_EQ(form->SelectedList.ItemHeight(), 32);
-    for (int i = 0; i < 4; ++i) ExpectLayout(form->SelectedList, i, 520, 0);
-    ExpectLayout(form->SelectedList, 1, 520, ODS_SELECTED | ODS_FOCUS);
+    testsupport::ClickListItem(form->FontList().List(), 3, MK_SHIFT);
+    ASSERT_EQ(form->SelectedFonts().List().Count(), 4);
+    ASSERT_EQ(form->SelectedFonts().List().ItemHeight(), 32);
+    for (int i = 0; i < 4; ++i) ExpectLayout(form->SelectedFonts().List(), i, 520, 0);
+    ExpectLayout(form->SelectedFonts().List(), 1, 520, ODS_SELECTED | ODS_FOCUS);
 }
 
 TEST_F(FontListItemsTest, TheListOnScreenShowsTheSameItems) {
-    const RECT client = form->FontList.ClientRect();
+    const RECT client = form->FontList().List().ClientRect();
     ASSERT_GT(client.right, 220);
-    form->FontList.Repaint();
+    form->FontList().List().Repaint();
     RECT first{};
-    ::SendMessageA(form->FontList.Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&first));
+    ::SendMessageA(form->FontList().List().Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&first));
     tk::MemoryBitmap shown(first.right, first.bottom - first.top);
     {
-        tk::WindowDC screen(form->FontList.Handle());
+        tk::WindowDC screen(form->FontList().List().Handle());
         ::BitBlt(shown.DC(), 0, 0, shown.Width(), shown.Height(), screen.get(), 0, first.top,
                  SRCCOPY);
     }
-    const auto expected = Expected(form->FontList.Item(1), ConfigData.PrevString, first.right,
-                                   form->FontList.ItemHeight(), NormalColors(), false);
+    const auto expected = Expected(form->FontList().List().Item(1), program->settings.previewText, first.right,
+                                   form->FontList().List().ItemHeight(), NormalColors(), false);
     for (int y = 0; y < shown.Height(); ++y)
         for (int x = 0; x < shown.Width(); ++x)
             ASSERT_EQ(shown.Pixel(x, y), expected->Pixel(x, y + shown.Height())) << x << "," << y;

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "ColorDialogDriver.h"
-#include "print/DialogsModuleUnit.h"
+#include "print/CommonDialogs.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/MemoryBitmap.h"
 #include "toolkit/StandardColors.h"
@@ -42,10 +42,11 @@ struct DrawnColors {
 };
 
 // The colours the memo asks the system to draw it in.
-DrawnColors MemoColors(letterloom::TMainForm& form) {
-    tk::WindowDC dc(form.Test.Handle());
-    ::SendMessageA(form.TestaFont->Handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()),
-                   reinterpret_cast<LPARAM>(form.Test.Handle()));
+DrawnColors MemoColors(letterloom::MainWindow& form) {
+    tk::WindowDC dc(form.FontTest().Memo().Handle());
+    ::SendMessageA(form.FontTest().Sheet().Handle(), WM_CTLCOLOREDIT,
+                   reinterpret_cast<WPARAM>(dc.get()),
+                   reinterpret_cast<LPARAM>(form.FontTest().Memo().Handle()));
     return {::GetTextColor(dc.get()), ::GetBkColor(dc.get())};
 }
 
@@ -54,113 +55,113 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         StartProgramOnPage("字体测试");
-        ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont);
+        ASSERT_EQ(form->Pages().ActivePage(), (&form->FontTest().Sheet()));
     }
-    void DropDown(UINT button) { form->TBXToolbar2.DropDownButton(button); }
+    void DropDown(UINT button) { form->FontTest().Toolbar().DropDownButton(button); }
 
-    letterloom::TDialogModule dialogs;
+    letterloom::CommonDialogs dialogs;
 };
 
 TEST_F(FontTestColorsTest, GridsStartWithBlackAndWithNoColour) {
-    EXPECT_EQ(form->FontColorPalette.Chosen(), RGB(0, 0, 0));
-    EXPECT_EQ(form->FontColorPalette.ChosenCell(), 0);
-    EXPECT_EQ(form->BGColorPalette.ChosenCell(), -1);
-    EXPECT_FALSE(form->FontColorPalette.Visible());
+    EXPECT_EQ(form->FontTest().TextColors().Chosen(), RGB(0, 0, 0));
+    EXPECT_EQ(form->FontTest().TextColors().ChosenCell(), 0);
+    EXPECT_EQ(form->FontTest().BackgroundColors().ChosenCell(), -1);
+    EXPECT_FALSE(form->FontTest().TextColors().Visible());
 }
 
 TEST_F(FontTestColorsTest, PickingInTheTextGridColoursTheText) {
-    QueueClickOnCell(form->FontColorPalette, kRed);
-    DropDown(form->FontColorSubMenu);
-    EXPECT_EQ(form->Test.GetFont().color, RGB(255, 0, 0));
+    QueueClickOnCell(form->FontTest().TextColors(), kRed);
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(255, 0, 0));
     EXPECT_EQ(MemoColors(*form).text, RGB(255, 0, 0));
-    EXPECT_FALSE(form->FontColorPalette.Open());
-    EXPECT_FALSE(form->FontColorPalette.Visible());
+    EXPECT_FALSE(form->FontTest().TextColors().Open());
+    EXPECT_FALSE(form->FontTest().TextColors().Visible());
     // The background is the other grid's business.
-    EXPECT_EQ(form->Test.GetColor(), tk::kClWindow);
+    EXPECT_EQ(form->FontTest().Memo().GetColor(), tk::kClWindow);
 }
 
 TEST_F(FontTestColorsTest, PickingInTheBackgroundGridColoursTheBackground) {
-    QueueClickOnCell(form->BGColorPalette, kLightYellow);
-    DropDown(form->BGFontColorSubMenu);
-    EXPECT_EQ(form->Test.GetColor(), RGB(255, 255, 153));
+    QueueClickOnCell(form->FontTest().BackgroundColors(), kLightYellow);
+    DropDown(form->FontTest().BackgroundColorButton());
+    EXPECT_EQ(form->FontTest().Memo().GetColor(), RGB(255, 255, 153));
     EXPECT_EQ(MemoColors(*form).back, RGB(255, 255, 153));
-    EXPECT_EQ(form->Test.GetFont().color, RGB(0, 0, 0));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(0, 0, 0));
     // Opened again, the grid marks the background colour.
-    QueueKey(form->BGColorPalette, VK_ESCAPE);
-    DropDown(form->BGFontColorSubMenu);
-    EXPECT_EQ(form->BGColorPalette.ChosenCell(), kLightYellow);
+    QueueKey(form->FontTest().BackgroundColors(), VK_ESCAPE);
+    DropDown(form->FontTest().BackgroundColorButton());
+    EXPECT_EQ(form->FontTest().BackgroundColors().ChosenCell(), kLightYellow);
 }
 
 TEST_F(FontTestColorsTest, DismissingTheGridChangesNothing) {
-    QueueKey(form->FontColorPalette, VK_ESCAPE);
-    DropDown(form->FontColorSubMenu);
-    EXPECT_FALSE(form->FontColorPalette.Open());
-    ::PostMessageA(form->FontColorPalette.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -5));
-    DropDown(form->FontColorSubMenu);
-    EXPECT_FALSE(form->FontColorPalette.Open());
+    QueueKey(form->FontTest().TextColors(), VK_ESCAPE);
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_FALSE(form->FontTest().TextColors().Open());
+    ::PostMessageA(form->FontTest().TextColors().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -5));
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_FALSE(form->FontTest().TextColors().Open());
     // A release over the grid's margin picks nothing either.
-    ::PostMessageA(form->FontColorPalette.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
-    QueueKey(form->FontColorPalette, VK_ESCAPE);
-    DropDown(form->FontColorSubMenu);
-    EXPECT_EQ(form->Test.GetFont().color, RGB(0, 0, 0));
+    ::PostMessageA(form->FontTest().TextColors().Handle(), WM_LBUTTONUP, 0, MAKELPARAM(1, 1));
+    QueueKey(form->FontTest().TextColors(), VK_ESCAPE);
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(0, 0, 0));
 }
 
 TEST_F(FontTestColorsTest, KeysMoveThroughTheGridAndEnterPicks) {
     // The first arrow lands on the chosen cell (black), the next ones move.
-    QueueKey(form->FontColorPalette, VK_RIGHT);
-    QueueKey(form->FontColorPalette, VK_DOWN);
-    QueueKey(form->FontColorPalette, VK_RETURN);
-    DropDown(form->FontColorSubMenu);
-    EXPECT_EQ(form->Test.GetFont().color, RGB(128, 0, 0));
-    EXPECT_EQ(form->FontColorPalette.ChosenCell(), kDarkRed);
+    QueueKey(form->FontTest().TextColors(), VK_RIGHT);
+    QueueKey(form->FontTest().TextColors(), VK_DOWN);
+    QueueKey(form->FontTest().TextColors(), VK_RETURN);
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(128, 0, 0));
+    EXPECT_EQ(form->FontTest().TextColors().ChosenCell(), kDarkRed);
 }
 
 TEST_F(FontTestColorsTest, DialogColourIsMarkedInTheGridOnlyWhenItIsOneOfTheForty) {
     {
         testsupport::ColorDialogDriver driver(RGB(255, 0, 0));
-        form->TBXToolbar2.ClickButton(form->FontColorSubMenu);
+        form->FontTest().Toolbar().ClickButton(form->FontTest().TextColorButton());
         EXPECT_EQ(driver.Answered(), 1);
     }
-    QueueKey(form->FontColorPalette, VK_ESCAPE);
-    DropDown(form->FontColorSubMenu);
-    EXPECT_EQ(form->FontColorPalette.ChosenCell(), kRed);
+    QueueKey(form->FontTest().TextColors(), VK_ESCAPE);
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_EQ(form->FontTest().TextColors().ChosenCell(), kRed);
     {
         testsupport::ColorDialogDriver driver(RGB(1, 2, 3));
-        form->TBXToolbar2.ClickButton(form->FontColorSubMenu);
+        form->FontTest().Toolbar().ClickButton(form->FontTest().TextColorButton());
     }
-    QueueKey(form->FontColorPalette, VK_ESCAPE);
-    DropDown(form->FontColorSubMenu);
-    EXPECT_EQ(form->FontColorPalette.ChosenCell(), -1);
+    QueueKey(form->FontTest().TextColors(), VK_ESCAPE);
+    DropDown(form->FontTest().TextColorButton());
+    EXPECT_EQ(form->FontTest().TextColors().ChosenCell(), -1);
 }
 
 TEST_F(FontTestColorsTest, TextColourDialogStartsFromTheTextColourAndCancelKeepsIt) {
     {
         testsupport::ColorDialogDriver driver(RGB(10, 20, 30));
-        form->TBXToolbar2.ClickButton(form->FontColorSubMenu);
+        form->FontTest().Toolbar().ClickButton(form->FontTest().TextColorButton());
         ASSERT_EQ(driver.Answered(), 1);
         EXPECT_EQ(driver.Shown(), RGB(0, 0, 0));
     }
-    EXPECT_EQ(form->Test.GetFont().color, RGB(10, 20, 30));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(10, 20, 30));
     EXPECT_EQ(MemoColors(*form).text, RGB(10, 20, 30));
     {
         testsupport::ColorDialogDriver driver(std::nullopt);
-        form->TBXToolbar2.ClickButton(form->FontColorSubMenu);
+        form->FontTest().Toolbar().ClickButton(form->FontTest().TextColorButton());
         ASSERT_EQ(driver.Answered(), 1);
         EXPECT_EQ(driver.Shown(), RGB(10, 20, 30));
     }
-    EXPECT_EQ(form->Test.GetFont().color, RGB(10, 20, 30));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(10, 20, 30));
 }
 
 TEST_F(FontTestColorsTest, BackgroundColourDialogStartsFromTheWindowColour) {
     {
         testsupport::ColorDialogDriver driver(RGB(200, 220, 240));
-        form->TBXToolbar2.ClickButton(form->BGFontColorSubMenu);
+        form->FontTest().Toolbar().ClickButton(form->FontTest().BackgroundColorButton());
         ASSERT_EQ(driver.Answered(), 1);
         EXPECT_EQ(driver.Shown(), ::GetSysColor(COLOR_WINDOW));
     }
-    EXPECT_EQ(form->Test.GetColor(), RGB(200, 220, 240));
+    EXPECT_EQ(form->FontTest().Memo().GetColor(), RGB(200, 220, 240));
     EXPECT_EQ(MemoColors(*form).back, RGB(200, 220, 240));
-    EXPECT_EQ(form->Test.GetFont().color, RGB(0, 0, 0));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().color, RGB(0, 0, 0));
 }
 
 TEST(StandardColorsTest, GridRunsFromBlackToWhiteWithEnglishNames) {
@@ -182,7 +183,7 @@ TEST(StandardColorsTest, GridRunsFromBlackToWhiteWithEnglishNames) {
 }
 
 TEST_F(FontTestColorsTest, EveryCellShowsItsColourWithItsNameAsTooltip) {
-    tk::ColorPalette& palette = form->FontColorPalette;
+    tk::ColorPalette& palette = form->FontTest().TextColors();
     const auto& colors = tk::StandardColors();
     HWND tips = palette.ToolTips();
     ASSERT_EQ(::SendMessageA(tips, TTM_GETTOOLCOUNT, 0, 0), 40);

@@ -132,7 +132,7 @@ TEST_F(FormPlacementTest, PositionIsRestoredOnlyWhenItCanBe) {
         {{{"NormPos", "100,110,600,520"}, {"NormPos(1x1)", "1,2,501,402"}}, "100,110,600,520"},
     };
     for (const auto& c : cases) {
-        form.reset();  // its own save at destruction would overwrite the values below
+        EndProgram();  // its own save at destruction would overwrite the values below
         testsupport::DeleteSettingsKey();
         StorePlacement(c.stored);
         StorePlacement({{"ShowCmd", "1"}});
@@ -144,7 +144,7 @@ TEST_F(FormPlacementTest, PositionIsRestoredOnlyWhenItCanBe) {
 
 TEST_F(FormPlacementTest, DestroyedWithoutACloseStillSavesOnce) {
     StartProgram();
-    form.reset();
+    EndProgram();
     EXPECT_EQ(StoredPlacement().at("Visible"), "1");
 }
 
@@ -157,7 +157,7 @@ TEST_F(FormPlacementTest, BadStoredValueIsReportedAndTheWindowStillComesUp) {
     ASSERT_TRUE(testsupport::Settle());
     ASSERT_EQ(watcher.Seen().size(), 1u);
     EXPECT_EQ(watcher.Seen()[0].text, "对 'Flags' 的无效数据类型.");
-    EXPECT_GT(form->FontList.Count(), 0);  // the first showing went on
+    EXPECT_GT(form->FontList().List().Count(), 0);  // the first showing went on
 }
 
 TEST_F(FormPlacementTest, FrameCannotBeDraggedBelowFourHundredSquare) {

@@ -61,8 +61,8 @@ void RegisterLibraryFile(DWORD type, const std::string& file) {
                      DWORD(file.size() + 1));
 }
 
-HWND Request() {
-    return letterloom::ShowHtmlHelp(nullptr, letterloom::HelpFilePath(), kCloseAllViewers, 0);
+HWND Request(letterloom::HtmlHelp& help) {
+    return help.Show(nullptr, letterloom::HelpFilePath(), kCloseAllViewers, 0);
 }
 
 TEST(HtmlHelpTest, TheFirstRequestLoadsTheLibraryAndLaterOnesReuseItUntilExit) {
@@ -70,19 +70,20 @@ TEST(HtmlHelpTest, TheFirstRequestLoadsTheLibraryAndLaterOnesReuseItUntilExit) {
     ASSERT_FALSE(backup.Empty()) << "the prefix registers no HTML Help library";
     testsupport::DialogWatcher watcher;
     ASSERT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
+    letterloom::HtmlHelp help;
 
-    Request();
+    Request(help);
     HMODULE loaded = ::GetModuleHandleA("hhctrl.ocx");
     EXPECT_NE(loaded, nullptr);
     // Registered nowhere now: a request that looked again would find nothing.
     RegisterLibraryFile(REG_SZ, "C:\\windows\\system32\\no-such-hhctrl.ocx");
-    Request();
-    EXPECT_TRUE(letterloom::HtmlHelpLoaded());
+    Request(help);
+    EXPECT_TRUE(help.Loaded());
     EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), loaded);
     EXPECT_TRUE(watcher.Seen().empty());
 
-    letterloom::UnloadHtmlHelp();
-    EXPECT_FALSE(letterloom::HtmlHelpLoaded());
+    help.Unload();
+    EXPECT_FALSE(help.Loaded());
     EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
 }
 
@@ -116,18 +117,22 @@ TEST(HtmlHelpTest, TheViewersAreClosedBeforeTheLibraryIsReleased) {
     const auto listen = reinterpret_cast<Listen>(
         reinterpret_cast<void*>(::GetProcAddress(pinned.get(), "ListenForCloseAll")));
     ASSERT_NE(listen, nullptr);
-    Closes closes;
+    struct Seen {
+        Closes closes;
+        letterloom::HtmlHelp help;
+    } seen;
+    Closes& closes = seen.closes;
     listen(
         [](void* context) {
-            auto& seen = *static_cast<Closes*>(context);
-            ++seen.all;
-            if (letterloom::HtmlHelpLoaded()) ++seen.whileHeld;
+            auto& watched = *static_cast<Seen*>(context);
+            ++watched.closes.all;
+            if (watched.help.Loaded()) ++watched.closes.whileHeld;
         },
-        &closes);
+        &seen);
 
-    letterloom::ShowHtmlHelp(nullptr, letterloom::HelpFilePath(), 0, 0);
-    ASSERT_TRUE(letterloom::HtmlHelpLoaded());
-    letterloom::UnloadHtmlHelp();
+    seen.help.Show(nullptr, letterloom::HelpFilePath(), 0, 0);
+    ASSERT_TRUE(seen.help.Loaded());
+    seen.help.Unload();
 
     EXPECT_EQ(closes.all, 1) << "the viewers were not closed once";
     EXPECT_EQ(closes.whileHeld, closes.all) << "the viewers were closed after the release";
@@ -149,11 +154,12 @@ TEST_P(MissingHtmlHelpTest, EveryRequestShowsTheMessageAndTheLibraryIsNotLookedF
     ASSERT_FALSE(backup.Empty());
     GetParam().breakRegistration();
     testsupport::DialogWatcher watcher;
-    EXPECT_EQ(Request(), nullptr);
+    letterloom::HtmlHelp help;
+    EXPECT_EQ(Request(help), nullptr);
     backup.Restore();
-    EXPECT_EQ(Request(), nullptr);
+    EXPECT_EQ(Request(help), nullptr);
 
-    EXPECT_FALSE(letterloom::HtmlHelpLoaded());
+    EXPECT_FALSE(help.Loaded());
     EXPECT_EQ(::GetModuleHandleA("hhctrl.ocx"), nullptr);
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 2u);

@@ -7,17 +7,13 @@
 #include <algorithm>
 #include <set>
 
-#include "app/InternalProcs.h"
-#include "app/frmSplashForm.h"
-#include "print/Printunit.h"
-#include "settings/RegSave.h"
+#include "app/SplashScreen.h"
+#include "print/FontListPrintout.h"
+#include "settings/SettingsStore.h"
 #include "shared/RegistryKeys.h"
 #include "support/DialogWatcher.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Application.h"
-
-using letterloom::ConfigData;
-using letterloom::InstalledFontNames;
 
 namespace {
 
@@ -33,20 +29,20 @@ TEST_F(MainFormTest, FirstRunShowsTheDefaultsAndTheFontList) {
     StartProgram();
     EXPECT_EQ(form->Text(), "Letterloom");
     EXPECT_EQ(tk::Application::Instance().Title(), "Letterloom");
-    EXPECT_EQ(ConfigData.PrevString, "AaBbCcDc 12345 :-=");
-    EXPECT_EQ(form->Test.Text(), "用这来测试所有字体" + std::string(14, ' '));
-    EXPECT_EQ(form->Test.GetFont().Size(), 24);
-    EXPECT_EQ(form->Pagine.ActivePage(), form->ListaFont);
-    ASSERT_EQ(form->FontList.Count(), static_cast<int>(InstalledFontNames.size()));
-    EXPECT_EQ(form->FontList.SelCount(), 1);
-    EXPECT_TRUE(form->FontList.Selected(0));
-    EXPECT_EQ(form->FontList.ItemIndex(), 0);
-    EXPECT_EQ(form->FontList.Item(0), InstalledFontNames.front());
+    EXPECT_EQ(program->settings.previewText, "AaBbCcDc 12345 :-=");
+    EXPECT_EQ(form->FontTest().Memo().Text(), "用这来测试所有字体" + std::string(14, ' '));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().Size(), 24);
+    EXPECT_EQ(form->Pages().ActivePage(), (&form->FontList().Sheet()));
+    ASSERT_EQ(form->FontList().List().Count(), static_cast<int>(program->fontNames.size()));
+    EXPECT_EQ(form->FontList().List().SelCount(), 1);
+    EXPECT_TRUE(form->FontList().List().Selected(0));
+    EXPECT_EQ(form->FontList().List().ItemIndex(), 0);
+    EXPECT_EQ(form->FontList().List().Item(0), program->fontNames.front());
 }
 
 TEST_F(MainFormTest, InstalledFontsHoldDefaultAndEachFamilyOnceInLocaleOrder) {
     StartProgram();
-    const auto& names = InstalledFontNames;
+    const auto& names = program->fontNames;
     ASSERT_GT(names.size(), 10u);
     EXPECT_NE(std::find(names.begin(), names.end(), "Default"), names.end());
     std::set<std::string> folded;
@@ -64,8 +60,8 @@ TEST_F(MainFormTest, InstalledFontsHoldDefaultAndEachFamilyOnceInLocaleOrder) {
 
 TEST_F(MainFormTest, CloseStoresTheFourSettingsAndTheNextRunReadsThem) {
     StartProgram();
-    form->Test.SetText("typed here");
-    ConfigData.FontListSize = 20;
+    form->FontTest().Memo().SetText("typed here");
+    program->settings.fontListPoints = 20;
     ExitThroughMenu();
     EXPECT_FALSE(form->HandleAllocated());
     EXPECT_TRUE(tk::Application::Instance().Terminated());
@@ -73,19 +69,19 @@ TEST_F(MainFormTest, CloseStoresTheFourSettingsAndTheNextRunReadsThem) {
         EXPECT_TRUE(SettingsValueExists(name)) << name;
 
     StartProgram();
-    EXPECT_EQ(ConfigData.TryString, "typed here");
-    EXPECT_EQ(form->Test.Text(), "typed here");
-    EXPECT_EQ(ConfigData.FontListSize, 20);
-    EXPECT_EQ(form->FontList.ItemHeight(), 26);  // 96 × 20 div 72
+    EXPECT_EQ(program->settings.testText, "typed here");
+    EXPECT_EQ(form->FontTest().Memo().Text(), "typed here");
+    EXPECT_EQ(program->settings.fontListPoints, 20);
+    EXPECT_EQ(form->FontList().List().ItemHeight(), 26);  // 96 × 20 div 72
 }
 
 TEST_F(MainFormTest, CloseFromAnotherPageMakesTheFontListActiveFirst) {
     StartProgram();
-    testsupport::ClickTab(form->Pagine, "字体测试");
-    ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont);
+    testsupport::ClickTab(form->Pages(), "字体测试");
+    ASSERT_EQ(form->Pages().ActivePage(), (&form->FontTest().Sheet()));
     form->Close();
     testsupport::Pump();
-    EXPECT_EQ(form->Pagine.ActivePage(), form->ListaFont);
+    EXPECT_EQ(form->Pages().ActivePage(), (&form->FontList().Sheet()));
     EXPECT_TRUE(SettingsValueExists("TryString"));
 }
 
@@ -94,7 +90,7 @@ TEST_F(MainFormTest, BadStoredValueIsReportedAndTheProgramStillComesUp) {
     testsupport::StoreSettingsValue("PrevString", REG_SZ, "kept", 5);
     testsupport::StoreSettingsValue("TryString", REG_DWORD, &one, 4);
 
-    InstalledFontNames.clear();
+    program->fontNames.clear();
     testsupport::DialogWatcher watcher;
     StartProgram();
     ASSERT_TRUE(testsupport::Settle());
@@ -104,28 +100,28 @@ TEST_F(MainFormTest, BadStoredValueIsReportedAndTheProgramStillComesUp) {
     EXPECT_EQ(seen[0].text, "对 'TRYString' 的无效数据类型.");
     EXPECT_TRUE(seen[0].errorIcon);
     EXPECT_TRUE(form->Visible());
-    EXPECT_EQ(ConfigData.PrevString, "kept");
+    EXPECT_EQ(program->settings.previewText, "kept");
     // The show step stopped at the error: the list was not filled, but the names were built, so
     // that the configuration dialog can fill it.
-    EXPECT_EQ(form->FontList.Count(), 0);
-    EXPECT_GT(InstalledFontNames.size(), 10u);
+    EXPECT_EQ(form->FontList().List().Count(), 0);
+    EXPECT_GT(program->fontNames.size(), 10u);
 }
 
 TEST_F(MainFormTest, ItemHeightsFollowTheSizesAtNinetySixPixelsPerInch) {
     StartProgram();
-    ASSERT_EQ(form->FontList.GetFont().pixelsPerInch, 96);
-    EXPECT_EQ(form->FontList.ItemHeight(), 21);
-    EXPECT_EQ(form->SelectedList.ItemHeight(), 32);
+    ASSERT_EQ(form->FontList().List().GetFont().pixelsPerInch, 96);
+    EXPECT_EQ(form->FontList().List().ItemHeight(), 21);
+    EXPECT_EQ(form->SelectedFonts().List().ItemHeight(), 32);
 
-    ConfigData.FontListSize = 0;
-    ConfigData.SelectedListSize = -10;
-    letterloom::SetListItemHeights();
-    EXPECT_EQ(form->FontList.ItemHeight(), 21);
-    EXPECT_EQ(form->SelectedList.ItemHeight(), 32);
+    program->settings.fontListPoints = 0;
+    program->settings.selectedListPoints = -10;
+    form->ApplyItemSizes();
+    EXPECT_EQ(form->FontList().List().ItemHeight(), 21);
+    EXPECT_EQ(form->SelectedFonts().List().ItemHeight(), 32);
 
-    ConfigData.FontListSize = 3;
-    letterloom::SetListItemHeights();
-    EXPECT_EQ(form->FontList.ItemHeight(), 4);
+    program->settings.fontListPoints = 3;
+    form->ApplyItemSizes();
+    EXPECT_EQ(form->FontList().List().ItemHeight(), 4);
 }
 
 TEST_F(MainFormTest, ResizeGrowsTheWindowBackToItsFloor) {
@@ -143,35 +139,35 @@ TEST_F(MainFormTest, ResizeGrowsTheWindowBackToItsFloor) {
 
 TEST_F(MainFormTest, ProgressBarLiesOnTheStatusBarsFirstPanel) {
     StartProgram();
-    const RECT bar = form->Sbar.BoundsRect();
+    const RECT bar = form->StatusBar().BoundsRect();
     const RECT client = form->ClientRect();
     EXPECT_EQ(bar.bottom - bar.top, 19);
     EXPECT_EQ(bar.bottom, client.bottom);
     EXPECT_EQ(bar.right - bar.left, client.right);
-    EXPECT_FALSE(::GetWindowLongA(form->Sbar.Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
-    const RECT progress = form->PBar.BoundsRect();
+    EXPECT_FALSE(::GetWindowLongA(form->StatusBar().Handle(), GWL_STYLE) & SBARS_SIZEGRIP);
+    const RECT progress = form->ProgressBar().BoundsRect();
     EXPECT_EQ(progress.left, 0);
     EXPECT_EQ(progress.top, bar.top + 2);
     EXPECT_EQ(progress.right - progress.left, 200);
-    EXPECT_EQ(form->PBar.Position(), 0);
+    EXPECT_EQ(form->ProgressBar().Position(), 0);
 }
 
 TEST_F(MainFormTest, MenusCarryTheirCaptionsAndPictures) {
     StartProgram();
-    EXPECT_EQ(form->MainMenu.Caption("File1"), "文件(&F)");
-    EXPECT_EQ(form->MainMenu.Caption("Help1"), "帮助(&H)");
-    EXPECT_EQ(form->File1.Caption("Exportfontlist1"), "导出字体列表(&E)");
-    EXPECT_EQ(form->File1.Caption("Exit1"), "退出(&E)");
-    EXPECT_EQ(form->File1.ImageIndex("Exit1"), 5);
-    EXPECT_EQ(form->File1.ImageIndex("print1"), 4);
-    EXPECT_EQ(form->File1.ImageIndex("PrintCharmap1"), 4);
-    EXPECT_EQ(form->Help1.Caption("DonateAction1"), "做出捐赠");
-    EXPECT_EQ(form->Help1.ImageIndex("DonateAction1"), -1);
-    EXPECT_EQ(form->CopyTC.Caption("tobuffer1"), "复制到缓冲区(&T)");
-    EXPECT_EQ(form->CopyTC.ImageIndex("Copybuffertoclipboard1"), 7);
-    EXPECT_EQ(form->ImageList.Count(), 21);
-    EXPECT_EQ(::GetMenuItemCount(form->File1.Handle()), 10);
-    EXPECT_EQ(::GetMenuItemCount(form->Help1.Handle()), 6);
+    EXPECT_EQ(form->MenuBar().Caption("File"), "文件(&F)");
+    EXPECT_EQ(form->MenuBar().Caption("Help"), "帮助(&H)");
+    EXPECT_EQ(form->FileMenu().Caption("ExportFontList"), "导出字体列表(&E)");
+    EXPECT_EQ(form->FileMenu().Caption("Exit"), "退出(&E)");
+    EXPECT_EQ(form->FileMenu().ImageIndex("Exit"), 5);
+    EXPECT_EQ(form->FileMenu().ImageIndex("PrintFontList"), 4);
+    EXPECT_EQ(form->FileMenu().ImageIndex("PrintCharMaps"), 4);
+    EXPECT_EQ(form->HelpMenu().Caption("Donate"), "做出捐赠");
+    EXPECT_EQ(form->HelpMenu().ImageIndex("Donate"), -1);
+    EXPECT_EQ(form->CharMap().PopupMenu().Caption("AppendToBuffer"), "复制到缓冲区(&T)");
+    EXPECT_EQ(form->CharMap().PopupMenu().ImageIndex("CopyBuffer"), 7);
+    EXPECT_EQ(form->Images().Count(), 21);
+    EXPECT_EQ(::GetMenuItemCount(form->FileMenu().Handle()), 10);
+    EXPECT_EQ(::GetMenuItemCount(form->HelpMenu().Handle()), 6);
 }
 
 }  // namespace
@@ -180,28 +176,32 @@ namespace {
 
 class SplashTest : public testsupport::ProgramTest {};
 
+// As WinMain shows it: before the program is made, gone when the first showing ends.
 TEST_F(SplashTest, SplashShowsUntilTheEndOfTheFirstShowing) {
-    letterloom::ShowSplash();
-    ASSERT_TRUE(letterloom::SplashForm);
-    HWND splash = letterloom::SplashForm->Handle();
-    EXPECT_TRUE(::IsWindowVisible(splash));
+    auto splash = std::make_unique<letterloom::SplashScreen>();
+    HWND handle = splash->Handle();
+    EXPECT_TRUE(::IsWindowVisible(handle));
     RECT client{};
-    ::GetClientRect(splash, &client);
+    ::GetClientRect(handle, &client);
     EXPECT_EQ(client.right, 298);
     EXPECT_EQ(client.bottom, 115);
-    StartProgram();
-    EXPECT_FALSE(letterloom::SplashForm);
-    EXPECT_FALSE(::IsWindow(splash));
+    CreateProgram();
+    form->onFirstShowingEnd = [&splash] { splash.reset(); };
+    ShowProgram();
+    EXPECT_FALSE(splash);
+    EXPECT_FALSE(::IsWindow(handle));
 }
 
 TEST_F(SplashTest, SplashGoesAlsoWhenTheFirstShowingFails) {
     const int32_t one = 1;
     testsupport::StoreSettingsValue("PrevString", REG_DWORD, &one, 4);
     testsupport::DialogWatcher watcher;
-    letterloom::ShowSplash();
-    StartProgram();
+    auto splash = std::make_unique<letterloom::SplashScreen>();
+    CreateProgram();
+    form->onFirstShowingEnd = [&splash] { splash.reset(); };
+    ShowProgram();
     EXPECT_EQ(watcher.Seen().size(), 1u);
-    EXPECT_FALSE(letterloom::SplashForm);
+    EXPECT_FALSE(splash);
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 #include "PrintTestSupport.h"
 #include "charmap/CharMapRenderer.h"
-#include "print/Printunit.h"
+#include "print/FontListPrintout.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Error.h"
 #include "toolkit/Printer.h"
@@ -13,13 +13,13 @@ constexpr int kLastCell = 223;
 class CharMapPrintTest : public PrintTest {
 protected:
     void SelectFonts(std::initializer_list<int> indexes) {
-        for (int i = 0; i < form->FontList.Count(); ++i) form->FontList.SetSelected(i, false);
-        for (int index : indexes) form->FontList.SetSelected(index, true);
+        for (int i = 0; i < form->FontList().List().Count(); ++i) form->FontList().List().SetSelected(i, false);
+        for (int index : indexes) form->FontList().List().SetSelected(index, true);
     }
     // The File menu's command, with the platform's print dialog confirmed.
     std::vector<testsupport::SeenDialog> PrintMaps() {
         testsupport::DialogWatcher watcher;
-        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("PrintCharMaps"), 0);
         testsupport::Pump();
         return watcher.Seen();
     }
@@ -36,7 +36,7 @@ protected:
             ::GetObjectA(current, sizeof font, &font);
             weight = font.lfWeight;
         });
-        letterloom::PrintFontList(1, "Sample");
+        PrintFontList(1);
         PdfsBeforeMarker();
         DeletePdfFiles();
         return weight;
@@ -46,8 +46,9 @@ protected:
 // Presses Cancel once the progress dialog shows: at a timer, as the cell loop lets messages run.
 class CancelWhenShowing {
 public:
-    explicit CancelWhenShowing(letterloom::TPrintStat& stat) {
+    explicit CancelWhenShowing(letterloom::PrintProgressDialog& stat) {
         stat_ = &stat;
+        pressed_ = false;
         timer_ = ::SetTimer(nullptr, 0, 1, Tick);
     }
     ~CancelWhenShowing() { ::KillTimer(nullptr, timer_); }
@@ -56,9 +57,14 @@ public:
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (stat_->Visible() && !letterloom::PrintAbort) stat_->BitBtn1.Click();
+        if (stat_->Visible() && !pressed_) {
+            pressed_ = true;
+            stat_->CancelButton().Click();
+        }
     }
-    static inline letterloom::TPrintStat* stat_ = nullptr;
+    // A timer procedure has no object: the one press of the test's dialog lives here.
+    static inline letterloom::PrintProgressDialog* stat_ = nullptr;
+    static inline bool pressed_ = false;
     UINT_PTR timer_;
 };
 
@@ -69,7 +75,7 @@ TEST_F(CharMapPrintTest, OnePagePerSelectedFontThenTheFontListPrintsBold) {
     const std::vector<Page> pages = PrintedPages();
     ASSERT_EQ(pages.size(), 2u);
     for (size_t p = 0; p < pages.size(); ++p) {
-        const std::string font = form->FontList.Item(static_cast<int>(p) + 1);
+        const std::string font = form->FontList().List().Item(static_cast<int>(p) + 1);
         const Word* heading = pages[p].Find(font.substr(0, font.find(' ')));
         ASSERT_NE(heading, nullptr) << font;
         EXPECT_LT(heading->left, 2);
@@ -93,7 +99,7 @@ TEST_F(CharMapPrintTest, OnWidePaperSixteenColumnsFitThePage) {
     {
         testsupport::DialogWatcher chooser(
             [](HWND dialog) { return ChoosePrinterAndConfirm(dialog, kWideQueue); });
-        ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
+        ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("PrintCharMaps"), 0);
         testsupport::Pump();
     }
     const std::vector<Page> pages = PrintedPages();
@@ -114,43 +120,44 @@ TEST_F(CharMapPrintTest, OnWidePaperSixteenColumnsFitThePage) {
 
 TEST_F(CharMapPrintTest, CancelDrawsEveryMapThenDiscardsThemAll) {
     SelectFonts({1, 2});
+    letterloom::PrintOutcome outcome = letterloom::PrintOutcome::NotStarted;
     {
-        CancelWhenShowing cancel(*printStat);
-        PrintMaps();
+        CancelWhenShowing cancel(*progress);
+        testsupport::DialogWatcher confirmPrintDialog;
+        outcome = letterloom::PrintCharMaps(Tools(), form->Handle(), form->FontList().SelectedNames(),
+                                            letterloom::DrawCharCells);
     }
-    EXPECT_TRUE(letterloom::PrintAbort);
-    EXPECT_EQ(printStat->ProgressBar.Position(), kLastCell);
-    EXPECT_EQ(printStat->PageLab.Text(),
-              std::string("打印字体:     ").append(form->FontList.Item(2)));
-    EXPECT_TRUE(ShowsWholeText(printStat->PageLab.Handle()));
+    EXPECT_EQ(outcome, letterloom::PrintOutcome::Cancelled);
+    EXPECT_EQ(progress->Progress().Position(), kLastCell);
+    EXPECT_EQ(progress->PageLabel().Text(),
+              std::string("打印字体:     ").append(form->FontList().List().Item(2)));
+    EXPECT_TRUE(ShowsWholeText(progress->PageLabel().Handle()));
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
     EXPECT_TRUE(PdfsBeforeMarker().empty());
-    EXPECT_TRUE(letterloom::PrintAbort);
 }
 
 TEST_F(CharMapPrintTest, WithNoFontSelectedOnlyTheMessageShows) {
     SelectFonts({});
-    letterloom::PrintAbort = true;
     const auto seen = PrintMaps();
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].text, "你需要至少选择一种字体            ");
     EXPECT_EQ(seen[0].caption, "Letterloom");
     EXPECT_FALSE(seen[0].errorIcon);
-    EXPECT_FALSE(letterloom::PrintAbort);
+    EXPECT_TRUE(PdfsBeforeMarker().empty());
 }
 
 TEST_F(CharMapPrintTest, APrintoutDoesNotReviveAScreenBuildThatWasLeft) {
-    testsupport::ClickListItem(form->FontList, 1);
+    testsupport::ClickListItem(form->FontList().List(), 1);
     OnNextPump leaveAndPrint([this] {
-        testsupport::ClickTab(form->Pagine, "字体列表");
+        testsupport::ClickTab(form->Pages(), "字体列表");
         PrintMaps();
     });
-    testsupport::ClickTab(form->Pagine, "字符映射表");
+    testsupport::ClickTab(form->Pages(), "字符映射表");
     ASSERT_TRUE(leaveAndPrint.Ran());
-    EXPECT_FALSE(form->CharMap.DrawingContinue);
+    EXPECT_FALSE(form->CharMap().State().drawingContinue);
     // The screen map stopped where it was left: its last cell was never drawn.
-    tk::MemoryBitmap& map = form->CsetPrv.Picture();
-    const int columns = form->CharMap.MapColumns;
+    tk::MemoryBitmap& map = form->CharMap().Map().Picture();
+    const int columns = form->CharMap().State().mapColumns;
     const int x = kLastCell % columns * letterloom::MapCellSize;
     const int y = kLastCell / columns * letterloom::MapCellSize;
     EXPECT_EQ(::GetPixel(map.GetCanvas().Handle(), x, y), RGB(255, 255, 255));
@@ -164,11 +171,13 @@ TEST_F(CharMapPrintTest, AFailureInTheJobAbortsItAndGivesTheMainWindowBack) {
                                  bool&) { throw tk::Error("cells failed"); };
     {
         testsupport::DialogWatcher watcher;
-        EXPECT_THROW(letterloom::PrintCharMap(form->FontList, failingCells), tk::Error);
+        EXPECT_THROW(letterloom::PrintCharMaps(Tools(), form->Handle(),
+                                               form->FontList().SelectedNames(), failingCells),
+                     tk::Error);
     }
     EXPECT_FALSE(tk::ThePrinter().Printing());
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
-    EXPECT_FALSE(printStat->Visible());
+    EXPECT_FALSE(progress->Visible());
     EXPECT_TRUE(PdfsBeforeMarker().empty());
 }
 

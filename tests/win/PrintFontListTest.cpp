@@ -5,7 +5,7 @@
 
 #include "PrintTestSupport.h"
 #include "logic/PrintLayout.h"
-#include "print/Printunit.h"
+#include "print/FontListPrintout.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Printer.h"
 
@@ -35,14 +35,14 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
         const logic::FontListMetrics m = logic::FontListPageMetrics(q.dpi, q.width, columns);
         const int perPage = columns * ((q.height - m.top) / m.pitch - 1);
         UseFonts(perPage + 1);
-        letterloom::PrintFontList(columns, "Sample");
+        PrintFontList(columns);
         const std::vector<Page> pages = PrintedPages();
         ASSERT_EQ(pages.size(), 2u);
         logic::PrintCursor cursor;
         for (int i = 0; i <= perPage; ++i) {
             logic::AdvanceCursor(cursor, columns, m, q.height);
             const Page& page = pages[static_cast<size_t>(cursor.page - 1)];
-            const Word* name = page.Find(letterloom::InstalledFontNames[static_cast<size_t>(i)]);
+            const Word* name = page.Find(program->fontNames[static_cast<size_t>(i)]);
             ASSERT_NE(name, nullptr) << i;
             const double y = Points(cursor.row * m.pitch + m.top);
             EXPECT_TRUE(Near(name->left, Points(cursor.column * m.columnWidth + 10))) << i;
@@ -78,24 +78,22 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
 }
 
 // The progress dialog's Cancel, Escape and Alt+F4 all stop the job and discard its pages.
-TEST_F(PrintTest, CancelEscapeOrAltF4DiscardEveryPageAndTheFlagStaysSet) {
+TEST_F(PrintTest, CancelEscapeOrAltF4DiscardEveryPage) {
     const std::vector<std::pair<const char*, std::function<void()>>> gestures{
-        {"Cancel", [this] { ::SendMessageA(printStat->BitBtn1.Handle(), BM_CLICK, 0, 0); }},
+        {"Cancel", [this] { ::SendMessageA(progress->CancelButton().Handle(), BM_CLICK, 0, 0); }},
         {"Escape",
-         [this] { ::PostMessageA(printStat->BitBtn1.Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
+         [this] { ::PostMessageA(progress->CancelButton().Handle(), WM_KEYDOWN, VK_ESCAPE, 1); }},
         {"Alt+F4",
-         [this] { ::PostMessageA(printStat->Handle(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29)); }}};
+         [this] { ::PostMessageA(progress->Handle(), WM_SYSKEYDOWN, VK_F4, 1 | (1 << 29)); }}};
     for (const auto& [name, gesture] : gestures) {
         SCOPED_TRACE(name);
         UseFonts(200);
         OnNextPump cancel(gesture);
-        letterloom::PrintFontList(1, "Sample");
+        EXPECT_EQ(PrintFontList(1), letterloom::PrintOutcome::Cancelled);
         EXPECT_TRUE(cancel.Ran());
-        EXPECT_TRUE(letterloom::PrintAbort);
         EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
-        EXPECT_FALSE(printStat->Visible());
+        EXPECT_FALSE(progress->Visible());
         EXPECT_TRUE(PdfsBeforeMarker().empty());
-        EXPECT_TRUE(letterloom::PrintAbort);
         DeletePdfFiles();
     }
 }
@@ -109,16 +107,16 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     bool pageShownWhole = false;
     OnNextPump probe([&] {
         enabledDuringJob = ::IsWindowEnabled(form->Handle());
-        progressShown = printStat->Visible();
-        device = printStat->DeviceLab.Text();
-        pageShownWhole = ShowsWholeText(printStat->PageLab.Handle());
+        progressShown = progress->Visible();
+        device = progress->DeviceLabel().Text();
+        pageShownWhole = ShowsWholeText(progress->PageLabel().Handle());
         try {
-            letterloom::PrintFontList(1, "Sample");
+            PrintFontList(1);
         } catch (const std::exception& error) {
             secondJob = error.what();
         }
     });
-    letterloom::PrintFontList(2, "Sample");
+    EXPECT_EQ(PrintFontList(2), letterloom::PrintOutcome::Printed);
     ASSERT_TRUE(probe.Ran());
     EXPECT_FALSE(enabledDuringJob);
     EXPECT_TRUE(progressShown);
@@ -129,7 +127,7 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     EXPECT_NE(device.find(std::string(kWideQueue) + "\r\n"), std::string::npos);
     EXPECT_TRUE(pageShownWhole);
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
-    EXPECT_FALSE(printStat->Visible());
+    EXPECT_FALSE(progress->Visible());
     EXPECT_EQ(PdfsBeforeMarker().size(), 1u);
 }
 
@@ -144,7 +142,7 @@ TEST_F(PrintTest, OrientationChosenBeforeDoesNotReachTheJob) {
     printer.Select(names, current);
     ASSERT_GT(printer.PageWidth(), printer.PageHeight());
     UseFonts(3);
-    letterloom::PrintFontList(1, "Sample");
+    PrintFontList(1);
     const std::vector<Page> pages = PrintedPages();
     ASSERT_EQ(pages.size(), 1u);
     // The paper of the queue stays portrait whatever the job draws: the page number at the right
@@ -164,9 +162,9 @@ TEST_F(PrintTest, TheProgressDialogShowsEveryTextWhole) {
     for (const std::string& text : {std::string("页数: 1"), std::string("页数: 100"),
                                     std::string("打印字体:     DejaVu Sans Condensed"),
                                     std::string("打印字体:     ").append(31, 'W')}) {
-        printStat->SetPageText(text);
-        EXPECT_EQ(printStat->PageLab.Text(), text);
-        EXPECT_TRUE(ShowsWholeText(printStat->PageLab.Handle())) << text;
+        progress->SetPageText(text);
+        EXPECT_EQ(progress->PageLabel().Text(), text);
+        EXPECT_TRUE(ShowsWholeText(progress->PageLabel().Handle())) << text;
     }
 }
 
@@ -207,12 +205,12 @@ TEST_F(PrintTest, TheOptionsDialogPromisesThePagesThatPrint) {
         std::string info;
         std::string promised;
         OnNextPump choose([&] {
-            ::SendMessageA(printDialog->PrintType.Item(c.item).Handle(), BM_CLICK, 0, 0);
-            info = printDialog->Info.Text();
-            promised = printDialog->PNum.Text();
-            ::SendMessageA(printDialog->BitBtn1.Handle(), BM_CLICK, 0, 0);
+            ::SendMessageA(options->ColumnsChoice().Item(c.item).Handle(), BM_CLICK, 0, 0);
+            info = options->PerPageLabel().Text();
+            promised = options->PagesLabel().Text();
+            ::SendMessageA(options->PrintButton().Handle(), BM_CLICK, 0, 0);
         });
-        Command("print1");
+        Command("PrintFontList");
         ASSERT_TRUE(choose.Ran());
         const std::vector<Page> pages = PrintedPages();
         DeletePdfFiles();
@@ -233,15 +231,15 @@ TEST_F(PrintTest, ThePrinterChosenInASetUpDialogPrintsTheJob) {
     const std::vector<std::pair<const char*, std::function<void()>>> ways{
         {"File menu",
          [this] {
-             Command("Printersetup1");
-             letterloom::PrintFontList(1, "Sample");
+             Command("PrinterSetup");
+             PrintFontList(1);
          }},
         {"options dialog", [this] {
              OnNextPump setUpAndPrint([this] {
-                 ::SendMessageA(printDialog->BitBtn3.Handle(), BM_CLICK, 0, 0);
-                 ::SendMessageA(printDialog->BitBtn1.Handle(), BM_CLICK, 0, 0);
+                 ::SendMessageA(options->PrinterSetupButton().Handle(), BM_CLICK, 0, 0);
+                 ::SendMessageA(options->PrintButton().Handle(), BM_CLICK, 0, 0);
              });
-             Command("print1");
+             Command("PrintFontList");
              EXPECT_TRUE(setUpAndPrint.Ran());
          }}};
     for (const auto& [way, print] : ways) {

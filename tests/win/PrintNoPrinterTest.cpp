@@ -11,14 +11,14 @@ class NoPrinterTest : public PrintTest {};
 TEST_F(NoPrinterTest, EveryCommandSaysSoAndLeavesTheMainWindowEnabled) {
     testsupport::DialogWatcher watcher;
     // The options dialog opens in spite of the error of its figures, and its Print is pressed.
-    OnNextPump print([this] { printDialog->BitBtn1.Click(); });
-    Command("print1");
+    OnNextPump print([this] { options->PrintButton().Click(); });
+    Command("PrintFontList");
     EXPECT_TRUE(print.Ran());
-    EXPECT_EQ(printDialog->Info.Text(), "Info");
-    EXPECT_EQ(printDialog->PNum.Text(), "PNum");
-    testsupport::ClickListItem(form->FontList, 1);
-    Command("PrintCharmap1");
-    Command("Printersetup1");
+    EXPECT_EQ(options->PerPageLabel().Text(), "Info");
+    EXPECT_EQ(options->PagesLabel().Text(), "PNum");
+    testsupport::ClickListItem(form->FontList().List(), 1);
+    Command("PrintCharMaps");
+    Command("PrinterSetup");
     const auto seen = watcher.Seen();
     ASSERT_EQ(seen.size(), 4u);
     for (const auto& box : seen) {
@@ -26,7 +26,7 @@ TEST_F(NoPrinterTest, EveryCommandSaysSoAndLeavesTheMainWindowEnabled) {
         EXPECT_EQ(box.caption, "Letterloom");
     }
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
-    EXPECT_FALSE(printStat->Visible());
+    EXPECT_FALSE(progress->Visible());
 }
 
 }  // namespace

@@ -8,8 +8,8 @@
 
 #include <dlgs.h>
 
-#include "print/Printunit.h"
-#include "settings/RegSave.h"
+#include "print/FontListPrintout.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Printer.h"
 #include "toolkit/UniqueHandle.h"
@@ -178,8 +178,8 @@ bool ChoosePrinterAndConfirm(HWND dialog, const std::string& printer) {
 
 std::unique_ptr<OnNextPump> PrintTest::CancelAtFirstPump() {
     return std::make_unique<OnNextPump>([this] {
-        ::SendMessageA(printStat->Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                       reinterpret_cast<LPARAM>(printStat->BitBtn1.Handle()));
+        ::SendMessageA(progress->Handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+                       reinterpret_cast<LPARAM>(progress->CancelButton().Handle()));
     });
 }
 
@@ -195,33 +195,29 @@ std::vector<Page> PrintTest::PrintedPages() {
 void PrintTest::SetUp() {
     testsupport::ProgramTest::SetUp();
     StartProgram();
-    printStat = std::make_unique<letterloom::TPrintStat>();
-    printDialog = std::make_unique<letterloom::TPrintDialog>();
-    dialogModule = std::make_unique<letterloom::TDialogModule>();
-    letterloom::ConfigData.PrevString = "Sample";
-    letterloom::PrintAbort = false;
+    progress = &program->printProgress;
+    options = &program->printOptions;
+    program->settings.previewText = "Sample";
     ASSERT_FALSE(UnixPdfDir().empty()) << "run under test.sh, which starts the PDF queue";
     DeletePdfFiles();
 }
 
-void PrintTest::TearDown() {
-    dialogModule.reset();
-    printDialog.reset();
-    printStat.reset();
-    testsupport::ProgramTest::TearDown();
+letterloom::PrintOutcome PrintTest::PrintFontList(int columns) {
+    return letterloom::PrintFontList(Tools(), form->Handle(), program->fontNames, columns,
+                                     "Sample");
 }
 
 void PrintTest::UseFonts(int count) {
-    letterloom::InstalledFontNames.clear();
+    program->fontNames.clear();
     for (int i = 0; i < count; ++i) {
         char name[16];
         std::snprintf(name, sizeof name, "Font%03d", i);
-        letterloom::InstalledFontNames.push_back(name);
+        program->fontNames.push_back(name);
     }
 }
 
 void PrintTest::Command(const char* item) {
-    ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId(item), 0);
+    ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId(item), 0);
     testsupport::Pump();
 }
 

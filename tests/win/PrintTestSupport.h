@@ -8,9 +8,12 @@
 #include <vector>
 
 #include "CharMapTestSupport.h"
-#include "print/DialogsModuleUnit.h"
-#include "print/PrintDialogUnit.h"
-#include "print/PrintStatUnit.h"
+#include "print/CharMapPrintout.h"
+#include "print/CommonDialogs.h"
+#include "print/FontListPrintout.h"
+#include "print/PrinterPreparation.h"
+#include "print/PrintOptionsDialog.h"
+#include "print/PrintProgressDialog.h"
 #include "support/ProgramFixture.h"
 
 namespace printtest {
@@ -58,7 +61,8 @@ protected:
     // The program as WinMain starts it, with "Font000"... as the installed fonts, the preview
     // text "Sample" and an empty output folder.
     void SetUp() override;
-    void TearDown() override;
+    // The font list printout of the installed fonts, as the options dialog starts it.
+    letterloom::PrintOutcome PrintFontList(int columns);
     void UseFonts(int count);
     // A command of the File menu, as the menu runs it.
     void Command(const char* item);
@@ -71,9 +75,10 @@ protected:
     // The one PDF a job made, read back.
     std::vector<Page> PrintedPages();
 
-    std::unique_ptr<letterloom::TPrintStat> printStat;
-    std::unique_ptr<letterloom::TPrintDialog> printDialog;
-    std::unique_ptr<letterloom::TDialogModule> dialogModule;
+    // What the print commands use, the program's own.
+    letterloom::PrintTools& Tools() { return program->printing; }
+    letterloom::PrintProgressDialog* progress = nullptr;
+    letterloom::PrintOptionsDialog* options = nullptr;
 };
 
 }  // namespace printtest

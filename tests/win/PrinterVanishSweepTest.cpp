@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "PrintTestSupport.h"
-#include "print/Printunit.h"
+#include "print/FontListPrintout.h"
 #include "shared/RegistryKeys.h"
 #include "support/DialogWatcher.h"
 #include "toolkit/Printer.h"
@@ -51,22 +51,22 @@ class PrinterVanishSweepTest : public PrintTest {};
 
 TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing) {
     UseFonts(3);
-    form->FontList.SetItems(letterloom::InstalledFontNames);
+    form->FontList().List().SetItems(program->fontNames);
     const std::string queue = tk::ThePrinter().Current().device;
     const struct Case {
         const char* command;
         bool optionsDialog;  // else the platform's print dialog
-    } cases[] = {{"print1", true}, {"PrintCharmap1", false}};
+    } cases[] = {{"PrintFontList", true}, {"PrintCharMaps", false}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.command);
-        form->FontList.SetSelected(1, true);
+        form->FontList().List().SetSelected(1, true);
         VanishingPrinter printer(queue);
         // The printer goes while the dialog is open; then the user confirms the dialog.
         std::unique_ptr<OnNextPump> print;
         if (c.optionsDialog)
             print = std::make_unique<OnNextPump>([&] {
                 printer.Vanish();
-                printDialog->BitBtn1.Click();
+                options->PrintButton().Click();
             });
         testsupport::DialogWatcher watcher([&](HWND) {
             if (!c.optionsDialog && !printer.Gone()) printer.Vanish();
@@ -80,7 +80,7 @@ TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing
         ASSERT_FALSE(texts.empty());
         EXPECT_EQ(texts.back(), "已选的打印机无效.");
         EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
-        EXPECT_FALSE(printStat->Visible());
+        EXPECT_FALSE(progress->Visible());
         EXPECT_FALSE(tk::ThePrinter().Printing());
         // The choice of printer is kept: once the printer is back, jobs print on it again.
         printer.Return();

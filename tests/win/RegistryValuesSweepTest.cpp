@@ -13,14 +13,13 @@
 #include "logic/Settings.h"
 #include "logic/PlacementValues.h"
 #include "settings/PlacementRecord.h"
-#include "settings/RegSave.h"
+#include "settings/SettingsStore.h"
 #include "settings/RegistryWording.h"
 #include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 #include "toolkit/Registry.h"
 
-using letterloom::ConfigData;
 
 namespace {
 
@@ -105,11 +104,12 @@ std::string ErrorOf(const std::function<void()>& action) {
     return {};
 }
 
-void ExpectRecord(const logic::TLetterloomConfigData& expected, const std::string& where) {
-    EXPECT_EQ(ConfigData.PrevString, expected.PrevString) << where;
-    EXPECT_EQ(ConfigData.TryString, expected.TryString) << where;
-    EXPECT_EQ(ConfigData.FontListSize, expected.FontListSize) << where;
-    EXPECT_EQ(ConfigData.SelectedListSize, expected.SelectedListSize) << where;
+void ExpectRecord(const logic::Settings& settings, const logic::Settings& expected,
+                  const std::string& where) {
+    EXPECT_EQ(settings.previewText, expected.previewText) << where;
+    EXPECT_EQ(settings.testText, expected.testText) << where;
+    EXPECT_EQ(settings.fontListPoints, expected.fontListPoints) << where;
+    EXPECT_EQ(settings.selectedListPoints, expected.selectedListPoints) << where;
 }
 
 class RegistryValuesSweepTest : public ::testing::Test {
@@ -123,6 +123,7 @@ protected:
 std::string CaseData(DWORD size) { return std::string(size, '7'); }
 
 TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
+    logic::Settings settings;
     const struct {
         const char* name;
         const char* readName;
@@ -131,26 +132,26 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
                   {logic::kTestTextValue, logic::kTestTextReadValue, true},
                   {logic::kFontListPointsValue, logic::kFontListPointsValue, false},
                   {logic::kSelectedListPointsValue, logic::kSelectedListPointsValue, false}};
-    const logic::TLetterloomConfigData good{"kept", "typed", 11, 22};
+    const logic::Settings good{"kept", "typed", 11, 22};
     int cases = 0;
     for (size_t v = 0; v < std::size(values); ++v) {
         for (const DWORD type : kTypes) {
             for (const DWORD size : kSizes) {
                 testsupport::DeleteSettingsKey();
                 StoreText(kPlacementKey, "NormPos", "1,2,3,4");  // the user's other data
-                StoreText(logic::kSettingsSubKey, logic::kPreviewTextValue, good.PrevString);
-                StoreText(logic::kSettingsSubKey, logic::kTestTextValue, good.TryString);
+                StoreText(logic::kSettingsSubKey, logic::kPreviewTextValue, good.previewText);
+                StoreText(logic::kSettingsSubKey, logic::kTestTextValue, good.testText);
                 Store(logic::kSettingsSubKey, logic::kFontListPointsValue, REG_DWORD,
-                      &good.FontListSize, 4);
+                      &good.fontListPoints, 4);
                 Store(logic::kSettingsSubKey, logic::kSelectedListPointsValue, REG_DWORD,
-                      &good.SelectedListSize, 4);
+                      &good.selectedListPoints, 4);
                 const std::string data = CaseData(size);
                 Store(logic::kSettingsSubKey, values[v].name, type, data.data(), size);
                 const Snapshot before = Stored();
-                letterloom::SetDefaultConfig();
-                const logic::TLetterloomConfigData defaults = ConfigData;
+                settings = logic::DefaultSettings();
+                const logic::Settings defaults = settings;
 
-                const std::string error = ErrorOf(letterloom::LoadConfig);
+                const std::string error = ErrorOf([&] { letterloom::LoadSettings(settings); });
                 const Outcome expected = values[v].text
                                              ? TextOutcome(values[v].readName, type, data)
                                              : IntegerOutcome(values[v].readName, type, data);
@@ -159,22 +160,22 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
                 ++cases;
                 EXPECT_EQ(error, expected.error) << where;
                 // Every other value loads all the same; the bad one leaves its default.
-                logic::TLetterloomConfigData loaded = good;
+                logic::Settings loaded = good;
                 if (v == 0)
-                    loaded.PrevString = expected.text.value_or(defaults.PrevString);
+                    loaded.previewText = expected.text.value_or(defaults.previewText);
                 else if (v == 1)
-                    loaded.TryString = expected.text.value_or(defaults.TryString);
+                    loaded.testText = expected.text.value_or(defaults.testText);
                 else if (v == 2)
-                    loaded.FontListSize = expected.integer.value_or(defaults.FontListSize);
+                    loaded.fontListPoints = expected.integer.value_or(defaults.fontListPoints);
                 else
-                    loaded.SelectedListSize = expected.integer.value_or(defaults.SelectedListSize);
-                ExpectRecord(loaded, where);
+                    loaded.selectedListPoints = expected.integer.value_or(defaults.selectedListPoints);
+                ExpectRecord(settings, loaded, where);
                 EXPECT_EQ(Stored(), before) << where;  // a load changes nothing stored
                 // The save at close keeps the user's other values.
-                letterloom::SaveConfig();
-                letterloom::SetDefaultConfig();
-                letterloom::LoadConfig();
-                ExpectRecord(loaded, where);
+                letterloom::SaveSettings(settings);
+                settings = logic::DefaultSettings();
+                letterloom::LoadSettings(settings);
+                ExpectRecord(settings, loaded, where);
             }
         }
     }

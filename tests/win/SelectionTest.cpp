@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "app/InternalProcs.h"
 #include "support/ProgramFixture.h"
 
 namespace {
@@ -19,104 +18,104 @@ protected:
     void SetUp() override {
         ProgramTest::SetUp();
         StartProgram();
-        ASSERT_GT(form->FontList.Count(), 6);
+        ASSERT_GT(form->FontList().List().Count(), 6);
     }
     std::vector<std::string> SelectedListItems() {
         std::vector<std::string> items;
-        for (int i = 0; i < form->SelectedList.Count(); ++i)
-            items.push_back(form->SelectedList.Item(i));
+        for (int i = 0; i < form->SelectedFonts().List().Count(); ++i)
+            items.push_back(form->SelectedFonts().List().Item(i));
         return items;
     }
 };
 
 TEST_F(SelectionTest, StartsInModeTwoWithOneFont) {
-    EXPECT_EQ(letterloom::GetSelectionMode(), 2);
+    EXPECT_EQ(form->SelectionMode(), 2);
     EXPECT_EQ(VisibleTabs(), kMode2);
 }
 
 TEST_F(SelectionTest, ClickingOneFontKeepsModeTwo) {
-    testsupport::ClickListItem(form->FontList, 3);
-    EXPECT_EQ(form->FontList.SelCount(), 1);
-    EXPECT_EQ(form->FontList.ItemIndex(), 3);
+    testsupport::ClickListItem(form->FontList().List(), 3);
+    EXPECT_EQ(form->FontList().List().SelCount(), 1);
+    EXPECT_EQ(form->FontList().List().ItemIndex(), 3);
     EXPECT_EQ(VisibleTabs(), kMode2);
 }
 
 TEST_F(SelectionTest, SeveralFontsGiveModeOneWithTheSelectedListInListOrder) {
-    testsupport::ClickListItem(form->FontList, 5);
-    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);
+    testsupport::ClickListItem(form->FontList().List(), 5);
+    testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);
     EXPECT_EQ(VisibleTabs(), kMode1);
     EXPECT_EQ(SelectedListItems(),
-              (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(5)}));
+              (std::vector<std::string>{form->FontList().List().Item(2), form->FontList().List().Item(5)}));
 
-    testsupport::ClickListItem(form->FontList, 4, MK_SHIFT);  // range from the focused item 2
-    EXPECT_EQ(form->FontList.SelCount(), 3);
+    testsupport::ClickListItem(form->FontList().List(), 4, MK_SHIFT);  // range from the focused item 2
+    EXPECT_EQ(form->FontList().List().SelCount(), 3);
     EXPECT_EQ(SelectedListItems(),
-              (std::vector<std::string>{form->FontList.Item(2), form->FontList.Item(3),
-                                        form->FontList.Item(4)}));
+              (std::vector<std::string>{form->FontList().List().Item(2), form->FontList().List().Item(3),
+                                        form->FontList().List().Item(4)}));
 }
 
 TEST_F(SelectionTest, ShiftArrowExtendsTheSelectionFromTheKeyboard) {
-    testsupport::PressKey(form->FontList.Handle(), VK_DOWN, true);
-    EXPECT_EQ(form->FontList.SelCount(), 2);
+    testsupport::PressKey(form->FontList().List().Handle(), VK_DOWN, true);
+    EXPECT_EQ(form->FontList().List().SelCount(), 2);
     EXPECT_EQ(VisibleTabs(), kMode1);
-    testsupport::PressKey(form->FontList.Handle(), VK_DOWN);
-    EXPECT_EQ(form->FontList.SelCount(), 1);
+    testsupport::PressKey(form->FontList().List().Handle(), VK_DOWN);
+    EXPECT_EQ(form->FontList().List().SelCount(), 1);
     EXPECT_EQ(VisibleTabs(), kMode2);
 }
 
 TEST_F(SelectionTest, PickInTheSelectedListGivesModeThreeThenBackToOneFont) {
-    testsupport::ClickListItem(form->FontList, 1, MK_SHIFT);
+    testsupport::ClickListItem(form->FontList().List(), 1, MK_SHIFT);
     ASSERT_EQ(VisibleTabs(), kMode1);
-    testsupport::ClickTab(form->Pagine, "已选字体");
-    ASSERT_EQ(form->Pagine.ActivePage(), form->SelectedFontsPage);
-    testsupport::ClickListItem(form->SelectedList, 1);
-    EXPECT_EQ(letterloom::GetSelectionMode(), 3);
+    testsupport::ClickTab(form->Pages(), "已选字体");
+    ASSERT_EQ(form->Pages().ActivePage(), (&form->SelectedFonts().Sheet()));
+    testsupport::ClickListItem(form->SelectedFonts().List(), 1);
+    EXPECT_EQ(form->SelectionMode(), 3);
     EXPECT_EQ(VisibleTabs(), kMode3);
 
     // Opening the test page shows the picked font there.
-    testsupport::ClickTab(form->Pagine, "字体测试");
-    EXPECT_EQ(form->Test.GetFont().name, form->SelectedList.Item(1));
-    EXPECT_EQ(form->TestFontName.Text(), "字体: " + form->SelectedList.Item(1));
+    testsupport::ClickTab(form->Pages(), "字体测试");
+    EXPECT_EQ(form->FontTest().Memo().GetFont().name, form->SelectedFonts().List().Item(1));
+    EXPECT_EQ(form->FontTest().FontNameLabel().Text(), "字体: " + form->SelectedFonts().List().Item(1));
 
-    testsupport::ClickTab(form->Pagine, "字体列表");
-    testsupport::ClickListItem(form->FontList, 4);
+    testsupport::ClickTab(form->Pages(), "字体列表");
+    testsupport::ClickListItem(form->FontList().List(), 4);
     EXPECT_EQ(VisibleTabs(), kMode2);
 }
 
 TEST_F(SelectionTest, NothingSelectedLeavesOnlyTheFontListTab) {
-    testsupport::ClickListItem(form->FontList, 0, MK_CONTROL);
-    EXPECT_EQ(form->FontList.SelCount(), 0);
-    EXPECT_EQ(letterloom::GetSelectionMode(), 0);
+    testsupport::ClickListItem(form->FontList().List(), 0, MK_CONTROL);
+    EXPECT_EQ(form->FontList().List().SelCount(), 0);
+    EXPECT_EQ(form->SelectionMode(), 0);
     EXPECT_EQ(VisibleTabs(), kMode0);
 }
 
 TEST_F(SelectionTest, HiddenTabsComeBackInTheirPlace) {
-    testsupport::ClickListItem(form->FontList, 0, MK_CONTROL);
+    testsupport::ClickListItem(form->FontList().List(), 0, MK_CONTROL);
     ASSERT_EQ(VisibleTabs(), kMode0);
-    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);
-    testsupport::ClickListItem(form->FontList, 3, MK_CONTROL);
+    testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);
+    testsupport::ClickListItem(form->FontList().List(), 3, MK_CONTROL);
     ASSERT_EQ(VisibleTabs(), kMode1);
-    testsupport::ClickTab(form->Pagine, "已选字体");
-    testsupport::ClickListItem(form->SelectedList, 0);
+    testsupport::ClickTab(form->Pages(), "已选字体");
+    testsupport::ClickListItem(form->SelectedFonts().List(), 0);
     EXPECT_EQ(VisibleTabs(), kMode3);
 }
 
 TEST_F(SelectionTest, SingleFontThatIsNotFocusedUsesTheFocusedEntry) {
-    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);  // 0 and 2 selected, 2 focused
-    testsupport::ClickListItem(form->FontList, 2, MK_CONTROL);  // 2 unselected, still focused
-    ASSERT_EQ(form->FontList.SelCount(), 1);
+    testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);  // 0 and 2 selected, 2 focused
+    testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);  // 2 unselected, still focused
+    ASSERT_EQ(form->FontList().List().SelCount(), 1);
     EXPECT_EQ(VisibleTabs(), kMode2);
-    testsupport::ClickTab(form->Pagine, "字体测试");
-    EXPECT_EQ(form->Test.GetFont().name, form->FontList.Item(2));
+    testsupport::ClickTab(form->Pages(), "字体测试");
+    EXPECT_EQ(form->FontTest().Memo().GetFont().name, form->FontList().List().Item(2));
 }
 
 TEST_F(SelectionTest, TestFontIsSetOnlyWhenItsPageOpens) {
-    const std::string before = form->Test.GetFont().name;
-    testsupport::ClickListItem(form->FontList, 4);
-    EXPECT_EQ(form->Test.GetFont().name, before);
-    testsupport::ClickTab(form->Pagine, "字体测试");
-    EXPECT_EQ(form->Test.GetFont().name, form->FontList.Item(4));
-    EXPECT_EQ(form->Test.GetFont().Size(), 24);
+    const std::string before = form->FontTest().Memo().GetFont().name;
+    testsupport::ClickListItem(form->FontList().List(), 4);
+    EXPECT_EQ(form->FontTest().Memo().GetFont().name, before);
+    testsupport::ClickTab(form->Pages(), "字体测试");
+    EXPECT_EQ(form->FontTest().Memo().GetFont().name, form->FontList().List().Item(4));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().Size(), 24);
 }
 
 }  // namespace
@@ -127,15 +126,15 @@ class PageFocusTest : public testsupport::ProgramTest {};
 
 TEST_F(PageFocusTest, KeysNeverGoToAControlOfAHiddenPage) {
     StartProgram();
-    form->FontList.SetFocus();
-    ASSERT_TRUE(form->FontList.Focused());
-    testsupport::ClickTab(form->Pagine, "字体测试");
+    form->FontList().List().SetFocus();
+    ASSERT_TRUE(form->FontList().List().Focused());
+    testsupport::ClickTab(form->Pages(), "字体测试");
     HWND focus = ::GetFocus();
-    EXPECT_FALSE(focus == form->FontList.Handle());
+    EXPECT_FALSE(focus == form->FontList().List().Handle());
     EXPECT_TRUE(focus == nullptr || ::IsWindowVisible(focus));
-    const int before = form->FontList.ItemIndex();
+    const int before = form->FontList().List().ItemIndex();
     if (focus) testsupport::PressKey(focus, VK_DOWN);
-    EXPECT_EQ(form->FontList.ItemIndex(), before);
+    EXPECT_EQ(form->FontList().List().ItemIndex(), before);
 }
 
 }  // namespace

@@ -9,13 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "app/InternalProcs.h"
-#include "settings/RegSave.h"
-#include "settings/frmConfigForm.h"
+#include "settings/SettingsStore.h"
+#include "settings/ConfigDialog.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 
-using letterloom::ConfigData;
 
 namespace {
 
@@ -113,33 +111,33 @@ TEST_F(TypedNumberSweepTest, SizeBoxTextsGiveTheirSizeOrTheirMessage) {
     const std::vector<std::string> corpus = Corpus();
     size_t sizes = 0;
     for (const std::string& text : corpus) {
-        const tk::FontSpec before = form->Test.GetFont();
-        form->FsizeC.SetText(text);
+        const tk::FontSpec before = form->FontTest().Memo().GetFont();
+        form->FontTest().SizeBox().SetText(text);
         // What the box holds is what the user sees and what the page reads.
-        const std::string held = form->FsizeC.Text();
+        const std::string held = form->FontTest().SizeBox().Text();
         if (!HasLoneLeadByte(text)) {
             EXPECT_EQ(held, text);
         }
         std::string message;
         try {
-            form->FsizeCChange();  // as the box calls it for the user's edit
+            form->FontTest().OnSizeChange();  // as the box calls it for the user's edit
         } catch (const tk::Error& error) {
             message = error.what();
         }
-        ::UpdateWindow(form->Test.Handle());
+        ::UpdateWindow(form->FontTest().Memo().Handle());
         const std::optional<int32_t> promised =
             IsBlank(held) ? std::optional<int32_t>(1) : PromisedInteger(held);
         if (promised) {
             tk::FontSpec expected = before;
             expected.SetSize(*promised);
             EXPECT_EQ(message, "") << text;
-            EXPECT_EQ(form->Test.GetFont().height, expected.height) << text;
+            EXPECT_EQ(form->FontTest().Memo().GetFont().height, expected.height) << text;
             ++sizes;
         } else {
             EXPECT_EQ(message, "'" + held + "' 不是有效整数值") << text;
-            EXPECT_EQ(form->Test.GetFont().height, before.height) << text;
+            EXPECT_EQ(form->FontTest().Memo().GetFont().height, before.height) << text;
         }
-        EXPECT_EQ(form->FsizeC.Text(), held);  // left for the user to correct
+        EXPECT_EQ(form->FontTest().SizeBox().Text(), held);  // left for the user to correct
     }
     EXPECT_EQ(corpus.size(), 3360u);
     EXPECT_GT(sizes, 200u);
@@ -148,24 +146,24 @@ TEST_F(TypedNumberSweepTest, SizeBoxTextsGiveTheirSizeOrTheirMessage) {
 TEST_F(TypedNumberSweepTest, ConfigurationFieldsTakeEveryTextAndOkStoresIt) {
     StartProgram();
     const std::vector<std::string> corpus = Corpus();
-    letterloom::TConfigForm dialog(form->Handle());
+    letterloom::ConfigDialog dialog(form->Handle(), program->settings);
     for (const std::string& text : corpus) {
         // Pasted text is not filtered; an unreadable one counts as 0.
-        dialog.FontListSize.SetText(text);
-        dialog.SelectedListSize.SetText(text);
-        dialog.PreviewString.SetText(text);
-        const std::string held = dialog.PreviewString.Text();
-        dialog.BitBtn2Click();
-        const int32_t promised = PromisedInteger(dialog.FontListSize.Text()).value_or(0);
-        EXPECT_EQ(ConfigData.FontListSize, promised) << text;
-        EXPECT_EQ(ConfigData.SelectedListSize, promised) << text;
-        EXPECT_EQ(ConfigData.PrevString, held);
+        dialog.FontListPointsField().SetText(text);
+        dialog.SelectedListPointsField().SetText(text);
+        dialog.PreviewTextBox().SetText(text);
+        const std::string held = dialog.PreviewTextBox().Text();
+        dialog.OkButton().Click();
+        const int32_t promised = PromisedInteger(dialog.FontListPointsField().Text()).value_or(0);
+        EXPECT_EQ(program->settings.fontListPoints, promised) << text;
+        EXPECT_EQ(program->settings.selectedListPoints, promised) << text;
+        EXPECT_EQ(program->settings.previewText, held);
         if (!HasLoneLeadByte(text)) {
             EXPECT_EQ(held, text);
         }
-        letterloom::SetListItemHeights();  // as OK goes on in the main window
+        form->ApplyItemSizes();  // as OK goes on in the main window
     }
-    ::UpdateWindow(form->FontList.Handle());
+    ::UpdateWindow(form->FontList().List().Handle());
 }
 
 }  // namespace

@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "app/InternalProcs.h"
 #include "logic/CharMapGeometry.h"
 #include "logic/DoubleByteText.h"
 #include "logic/WindowFloor.h"
-#include "print/Printunit.h"
+#include "print/FontListPrintout.h"
 #include "support/DialogWatcher.h"
 #include "support/ProgramFixture.h"
 
@@ -21,12 +20,12 @@ namespace {
 
 class WindowAndFontNameSweepTest : public testsupport::ProgramTest {
 protected:
-    void ShowPage(const std::string& caption) { testsupport::ClickTab(form->Pagine, caption); }
+    void ShowPage(const std::string& caption) { testsupport::ClickTab(form->Pages(), caption); }
     // The map's picture, drawn to its end.
     bool MapDrawn() {
-        const tk::MemoryBitmap& map = form->CsetPrv.Picture();
-        const int columns = form->CharMap.MapColumns;
-        return form->CharMap.MapReady && map.Width() == columns * logic::kMapCellSize &&
+        const tk::MemoryBitmap& map = form->CharMap().Map().Picture();
+        const int columns = form->CharMap().State().mapColumns;
+        return form->CharMap().State().mapReady && map.Width() == columns * logic::kMapCellSize &&
                map.Height() == logic::MapRowCount(columns) * logic::kMapCellSize;
     }
 };
@@ -53,8 +52,8 @@ TEST_F(WindowAndFontNameSweepTest, EveryWindowSizeKeepsTheFloorAndTheMapsColumns
                                                  std::max(height, logic::kMinTrackSize)});
                 EXPECT_EQ(form->Width(), floor.width) << where;
                 EXPECT_EQ(form->Height(), floor.height) << where;
-                if (form->Pagine.ActivePage() == form->MappaCaratteri) {
-                    EXPECT_EQ(form->CharMap.MapColumns,
+                if (form->Pages().ActivePage() == (&form->CharMap().Sheet())) {
+                    EXPECT_EQ(form->CharMap().State().mapColumns,
                               logic::MapColumnsForWidth(floor.width, logic::kMapCellSize))
                         << where;
                     EXPECT_TRUE(MapDrawn()) << where;
@@ -95,29 +94,29 @@ TEST_F(WindowAndFontNameSweepTest, FontNamesAtTheLimitsDrawInTheListTheMapAndThe
     int cases = 0;
     for (const std::string& name : names) {
         ++cases;
-        form->FontList.SetItems({name, "Default"});
-        ::InvalidateRect(form->FontList.Handle(), nullptr, TRUE);
-        ::UpdateWindow(form->FontList.Handle());
-        testsupport::ClickListItem(form->FontList, 0);
-        ASSERT_EQ(form->FontList.ItemIndex(), 0);
+        form->FontList().List().SetItems({name, "Default"});
+        ::InvalidateRect(form->FontList().List().Handle(), nullptr, TRUE);
+        ::UpdateWindow(form->FontList().List().Handle());
+        testsupport::ClickListItem(form->FontList().List(), 0);
+        ASSERT_EQ(form->FontList().List().ItemIndex(), 0);
         ShowPage("字体测试");
-        ASSERT_EQ(form->Pagine.ActivePage(), form->TestaFont) << name;
+        ASSERT_EQ(form->Pages().ActivePage(), (&form->FontTest().Sheet())) << name;
         // A name cut inside its last character is shown without that byte.
         const std::string shown = logic::WholeCharacters(name);
-        EXPECT_EQ(form->FontList.Item(0), shown);
-        EXPECT_EQ(form->Test.GetFont().name, shown);
-        EXPECT_EQ(form->TestFontName.Text(), "字体: " + shown);
-        ::UpdateWindow(form->Test.Handle());
+        EXPECT_EQ(form->FontList().List().Item(0), shown);
+        EXPECT_EQ(form->FontTest().Memo().GetFont().name, shown);
+        EXPECT_EQ(form->FontTest().FontNameLabel().Text(), "字体: " + shown);
+        ::UpdateWindow(form->FontTest().Memo().Handle());
         ShowPage("字符映射表");
-        ASSERT_EQ(form->Pagine.ActivePage(), form->MappaCaratteri) << name;
+        ASSERT_EQ(form->Pages().ActivePage(), (&form->CharMap().Sheet())) << name;
         EXPECT_TRUE(MapDrawn()) << name;
         ShowPage("字体列表");
-        testsupport::ClickListItem(form->FontList, 0);
-        testsupport::ClickListItem(form->FontList, 1, MK_CONTROL);
+        testsupport::ClickListItem(form->FontList().List(), 0);
+        testsupport::ClickListItem(form->FontList().List(), 1, MK_CONTROL);
         ShowPage("已选字体");
-        ASSERT_EQ(form->SelectedList.Count(), 2) << name;
-        EXPECT_EQ(form->SelectedList.Item(0), shown);
-        ::UpdateWindow(form->SelectedList.Handle());
+        ASSERT_EQ(form->SelectedFonts().List().Count(), 2) << name;
+        EXPECT_EQ(form->SelectedFonts().List().Item(0), shown);
+        ::UpdateWindow(form->SelectedFonts().List().Handle());
         ShowPage("字体列表");
     }
     EXPECT_EQ(cases, 11);

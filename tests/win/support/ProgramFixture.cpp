@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include "logic/Settings.h"
-#include "settings/RegSave.h"
 #include "shared/RegistryKeys.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
@@ -50,29 +49,43 @@ void ProgramTest::SetUp() {
 }
 
 void ProgramTest::TearDown() {
-    form.reset();
+    EndProgram();
     Pump();
     tk::Application::Instance().SetMainForm(nullptr);
     DeleteSettingsKey();
 }
 
 void ProgramTest::StartProgram() {
-    form.reset();
+    CreateProgram();
+    ShowProgram();
+}
+
+void ProgramTest::CreateProgram() {
+    EndProgram();
     tk::Application::Instance().ClearTerminated();
-    letterloom::SetDefaultConfig();
-    form = std::make_unique<letterloom::TMainForm>();
-    tk::Application::Instance().SetMainForm(form.get());
+    program = std::make_unique<letterloom::Program>();
+    form = &program->mainWindow;
+    tk::Application::Instance().SetMainForm(form);
+}
+
+void ProgramTest::ShowProgram() {
     form->Show(true);
     Pump();
 }
 
+void ProgramTest::EndProgram() {
+    form = nullptr;
+    program.reset();
+    tk::Application::Instance().SetMainForm(nullptr);
+}
+
 void ProgramTest::StartProgramOnPage(const std::string& tabCaption) {
     StartProgram();
-    ClickTab(form->Pagine, tabCaption);
+    ClickTab(form->Pages(), tabCaption);
 }
 
 void ProgramTest::ExitThroughMenu() {
-    ASSERT_TRUE(tk::MenuCommands::Execute(form->File1.CommandId("Exit1")));
+    ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("Exit"), 0);
     Pump();
 }
 

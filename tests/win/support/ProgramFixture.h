@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainFormUnit.h"
+#include "app/Program.h"
 #include "support/UserGestures.h"
 
 namespace testsupport {
@@ -41,16 +41,24 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Start-up as WinMain does it: defaults, main window, first showing.
+    // Start-up as WinMain does it: a fresh program (settings' defaults, dialogs, main window), then
+    // the first showing.
     void StartProgram();
+    // The same in two steps: a fresh program, then its main window's first showing.
+    void CreateProgram();
+    void ShowProgram();
+    // Ends the program: its main window and everything else it owns.
+    void EndProgram();
     // Start-up, then a click on the tab with this caption.
     void StartProgramOnPage(const std::string& tabCaption);
     // Closes the main window through File > Exit, as the user would.
     void ExitThroughMenu();
 
-    std::vector<std::string> VisibleTabs() const { return form->Pagine.VisibleTabCaptions(); }
+    std::vector<std::string> VisibleTabs() const { return form->Pages().VisibleTabCaptions(); }
 
-    std::unique_ptr<letterloom::TMainForm> form;
+    std::unique_ptr<letterloom::Program> program;
+    // The program's main window while it lives.
+    letterloom::MainWindow* form = nullptr;
 };
 
 }  // namespace testsupport

@@ -7,12 +7,11 @@
 #include <vector>
 
 #include "logic/Settings.h"
-#include "settings/RegSave.h"
+#include "settings/SettingsStore.h"
 #include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 
-using letterloom::ConfigData;
 using testsupport::DeleteSettingsKey;
 
 namespace {
@@ -51,36 +50,34 @@ void StoreText(const char* name, const std::string& text) {
 
 void StoreInteger(const char* name, int32_t value) { Store(name, REG_DWORD, &value, 4); }
 
-std::string LoadError() {
-    try {
-        letterloom::LoadConfig();
-    } catch (const tk::Error& error) {
-        return error.what();
-    }
-    return {};
-}
-
-class RegSaveTest : public ::testing::Test {
+class SettingsStoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        DeleteSettingsKey();
-        letterloom::SetDefaultConfig();
-    }
+    void SetUp() override { DeleteSettingsKey(); }
     void TearDown() override { DeleteSettingsKey(); }
+    std::string LoadError() {
+        try {
+            letterloom::LoadSettings(settings);
+        } catch (const tk::Error& error) {
+            return error.what();
+        }
+        return {};
+    }
+
+    logic::Settings settings = logic::DefaultSettings();
 };
 
-TEST_F(RegSaveTest, WithoutTheKeyTheDefaultsStay) {
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.PrevString, "AaBbCcDc 12345 :-=");
-    EXPECT_EQ(ConfigData.TryString, "用这来测试所有字体" + std::string(14, ' '));
-    EXPECT_EQ(ConfigData.FontListSize, 16);
-    EXPECT_EQ(ConfigData.SelectedListSize, 24);
+TEST_F(SettingsStoreTest, WithoutTheKeyTheDefaultsStay) {
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.previewText, "AaBbCcDc 12345 :-=");
+    EXPECT_EQ(settings.testText, "用这来测试所有字体" + std::string(14, ' '));
+    EXPECT_EQ(settings.fontListPoints, 16);
+    EXPECT_EQ(settings.selectedListPoints, 24);
 }
 
-TEST_F(RegSaveTest, SaveWritesExactlyTheFourValuesByteForByte) {
-    ConfigData.PrevString = "";
-    ConfigData.FontListSize = -7;
-    letterloom::SaveConfig();
+TEST_F(SettingsStoreTest, SaveWritesExactlyTheFourValuesByteForByte) {
+    settings.previewText = "";
+    settings.fontListPoints = -7;
+    letterloom::SaveSettings(settings);
     const auto values = StoredValues();
     ASSERT_EQ(values.size(), 4u);
 
@@ -91,7 +88,7 @@ TEST_F(RegSaveTest, SaveWritesExactlyTheFourValuesByteForByte) {
     const StoredValue& test = values.at("TryString");
     EXPECT_EQ(test.type, static_cast<DWORD>(REG_SZ));
     ASSERT_EQ(test.data.size(), 33u);  // 32 GBK bytes and the terminator
-    EXPECT_EQ(std::string(test.data.begin(), test.data.end() - 1), ConfigData.TryString);
+    EXPECT_EQ(std::string(test.data.begin(), test.data.end() - 1), settings.testText);
 
     const StoredValue& fontList = values.at("字体列表大小");
     EXPECT_EQ(fontList.type, static_cast<DWORD>(REG_DWORD));
@@ -102,73 +99,73 @@ TEST_F(RegSaveTest, SaveWritesExactlyTheFourValuesByteForByte) {
     EXPECT_EQ(selected.data, (std::vector<unsigned char>{24, 0, 0, 0}));
 }
 
-TEST_F(RegSaveTest, SavedValuesLoadBack) {
-    ConfigData = {"preview", "line one\r\nline two", 0, -3};
-    letterloom::SaveConfig();
-    letterloom::SetDefaultConfig();
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.PrevString, "preview");
-    EXPECT_EQ(ConfigData.TryString, "line one\r\nline two");
-    EXPECT_EQ(ConfigData.FontListSize, 0);
-    EXPECT_EQ(ConfigData.SelectedListSize, -3);
+TEST_F(SettingsStoreTest, SavedValuesLoadBack) {
+    settings = {"preview", "line one\r\nline two", 0, -3};
+    letterloom::SaveSettings(settings);
+    settings = logic::DefaultSettings();
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.previewText, "preview");
+    EXPECT_EQ(settings.testText, "line one\r\nline two");
+    EXPECT_EQ(settings.fontListPoints, 0);
+    EXPECT_EQ(settings.selectedListPoints, -3);
 }
 
-TEST_F(RegSaveTest, SaveOverwritesValuesOfAnotherType) {
+TEST_F(SettingsStoreTest, SaveOverwritesValuesOfAnotherType) {
     StoreText("字体列表大小", "big");
     StoreInteger("PrevString", 5);
-    letterloom::SaveConfig();
+    letterloom::SaveSettings(settings);
     const auto values = StoredValues();
     EXPECT_EQ(values.at("字体列表大小").type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(values.at("PrevString").type, static_cast<DWORD>(REG_SZ));
 }
 
-TEST_F(RegSaveTest, TestTextIsFoundWhateverItsCapitalisation) {
+TEST_F(SettingsStoreTest, TestTextIsFoundWhateverItsCapitalisation) {
     StoreText("TRYSTRING", "upper");
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.TryString, "upper");
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.testText, "upper");
 }
 
-TEST_F(RegSaveTest, OnlyTheStoredValuesReplaceFields) {
+TEST_F(SettingsStoreTest, OnlyTheStoredValuesReplaceFields) {
     StoreText("PrevString", "only this");
     StoreInteger("已选字体大小", 99);  // without the three trailing blanks: another value
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.PrevString, "only this");
-    EXPECT_EQ(ConfigData.TryString, "用这来测试所有字体" + std::string(14, ' '));
-    EXPECT_EQ(ConfigData.FontListSize, 16);
-    EXPECT_EQ(ConfigData.SelectedListSize, 24);
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.previewText, "only this");
+    EXPECT_EQ(settings.testText, "用这来测试所有字体" + std::string(14, ' '));
+    EXPECT_EQ(settings.fontListPoints, 16);
+    EXPECT_EQ(settings.selectedListPoints, 24);
 }
 
 // The values after a bad one still load, so that the save at close keeps them.
-TEST_F(RegSaveTest, TextOfAnotherTypeIsReportedAndTheOthersStillLoad) {
+TEST_F(SettingsStoreTest, TextOfAnotherTypeIsReportedAndTheOthersStillLoad) {
     StoreInteger("PrevString", 1);
     StoreInteger("字体列表大小", 30);
     EXPECT_EQ(LoadError(), "对 'PrevString' 的无效数据类型");
-    EXPECT_EQ(ConfigData.PrevString, "AaBbCcDc 12345 :-=");
-    EXPECT_EQ(ConfigData.FontListSize, 30);
+    EXPECT_EQ(settings.previewText, "AaBbCcDc 12345 :-=");
+    EXPECT_EQ(settings.fontListPoints, 30);
 }
 
-TEST_F(RegSaveTest, TestTextErrorNamesTheValueAsRead) {
+TEST_F(SettingsStoreTest, TestTextErrorNamesTheValueAsRead) {
     Store("TryString", REG_BINARY, "ab", 2);
     EXPECT_EQ(LoadError(), "对 'TRYString' 的无效数据类型");
 }
 
-TEST_F(RegSaveTest, IntegerOfAnotherTypeIsReportedFirstAndEveryOtherValueLoads) {
+TEST_F(SettingsStoreTest, IntegerOfAnotherTypeIsReportedFirstAndEveryOtherValueLoads) {
     StoreText("PrevString", "loaded");
     StoreText("TryString", "typed");
     StoreText("字体列表大小", "12");  // three bytes with its terminator: fetched, wrong type
     const unsigned char eight[8] = {};
     Store("已选字体大小   ", REG_BINARY, eight, sizeof eight);
     EXPECT_EQ(LoadError(), "对 '字体列表大小' 的无效数据类型");
-    EXPECT_EQ(ConfigData.PrevString, "loaded");
-    EXPECT_EQ(ConfigData.TryString, "typed");
-    EXPECT_EQ(ConfigData.FontListSize, 16);
-    EXPECT_EQ(ConfigData.SelectedListSize, 24);
+    EXPECT_EQ(settings.previewText, "loaded");
+    EXPECT_EQ(settings.testText, "typed");
+    EXPECT_EQ(settings.fontListPoints, 16);
+    EXPECT_EQ(settings.selectedListPoints, 24);
     StoreInteger("已选字体大小   ", 50);
     EXPECT_EQ(LoadError(), "对 '字体列表大小' 的无效数据类型");
-    EXPECT_EQ(ConfigData.SelectedListSize, 50);
+    EXPECT_EQ(settings.selectedListPoints, 50);
 }
 
-TEST_F(RegSaveTest, IntegerDataLongerThanFourBytesCannotBeFetched) {
+TEST_F(SettingsStoreTest, IntegerDataLongerThanFourBytesCannotBeFetched) {
     const unsigned char eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
     Store("已选字体大小   ", REG_BINARY, eight, sizeof eight);
     EXPECT_EQ(LoadError(), "无法获得对 '已选字体大小   ' 的数据");
@@ -176,23 +173,23 @@ TEST_F(RegSaveTest, IntegerDataLongerThanFourBytesCannotBeFetched) {
     EXPECT_EQ(LoadError(), "无法获得对 '已选字体大小   ' 的数据");
 }
 
-TEST_F(RegSaveTest, ExpandableTextIsReadUnexpanded) {
+TEST_F(SettingsStoreTest, ExpandableTextIsReadUnexpanded) {
     const std::string text = "%WINDIR%\\x";
     Store("PrevString", REG_EXPAND_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.PrevString, text);
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.previewText, text);
 }
 
-TEST_F(RegSaveTest, EmptyDataGivesEmptyText) {
+TEST_F(SettingsStoreTest, EmptyDataGivesEmptyText) {
     Store("PrevString", REG_SZ, "", 0);
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.PrevString, "");
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.previewText, "");
 }
 
-TEST_F(RegSaveTest, TextWithoutTerminatorEndsAtItsData) {
+TEST_F(SettingsStoreTest, TextWithoutTerminatorEndsAtItsData) {
     Store("PrevString", REG_SZ, "abc", 3);
-    letterloom::LoadConfig();
-    EXPECT_EQ(ConfigData.PrevString, "abc");
+    letterloom::LoadSettings(settings);
+    EXPECT_EQ(settings.previewText, "abc");
 }
 
 }  // namespace
