@@ -69,18 +69,13 @@ MemoryCanvas LoadResourceCanvas(HINSTANCE module, const char* name) {
     return CanvasFor(tk::UniqueBitmap(::LoadBitmapA(module, name)), "LoadBitmap");
 }
 
-DrawingFonts::~DrawingFonts() {
-    if (ownersFont_) ::SelectObject(dc_, ownersFont_);
-}
-
 HFONT DrawingFonts::SelectStyledFont(const char* face, int height, tk::Color colour, int style) {
     tk::UniqueFont font(::CreateFontA(
         height, 0, 0, 0, (style & kAboutBold) ? FW_BOLD : FW_NORMAL, (style & kAboutItalic) != 0,
         (style & kAboutUnderline) != 0, (style & kAboutStrikeOut) != 0, DEFAULT_CHARSET,
         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face));
     if (!font) tk::ThrowLastError("CreateFont");
-    HGDIOBJ previous = ::SelectObject(dc_, font.get());
-    if (!ownersFont_) ownersFont_ = previous;
+    selection_.Select(dc_, font.get());
     current_ = std::move(font);
     ::SetTextColor(dc_, MapSysColor(colour));
     return current_.get();

@@ -53,7 +53,6 @@ inline void FreeCanvas(MemoryCanvas& canvas) { canvas.Free(); }
 class DrawingFonts {
 public:
     explicit DrawingFonts(HDC dc) : dc_(dc) {}
-    ~DrawingFonts();
     DrawingFonts(const DrawingFonts&) = delete;
     DrawingFonts& operator=(const DrawingFonts&) = delete;
 
@@ -64,8 +63,9 @@ public:
 
 private:
     HDC dc_;
-    HGDIOBJ ownersFont_ = nullptr;
     tk::UniqueFont current_;
+    // After current_: the context's own font goes back before the last one selected is deleted.
+    tk::SelectScope selection_;
 };
 
 // Width and height of the text, up to its first zero byte, in the context's current font.

@@ -32,31 +32,16 @@ private:
     bool open_ = false;
 };
 
-// Locks global memory for writing for the scope's lifetime.
-class GlobalLockScope {
-public:
-    explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {
-        if (!data_) ThrowLastError("GlobalLock");
-    }
-    ~GlobalLockScope() { ::GlobalUnlock(memory_); }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    char* Data() const { return static_cast<char*>(data_); }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
-};
-
 }  // namespace
 
 void SetClipboardText(HWND owner, std::string_view text) {
     UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     if (!memory) ThrowLastError("GlobalAlloc");
     {
-        GlobalLockScope lock(memory.get());
-        std::memcpy(lock.Data(), text.data(), text.size());
-        lock.Data()[text.size()] = '\0';
+        const GlobalLockScope<char> lock(memory.get());
+        if (!lock.get()) ThrowLastError("GlobalLock");
+        std::memcpy(lock.get(), text.data(), text.size());
+        lock.get()[text.size()] = '\0';
     }
     OpenClipboardScope clipboard(owner);
     if (!::EmptyClipboard()) ThrowLastError("EmptyClipboard");

@@ -8,9 +8,6 @@
 
 namespace tk {
 
-inline void DestroyImageList(HIMAGELIST h) { ::ImageList_Destroy(h); }
-using UniqueImageList = UniqueHandle<HIMAGELIST, NullHandleTraits<HIMAGELIST, DestroyImageList>>;
-
 class ImageList {
 public:
     // Cuts the bitmap resource into size × size pictures; mask is the transparent colour.

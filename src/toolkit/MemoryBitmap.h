@@ -41,11 +41,13 @@ public:
 
 private:
     // Selects bitmap into the DC, or the DC's original bitmap when bitmap is null.
-    void Select(HBITMAP bitmap);
+    void SelectPicture(HBITMAP bitmap);
 
+    // In this order, so that the canvas lets go of the DC, the DC gets its original bitmap back,
+    // then the picture and the DC are deleted.
     UniqueDC dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ originalBitmap_ = nullptr;
+    SelectScope picture_;
     uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

@@ -18,9 +18,6 @@ constexpr const char* kNoDefaultPrinter = "当前没有已选默认打印机";
 constexpr const char* kInvalidPrinter = "已选的打印机无效";
 constexpr const char* kPrintingInProgress = "打印进行中";
 
-inline void ClosePrinterHandle(HANDLE h) { ::ClosePrinter(h); }
-using UniquePrinter = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, ClosePrinterHandle>>;
-
 // The driver's current default document settings of a printer.
 UniqueGlobal DriverDefaults(const std::string& device) {
     HANDLE opened = nullptr;
@@ -32,7 +29,7 @@ UniqueGlobal DriverDefaults(const std::string& device) {
     if (size <= 0) throw Error(kInvalidPrinter);
     UniqueGlobal settings(::GlobalAlloc(GHND, static_cast<SIZE_T>(size)));
     if (!settings) throw Error(kInvalidPrinter);
-    GlobalView<DEVMODEA> mode(settings.get());
+    const GlobalLockScope<DEVMODEA> mode(settings.get());
     if (::DocumentPropertiesA(nullptr, printer.get(), name, mode.get(), nullptr, DM_OUT_BUFFER) < 0)
         throw Error(kInvalidPrinter);
     return settings;
@@ -98,7 +95,7 @@ std::string Printer::PrinterListText() {
 HDC Printer::Handle() {
     if (dc_) return dc_.get();
     const PrinterNames names = Current();
-    GlobalView<DEVMODEA> mode(settings_.get());
+    const GlobalLockScope<DEVMODEA> mode(settings_.get());
     dc_.reset(::CreateDCA(names.driver.c_str(), names.device.c_str(), nullptr, mode.get()));
     if (!dc_) throw Error(kInvalidPrinter);
     canvas_.Attach(dc_.get());
