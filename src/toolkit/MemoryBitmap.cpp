@@ -70,6 +70,18 @@ void MemoryBitmap::ResetCanvas() {
     canvas_.penColor = kClBlack;
 }
 
+void MemoryBitmap::LoadResource(HINSTANCE module, const char* name) {
+    const UniqueBitmap resource(::LoadBitmapA(module, name));
+    if (!resource) ThrowLastError("LoadBitmap");
+    BITMAP info{};
+    if (!::GetObjectA(resource.get(), sizeof info, &info)) ThrowLastError("GetObject");
+    const UniqueDC source(::CreateCompatibleDC(dc_.get()));
+    if (!source) ThrowLastError("CreateCompatibleDC");
+    const SelectScope select(source.get(), resource.get());
+    SetSize(info.bmWidth, info.bmHeight);
+    if (!Empty()) ::BitBlt(dc_.get(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY);
+}
+
 void MemoryBitmap::SelectPicture(HBITMAP bitmap) {
     if (bitmap)
         picture_.Select(dc_.get(), bitmap);

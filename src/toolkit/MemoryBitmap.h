@@ -29,6 +29,8 @@ public:
     HDC DC() const { return dc_.get(); }
     HBITMAP Bitmap() const { return bitmap_.get(); }
 
+    // Takes the size and pixels of the module's bitmap resource of that name.
+    void LoadResource(HINSTANCE module, const char* name);
     // Copies other's size and pixels; this bitmap's canvas keeps its own attributes.
     void Assign(const MemoryBitmap& other);
     // Exchanges size and pixels with other without copying them; each canvas keeps its own

@@ -13,20 +13,18 @@
 #include "resources/resource_ids.h"
 #include "shared/WineBrowserOverride.h"
 #include "support/DialogWatcher.h"
+#include "toolkit/MemoryBitmap.h"
 
 namespace {
-
-using letterloom::MemoryCanvas;
 
 HICON ProgramIcon() {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
 }
 
-std::vector<COLORREF> Pixels(const MemoryCanvas& canvas) {
-    const SIZE size = canvas.Size();
+std::vector<COLORREF> Pixels(const tk::MemoryBitmap& bitmap) {
     std::vector<COLORREF> pixels;
-    for (int y = 0; y < size.cy; ++y)
-        for (int x = 0; x < size.cx; ++x) pixels.push_back(::GetPixel(canvas.dc(), x, y));
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) pixels.push_back(::GetPixel(bitmap.DC(), x, y));
     return pixels;
 }
 
@@ -51,14 +49,17 @@ HFONT Arial(HDC dc, int points, int weight, bool italic, bool underline) {
                          0, 0, "Arial");
 }
 
-// The banner of the design: the BACK tiles from 20 pixels in, the icon, then the three texts.
-MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::string& version) {
-    MemoryCanvas expected = letterloom::NewMemoryCanvas(banner.cx, banner.cy);
-    MemoryCanvas tile = letterloom::LoadResourceCanvas(::GetModuleHandleA(nullptr), "BACK");
+// The pixels of the banner of the design: the BACK tiles from 20 pixels in, the icon, then the
+// three texts.
+std::vector<COLORREF> ExpectedBanner(SIZE banner, const std::string& name,
+                                     const std::string& version) {
+    tk::MemoryBitmap expected(banner.cx, banner.cy);
+    tk::MemoryBitmap tile;
+    tile.LoadResource(::GetModuleHandleA(nullptr), "BACK");
     for (int y = 0; y < banner.cy; y += 81)
         for (int x = -20; x < banner.cx; x += 81)
-            ::BitBlt(expected.dc(), x, y, 81, 81, tile.dc(), 0, 0, SRCCOPY);
-    HDC dc = expected.dc();
+            ::BitBlt(expected.DC(), x, y, 81, 81, tile.DC(), 0, 0, SRCCOPY);
+    HDC dc = expected.DC();
     ::DrawIcon(dc, 8, 8, ProgramIcon());
     ::SetBkMode(dc, TRANSPARENT);
     const HGDIOBJ original = ::GetCurrentObject(dc, OBJ_FONT);
@@ -76,7 +77,7 @@ MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::str
     const SIZE creditSize = pen.Use(Arial(dc, 10, 700, false, false), RGB(0, 0, 0), credit, 18);
     pen.Write(banner.cx - creditSize.cx - 10, y1 + versionSize.cy + 5, credit, 18);
     ::DeleteObject(::SelectObject(dc, original));
-    return expected;
+    return Pixels(expected);
 }
 
 struct BannerCase {
@@ -92,13 +93,13 @@ TEST_P(AboutBannerTest, ShowsTextureIconAndTextsInTheirFontsColoursAndPlaces) {
     box.icon.reset(static_cast<HICON>(::CopyImage(ProgramIcon(), IMAGE_ICON, 32, 32, 0)));
     box.productName = GetParam().productName;
     box.versionText = "v1.2.0";
-    box.texture = letterloom::NewMemoryCanvas(400, 150);
-    letterloom::TileAboutTexture(box.texture);
+    box.texture.emplace(400, 150);
+    letterloom::TileAboutTexture(*box.texture);
 
     const SIZE banner{287, 75};
-    MemoryCanvas drawn = letterloom::NewMemoryCanvas(banner.cx, banner.cy);
-    letterloom::DrawAboutBanner(drawn.dc(), banner, box);
-    EXPECT_TRUE(Pixels(drawn) == Pixels(ExpectedBanner(banner, box.productName, box.versionText)));
+    tk::MemoryBitmap drawn(banner.cx, banner.cy);
+    letterloom::DrawAboutBanner(drawn.DC(), banner, box);
+    EXPECT_TRUE(Pixels(drawn) == ExpectedBanner(banner, box.productName, box.versionText));
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, AboutBannerTest,
@@ -131,7 +132,7 @@ DWORD WINAPI VisitBox(void* param) {
     HWND box = nullptr;
     visit->appeared = WaitFor([&] { return (box = testsupport::FindProcessWindow("#32770")); });
     if (!visit->appeared) return 0;
-    visit->texture = letterloom::AboutBox().texture.bitmap();
+    visit->texture = letterloom::AboutBox().texture->Bitmap();
     visit->icon = letterloom::AboutBox().icon.get();
     RECT rect{};
     ::GetWindowRect(box, &rect);
