@@ -50,7 +50,7 @@ int PdfCount() {
 
 // Pages of the printout, as its layout fills them.
 int PagesOf(int entries, int columns) {
-    HDC dc = tk::ThePrinter().Handle();
+    HDC dc = letterloom::ThePrinter().Handle();
     const int height = ::GetDeviceCaps(dc, VERTRES);
     const logic::FontListMetrics metrics = logic::FontListPageMetrics(
         ::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, HORZRES), columns);
@@ -69,7 +69,7 @@ int main() {
     letterloom::BuildInstalledFontNames();
     const int entries = static_cast<int>(letterloom::InstalledFontNames.size());
     std::printf("font families       %8d\n", entries);
-    std::printf("printer             %s\n", tk::ThePrinter().Current().device.c_str());
+    std::printf("printer             %s\n", letterloom::ThePrinter().Current().device.c_str());
     int pdfs = PdfCount();
     for (int columns : {1, 2}) {
         const double start = Now();

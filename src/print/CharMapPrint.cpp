@@ -24,7 +24,7 @@ std::vector<std::string> SelectedNames(const tk::ListBox& list) {
 }
 
 void PrintOneMap(const std::string& fontName, CellRenderer drawCells) {
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = ThePrinter();
     tk::Canvas& canvas = printer.GetCanvas();
     PrintStat->SetPageText("打印字体:     " + fontName);
     canvas.Font().name = "Arial";
@@ -53,7 +53,7 @@ void PrintCharMap(const tk::ListBox& fontList, CellRenderer drawCells) {
         return;
     }
     if (!DialogModule->PrintDialog.Execute(owner)) return;
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = ThePrinter();
     ResetPrinterSettings();
     printer.Refresh();
     PrintJobScope job;

@@ -19,7 +19,7 @@ void ShowPrintOptions(const std::string& previewText) {
 }
 
 void DrawPageHeader(int height, int page, int pageWidth) {
-    tk::Canvas& canvas = tk::ThePrinter().GetCanvas();
+    tk::Canvas& canvas = ThePrinter().GetCanvas();
     canvas.Font().name = kNameFace;
     canvas.Font().height = height;
     canvas.TextOut(
@@ -31,7 +31,7 @@ void DrawPageHeader(int height, int page, int pageWidth) {
 }
 
 void PrintFontList(int columns, const std::string& previewText) {
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = ThePrinter();
     ResetPrinterSettings();
     printer.Refresh();
     PrintJobScope job;

@@ -3,6 +3,7 @@
 // However the job ends, the dialog goes and the main window comes back; a job left unfinished by
 // an error is aborted.
 #include "print/PrintStatUnit.h"
+#include "print/Printunit.h"
 #include "toolkit/Printer.h"
 
 namespace letterloom {
@@ -11,7 +12,7 @@ class PrintJobScope {
 public:
     PrintJobScope() { ShowPrintProgress(true); }
     ~PrintJobScope() {
-        tk::ThePrinter().Abort();
+        ThePrinter().Abort();
         if (showing_) ShowPrintProgress(false);
     }
     PrintJobScope(const PrintJobScope&) = delete;

@@ -1,5 +1,6 @@
 #include "print/PrintStatUnit.h"
 
+#include "print/Printunit.h"
 #include "toolkit/Application.h"
 #include "toolkit/DialogLayout.h"
 #include "toolkit/Printer.h"
@@ -79,7 +80,7 @@ void ShowPrintProgress(bool on) {
         if (main) main->SetEnabled(false);
         PrintStat->ProgressBar.SetPosition(0);
         PrintStat->SetLabelText(PrintStat->DeviceLab,
-                                "打印:        " + tk::ThePrinter().PrinterListText());
+                                "打印:        " + ThePrinter().PrinterListText());
         ::ShowWindow(PrintStat->Handle(), SW_SHOWMAXIMIZED);
         ::UpdateWindow(PrintStat->Handle());
     } else {

@@ -9,6 +9,7 @@
 namespace tk {
 class Canvas;
 class ListBox;
+class Printer;
 class ProgressBar;
 }  // namespace tk
 
@@ -22,6 +23,9 @@ std::vector<std::string> CollectInstalledFontNames();
 
 // InstalledFontNames = CollectInstalledFontNames().
 void BuildInstalledFontNames();
+
+// The printer of the run, made on first use; its errors speak the program's words.
+tk::Printer& ThePrinter();
 
 // The entries on a page and the pages of a font-list printout of that many entries on the current
 // printer, in 1 or 2 columns, exactly as the printout will place them.

@@ -164,7 +164,7 @@ TEST_F(PickTest, AMapPrintoutLeavesTheHighlightAndThePopupMenuWorking) {
         ::SendMessageA(form->Handle(), WM_COMMAND, form->File1.CommandId("PrintCharmap1"), 0);
         testsupport::Pump();
         ASSERT_EQ(confirmPrintDialog.Seen().size(), 1u);
-        ASSERT_FALSE(tk::ThePrinter().Printing());
+        ASSERT_FALSE(letterloom::ThePrinter().Printing());
     }
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(form->CharMap.SelectedPoint.x, kPickX);

@@ -31,8 +31,8 @@ protected:
         int weight = 0;
         OnNextPump probe([&weight] {
             LOGFONTA font{};
-            tk::ThePrinter().GetCanvas().RealizeFont();
-            HGDIOBJ current = ::GetCurrentObject(tk::ThePrinter().Handle(), OBJ_FONT);
+            letterloom::ThePrinter().GetCanvas().RealizeFont();
+            HGDIOBJ current = ::GetCurrentObject(letterloom::ThePrinter().Handle(), OBJ_FONT);
             ::GetObjectA(current, sizeof font, &font);
             weight = font.lfWeight;
         });
@@ -166,7 +166,7 @@ TEST_F(CharMapPrintTest, AFailureInTheJobAbortsItAndGivesTheMainWindowBack) {
         testsupport::DialogWatcher watcher;
         EXPECT_THROW(letterloom::PrintCharMap(form->FontList, failingCells), tk::Error);
     }
-    EXPECT_FALSE(tk::ThePrinter().Printing());
+    EXPECT_FALSE(letterloom::ThePrinter().Printing());
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
     EXPECT_FALSE(printStat->Visible());
     EXPECT_TRUE(PdfsBeforeMarker().empty());

@@ -22,7 +22,7 @@ struct Queue {
 };
 
 Queue QueueCaps() {
-    HDC dc = tk::ThePrinter().Handle();
+    HDC dc = letterloom::ThePrinter().Handle();
     return {::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, HORZRES),
             ::GetDeviceCaps(dc, VERTRES)};
 }
@@ -124,7 +124,7 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     EXPECT_TRUE(progressShown);
     EXPECT_EQ(secondJob, "打印进行中");
     // Every queue, one a line, after the caption and its eight spaces.
-    EXPECT_EQ(device, "打印:        " + tk::ThePrinter().PrinterListText());
+    EXPECT_EQ(device, "打印:        " + letterloom::ThePrinter().PrinterListText());
     EXPECT_NE(device.find("LetterloomPDF\r\n"), std::string::npos);
     EXPECT_NE(device.find(std::string(kWideQueue) + "\r\n"), std::string::npos);
     EXPECT_TRUE(pageShownWhole);
@@ -134,7 +134,7 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
 }
 
 TEST_F(PrintTest, OrientationChosenBeforeDoesNotReachTheJob) {
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = letterloom::ThePrinter();
     HGLOBAL current = nullptr;
     const tk::PrinterNames names = printer.Current(&current);
     auto* mode = static_cast<DEVMODEA*>(::GlobalLock(current));
@@ -171,7 +171,7 @@ TEST_F(PrintTest, TheProgressDialogShowsEveryTextWhole) {
 }
 
 TEST_F(PrintTest, LongPrinterNamesAreKeptWhole) {
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = letterloom::ThePrinter();
     HGLOBAL current = nullptr;
     const tk::PrinterNames real = printer.Current(&current);
     const tk::PrinterNames longNames{std::string(120, 'D'), std::string(100, 'V'),
@@ -229,7 +229,7 @@ TEST_F(PrintTest, TheOptionsDialogPromisesThePagesThatPrint) {
 // A printer chosen in the set-up dialog (from the File menu or the options dialog) prints the
 // font list; its paper is the driver's default, here wider than high.
 TEST_F(PrintTest, ThePrinterChosenInASetUpDialogPrintsTheJob) {
-    const tk::PrinterNames standard = tk::ThePrinter().Current();
+    const tk::PrinterNames standard = letterloom::ThePrinter().Current();
     const std::vector<std::pair<const char*, std::function<void()>>> ways{
         {"File menu",
          [this] {
@@ -252,12 +252,12 @@ TEST_F(PrintTest, ThePrinterChosenInASetUpDialogPrintsTheJob) {
                 [](HWND dialog) { return ChoosePrinterAndConfirm(dialog, kWideQueue); });
             print();
         }
-        EXPECT_EQ(tk::ThePrinter().Current().device, kWideQueue);
+        EXPECT_EQ(letterloom::ThePrinter().Current().device, kWideQueue);
         const std::vector<Page> pages = PrintedPages();
         DeletePdfFiles();
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_GT(pages[0].width, pages[0].height);
-        tk::ThePrinter().Select(standard, nullptr);
+        letterloom::ThePrinter().Select(standard, nullptr);
     }
 }
 

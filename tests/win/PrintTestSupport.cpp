@@ -140,7 +140,7 @@ std::vector<Page> ReadPages(const std::string& pdfFile) {
 }
 
 double Points(int pixels) {
-    return pixels * 72.0 / ::GetDeviceCaps(tk::ThePrinter().Handle(), LOGPIXELSY);
+    return pixels * 72.0 / ::GetDeviceCaps(letterloom::ThePrinter().Handle(), LOGPIXELSY);
 }
 
 bool ShowsWholeText(HWND label) {
@@ -225,7 +225,7 @@ void PrintTest::Command(const char* item) {
 
 void PrintTest::PrintMarker() {
     letterloom::ResetPrinterSettings();
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = letterloom::ThePrinter();
     // The program's character-map jobs carry whatever title the printer holds.
     const std::string title = printer.title;
     printer.title = "marker";

@@ -57,7 +57,7 @@ class PrinterVanishSweepTest : public PrintTest {};
 TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing) {
     UseFonts(3);
     form->FontList.SetItems(letterloom::InstalledFontNames);
-    const std::string queue = tk::ThePrinter().Current().device;
+    const std::string queue = letterloom::ThePrinter().Current().device;
     const struct Case {
         const char* command;
         bool optionsDialog;  // else the platform's print dialog
@@ -86,10 +86,10 @@ TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing
         EXPECT_EQ(texts.back(), "已选的打印机无效.");
         EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
         EXPECT_FALSE(printStat->Visible());
-        EXPECT_FALSE(tk::ThePrinter().Printing());
+        EXPECT_FALSE(letterloom::ThePrinter().Printing());
         // The choice of printer is kept: once the printer is back, jobs print on it again.
         printer.Return();
-        EXPECT_EQ(tk::ThePrinter().Current().device, queue);
+        EXPECT_EQ(letterloom::ThePrinter().Current().device, queue);
         EXPECT_TRUE(PdfsBeforeMarker().empty());
         DeletePdfFiles();
     }
