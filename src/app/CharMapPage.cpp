@@ -123,7 +123,9 @@ void TMainForm::Clearbuffer1Click() { ClearBufferExecute(); }
 
 void TMainForm::Copybuffertoclipboard1Click() { CopyExecute(); }
 
-void TMainForm::CopyExecute() { tk::SetClipboardText(Handle(), TextBuffer.Text()); }
+void TMainForm::CopyExecute() {
+    tk::SetClipboardText(Handle(), TextBuffer.Text(), "无法打开剪贴板");
+}
 
 void TMainForm::ClearBufferExecute() { TextBuffer.SetText(""); }
 

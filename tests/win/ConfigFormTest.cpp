@@ -85,7 +85,7 @@ TEST_F(ConfigFormTest, SpinFieldsStepFilterTypingAndReadUnreadableTextAsZero) {
     EXPECT_EQ(field.Text(), "-12.");
     EXPECT_EQ(field.Value(), 0);
 
-    tk::SetClipboardText(form->Handle(), "abc");
+    tk::SetClipboardText(form->Handle(), "abc", "clipboard busy");
     SetTextOf(field.Handle(), "");
     ::SendMessageA(field.Handle(), WM_PASTE, 0, 0);
     EXPECT_EQ(field.Text(), "abc");
