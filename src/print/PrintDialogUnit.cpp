@@ -1,6 +1,7 @@
 #include "print/PrintDialogUnit.h"
 
 #include "logic/PrintLayout.h"
+#include "logic/ProgramFace.h"
 #include "print/DialogsModuleUnit.h"
 #include "print/Printunit.h"
 #include "toolkit/DialogLayout.h"
@@ -18,7 +19,7 @@ constexpr int kLabelHeight = 13;
 }  // namespace
 
 TPrintDialog::TPrintDialog() {
-    const tk::DialogLayout at("宋体", kDialogPoints);
+    const tk::DialogLayout at(logic::kProgramFace, kDialogPoints);
     CreateForm("打印字体列表", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
                at(kClientWidth), at(kClientHeight));
     SetFont(at.Font());

@@ -1,5 +1,6 @@
 #include "print/PrintStatUnit.h"
 
+#include "logic/ProgramFace.h"
 #include "print/Printunit.h"
 #include "toolkit/Application.h"
 #include "toolkit/DialogLayout.h"
@@ -21,7 +22,7 @@ TPrintStat::TPrintStat() {
     const HWND owner = tk::Application::Instance().MainForm()
                            ? tk::Application::Instance().MainForm()->Handle()
                            : nullptr;
-    const tk::DialogLayout at("宋体", kDialogPoints);
+    const tk::DialogLayout at(logic::kProgramFace, kDialogPoints);
     CreateForm("打印中...", WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, at(kClientWidth),
                at(kClientHeight), owner);
     SetFont(at.Font());

@@ -1,5 +1,6 @@
 #include "settings/frmConfigForm.h"
 
+#include "logic/ProgramFace.h"
 #include "settings/RegSave.h"
 
 namespace letterloom {
@@ -31,6 +32,7 @@ const char* const kSuggestions[] = {
 
 TConfigForm::TConfigForm(HWND owner) {
     ConfigForm = this;
+    SetFont(tk::FontSpec{.name = logic::kProgramFace});
     // No WS_CLIPCHILDREN: the group boxes paint no background of their own, the dialog does.
     CreateForm("Letterloom配置", WS_CAPTION | WS_THICKFRAME,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, 0, 0, owner, true);
