@@ -10,7 +10,7 @@ namespace tk {
 
 class ImageList {
 public:
-    // Cuts the bitmap resource into size × size pictures; mask is the transparent colour.
+    // Cuts the bitmap resource into size x size pictures; mask is the transparent colour.
     void LoadFromResource(int resourceId, int size, COLORREF mask);
     HIMAGELIST Handle() const { return list_.get(); }
     int Count() const;
