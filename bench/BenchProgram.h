@@ -1,11 +1,11 @@
 #pragma once
 // What a benchmark that drives the main window does first, as the program's start does: the
-// control classes, the title and the settings' defaults; the fixed pauses are left out.
+// control classes and the title; the fixed pauses are left out. The program itself is the
+// benchmark's own letterloom::Program.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 
 inline tk::Application& StartBenchProgram() {
@@ -15,6 +15,5 @@ inline tk::Application& StartBenchProgram() {
     tk::Application& app = tk::Application::Instance();
     app.SetTitle("Letterloom");
     tk::SetPauseFunction([](DWORD) {});
-    letterloom::SetDefaultConfig();
     return app;
 }

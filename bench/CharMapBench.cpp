@@ -121,24 +121,24 @@ std::string ForTerminal(const std::string& gbk) {
     return utf8;
 }
 
-int FindFont(const TMainForm& form, const std::string& name) {
-    for (int i = 0; i < form.FontList.Count(); ++i)
-        if (form.FontList.Item(i) == name) return i;
+int FindFont(letterloom::MainWindow& form, const std::string& name) {
+    for (int i = 0; i < form.FontList().List().Count(); ++i)
+        if (form.FontList().List().Item(i) == name) return i;
     return -1;
 }
 
 // The main window's outer width that gives the column count.
 int WidthForColumns(int columns) { return 50 + columns * logic::kMapCellSize; }
 
-double BuildOnce(TMainForm& form) {
+double BuildOnce(letterloom::MainWindow& form) {
     const double start = NowMs();
-    form.BuildCharMap(form.FontList);
+    form.CharMap().Build(form.FontList().CurrentName());
     return NowMs() - start;
 }
 
 // The cells of one build drawn straight into a bitmap, the progress bar stepping as in a build,
 // with no messages running in between.
-double CellsOnce(TMainForm& form, const std::string& fontName, int columns) {
+double CellsOnce(letterloom::MainWindow& form, const std::string& fontName, int columns) {
     const int s = letterloom::MapCellSize;
     tk::MemoryBitmap bitmap(s * columns, s * logic::MapRowCount(columns));
     tk::Canvas& canvas = bitmap.GetCanvas();
@@ -147,7 +147,7 @@ double CellsOnce(TMainForm& form, const std::string& fontName, int columns) {
     const double start = NowMs();
     letterloom::CharCellPainter painter(canvas, fontName, s, columns, 0, 0);
     for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
-        form.PBar.SetPosition(code - logic::kFirstCode);
+        form.ProgressBar().SetPosition(code - logic::kFirstCode);
         painter.Draw(code);
     }
     ::GdiFlush();
@@ -174,48 +174,48 @@ const char* const kStepNames[] = {
     "buffer font",     "font label", "waiting picture", "show waiting", "paint waiting",
     "size and whiten", "cells",      "show map",        "focus",        "paint map"};
 
-// Every step of a build as BuildCharMap takes it, but with the cells drawn straight through, so
+// Every step of a build as the map page takes it, but with the cells drawn straight through, so
 // that no messages run: what the build would cost if it never let the interface respond. The
 // paints that the messages would bring are timed apart and left out of the total.
-double QuietBuildOnce(TMainForm& form, const std::string& fontName, int columns,
+double QuietBuildOnce(letterloom::MainWindow& form, const std::string& fontName, int columns,
                       std::vector<std::vector<double>>& steps) {
     const int s = letterloom::MapCellSize;
     tk::Application& app = tk::Application::Instance();
     const double start = NowMs();
     StepClock clock(steps);
-    tk::FontSpec bufferFont = form.TextBuffer.GetFont();
+    tk::FontSpec bufferFont = form.CharMap().Buffer().GetFont();
     bufferFont.name = fontName;
-    form.TextBuffer.SetFont(bufferFont);
+    form.CharMap().Buffer().SetFont(bufferFont);
     clock.Step(0);
-    form.CmapFont.SetText("字体: " + fontName);
+    form.CharMap().FontLabel().SetText("字体: " + fontName);
     clock.Step(1);
-    tk::MemoryBitmap& bitmap = form.CharMap.Work;
+    tk::MemoryBitmap& bitmap = form.CharMap().State().work;
     bitmap.ResetCanvas();
-    letterloom::PrepareMapPicture(bitmap, form.CharMap.MapReady);
+    letterloom::PrepareMapPicture(bitmap, form.CharMap().State().mapReady);
     clock.Step(2);
-    form.CsetPrv.TakePicture(bitmap);
+    form.CharMap().Map().TakePicture(bitmap);
     clock.Step(3);
     const double beforePaint = NowMs();
     app.ProcessMessages();
     const double waitingPaint = NowMs() - beforePaint;
     clock.Step(4);
-    form.PBar.SetPosition(0);
-    form.PBar.SetMax(logic::kCellCount - 1);
+    form.ProgressBar().SetPosition(0);
+    form.ProgressBar().SetMax(logic::kCellCount - 1);
     bitmap.SetSize(s * columns, s * logic::MapRowCount(columns));
     bitmap.GetCanvas().PatBlt(0, 0, bitmap.Width(), bitmap.Height(), WHITENESS);
     ::GdiFlush();
     clock.Step(5);
     letterloom::CharCellPainter painter(bitmap.GetCanvas(), fontName, s, columns, 0, 0);
     for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
-        form.PBar.SetPosition(code - logic::kFirstCode);
+        form.ProgressBar().SetPosition(code - logic::kFirstCode);
         painter.Draw(code);
     }
     ::GdiFlush();
     clock.Step(6);
-    form.PBar.SetPosition(0);
-    form.CsetPrv.TakePicture(bitmap);
+    form.ProgressBar().SetPosition(0);
+    form.CharMap().Map().TakePicture(bitmap);
     clock.Step(7);
-    form.MapScroller.SetFocus();
+    form.CharMap().Scroller().SetFocus();
     clock.Step(8);
     const double total = NowMs() - start - waitingPaint;
     app.ProcessMessages();
@@ -229,11 +229,11 @@ struct Watched {
 };
 
 // A build with a message always waiting, so that every chance to run messages is taken.
-Watched WatchedBuild(TMainForm& form, PumpRecorder& recorder) {
+Watched WatchedBuild(letterloom::MainWindow& form, PumpRecorder& recorder) {
     tk::Application::Instance().ProcessMessages();
     recorder.Start();
     const double start = NowMs();
-    form.BuildCharMap(form.FontList);
+    form.CharMap().Build(form.FontList().CurrentName());
     const double end = NowMs();
     recorder.Stop();
     double previous = start;
@@ -261,7 +261,8 @@ int main() {
     tk::Application& app = StartBenchProgram();
 
     const NoStoredPlacement noStoredPlacement;
-    TMainForm form;
+    letterloom::Program program;
+    letterloom::MainWindow& form = program.mainWindow;
     app.SetMainForm(&form);
     form.Show(true);
     // A first start shows the window maximised; the builds are measured at the sizes set below.
@@ -287,10 +288,10 @@ int main() {
             continue;
         }
         for (int columns : {5, 9}) {
-            form.Pagine.SetActivePage(form.ListaFont);
-            form.FontList.SetItemIndex(index);
+            form.Pages().SetActivePage((&form.FontList().Sheet()));
+            form.FontList().List().SetItemIndex(index);
             form.SetBounds(0, 0, WidthForColumns(columns), 700);
-            form.Pagine.SetActivePage(form.MappaCaratteri);
+            form.Pages().SetActivePage((&form.CharMap().Sheet()));
             app.ProcessMessages();
 
             const double first = BuildOnce(form);
@@ -308,10 +309,10 @@ int main() {
             }
             const double build = Median(builds);
             std::printf("%s %4d %7.2f %7.2f %7.2f %7.2f %10.2f %11.2f %6.2f/%6.2f\n",
-                        Padded(name, 20).c_str(), static_cast<int>(form.CharMap.MapColumns), first,
-                        build, Median(cells), Median(quiet), build / Median(cells),
-                        build / Median(quiet), Median(gaps),
-                        *std::max_element(gaps.begin(), gaps.end()));
+                        Padded(name, 20).c_str(),
+                        static_cast<int>(form.CharMap().State().mapColumns), first, build,
+                        Median(cells), Median(quiet), build / Median(cells), build / Median(quiet),
+                        Median(gaps), *std::max_element(gaps.begin(), gaps.end()));
             if (name == fonts[0] && columns == 5) {
                 std::printf("  steps of the quiet build (median ms):");
                 for (size_t i = 0; i < steps.size(); ++i)

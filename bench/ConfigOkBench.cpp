@@ -19,8 +19,9 @@
 #include "NoStoredPlacement.h"
 #include "app/Program.h"
 #include "print/FontListPrintout.h"
-#include "settings/SettingsStore.h"
 #include "settings/ConfigDialog.h"
+#include "settings/SettingsStore.h"
+#include "support/UserGestures.h"
 #include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
@@ -29,7 +30,8 @@ int main(int argc, char** argv) {
     const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     tk::Application& app = StartBenchProgram();
     const NoStoredPlacement noStoredPlacement;
-    letterloom::MainWindow form;
+    letterloom::Program program;
+    letterloom::MainWindow& form = program.mainWindow;
     app.SetMainForm(&form);
     form.Show(true);
     app.ProcessMessages();
@@ -39,19 +41,19 @@ int main(int argc, char** argv) {
     HWND pressed = nullptr;
     std::optional<testsupport::DriverThread> presser;
     presser.emplace([&] {
-        letterloom::ConfigDialog* dialog = letterloom::ConfigForm;
+        auto* dialog = testsupport::FindProcessWindowOf<letterloom::ConfigDialog>();
         if (dialog && dialog->Handle() != pressed && ::IsWindowVisible(dialog->Handle())) {
             pressed = dialog->Handle();
             pressedAt = Now();
-            ::SendMessageA(dialog->BitBtn2.Handle(), BM_CLICK, 0, 0);
+            ::SendMessageA(dialog->OkButton().Handle(), BM_CLICK, 0, 0);
         }
         return false;
     });
-    const UINT configure = form.File1.CommandId("Configure");
+    const UINT configure = form.FileMenu().CommandId("Configure");
     std::vector<double> times;
     for (int run = 0; run < runs; ++run) {
-        form.FontList.SetSelected(1, true);  // a selection that OK resets
-        tk::MenuCommands::Execute(configure);
+        form.FontList().List().SetSelected(1, true);  // a selection that OK resets
+        ::SendMessageA(form.Handle(), WM_COMMAND, configure, 0);
         ::UpdateWindow(form.Handle());
         ::RedrawWindow(form.Handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         ::GdiFlush();
@@ -61,7 +63,7 @@ int main(int argc, char** argv) {
     presser.reset();
 
     std::sort(times.begin(), times.end());
-    std::printf("font families       %zu\n", program->fontNames.size());
+    std::printf("font families       %zu\n", program.fontNames.size());
     std::printf("OK to repainted list %7.1f ms median, %.1f best, %.1f worst of %d\n",
                 times[times.size() / 2], times.front(), times.back(), runs);
     app.SetMainForm(nullptr);

@@ -22,9 +22,9 @@
 
 #include "BenchClock.h"
 #include "NoStoredPlacement.h"
-#include "app/InternalProcs.h"
 #include "app/Program.h"
 #include "print/FontListPrintout.h"
+#include "print/InstalledFonts.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
@@ -158,14 +158,14 @@ int EnumerationProcess() {
 // enumeration alone once the platform has read the fonts.
 int NamesProcess() {
     double start = Now();
-    letterloom::BuildInstalledFontNames();
+    std::vector<std::string> names = letterloom::CollectInstalledFontNames();
     const double first = Now() - start;
     start = Now();
-    letterloom::BuildInstalledFontNames();
+    names = letterloom::CollectInstalledFontNames();
     const double again = Now() - start;
     const double enumeration = EnumerationOnly();
     std::printf("font names built    %8.1f ms, first in a process (%zu names)\n", first,
-                program->fontNames.size());
+                names.size());
     std::printf("  again             %8.1f ms, of which the enumeration %.1f ms\n", again,
                 enumeration);
     std::fflush(stdout);
@@ -244,12 +244,11 @@ int main(int argc, char** argv) {
         ::Sleep(milliseconds);
         paused += Now() - before;
     });
-    letterloom::SetDefaultConfig();
-
     const NoStoredPlacement noStoredPlacement;
     const double atMain = WorkingSetMb();
     double start = Now();
-    letterloom::MainWindow form;
+    letterloom::Program program;
+    letterloom::MainWindow& form = program.mainWindow;
     app.SetMainForm(&form);
     const double created = Now() - start;
     const double atCreated = WorkingSetMb();
@@ -267,7 +266,7 @@ int main(int argc, char** argv) {
     const double ready = SinceProcessStart();
     const double atReady = WorkingSetMb();
 
-    std::printf("font families       %zu\n", program->fontNames.size());
+    std::printf("font families       %zu\n", program.fontNames.size());
     std::printf("process to main     %8.1f ms (Wine's own start)\n", entered);
     std::printf("main window made    %8.1f ms\n", created);
     std::printf("first showing       %8.1f ms (without its %.0f ms of pauses)\n", shown, paused);
@@ -278,14 +277,14 @@ int main(int argc, char** argv) {
     std::printf("working set         %.1f MB at main, %.1f made, %.1f ready\n", atMain, atCreated,
                 atReady);
 
-    ReportList("font list", form.FontList, repaints);
+    ReportList("font list", form.FontList().List(), repaints);
     // The selected-fonts list, filled with the first fonts as a multiple selection fills it.
-    const int picked = std::min(form.FontList.Count(), 60);
-    for (int i = 0; i < picked; ++i) form.FontList.SetSelected(i, true);
-    letterloom::SyncPages(true);
-    form.Pagine.SetActivePage(form.SelectedFontsPage);
+    const int picked = std::min(form.FontList().List().Count(), 60);
+    for (int i = 0; i < picked; ++i) form.FontList().List().SetSelected(i, true);
+    form.SyncPages(true);
+    form.Pages().SetActivePage((&form.SelectedFonts().Sheet()));
     app.ProcessMessages();
-    ReportList("selected list", form.SelectedList, repaints);
+    ReportList("selected list", form.SelectedFonts().List(), repaints);
 
     PROCESS_MEMORY_COUNTERS memory{};
     memory.cb = sizeof memory;

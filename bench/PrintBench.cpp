@@ -16,9 +16,12 @@
 #include <string>
 
 #include "BenchClock.h"
+#include "app/Program.h"
 #include "logic/PrintLayout.h"
-#include "print/PrintProgressDialog.h"
 #include "print/FontListPrintout.h"
+#include "print/InstalledFonts.h"
+#include "print/PrintProgressDialog.h"
+#include "print/PrinterPreparation.h"
 #include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Printer.h"
@@ -49,34 +52,24 @@ int PdfCount() {
     return count;
 }
 
-// Pages of the printout, as its layout fills them.
-int PagesOf(int entries, int columns) {
-    HDC dc = tk::ThePrinter().Handle();
-    const int height = ::GetDeviceCaps(dc, VERTRES);
-    const logic::FontListMetrics metrics = logic::FontListPageMetrics(
-        ::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, HORZRES), columns);
-    logic::PrintCursor cursor;
-    for (int i = 0; i < entries; ++i) logic::AdvanceCursor(cursor, columns, metrics, height);
-    return cursor.page;
-}
-
 }  // namespace
 
 int main() {
     INITCOMMONCONTROLSEX classes{sizeof classes, ICC_WIN95_CLASSES | ICC_BAR_CLASSES};
     ::InitCommonControlsEx(&classes);
     tk::Application::Instance().SetTitle("Letterloom");
-    letterloom::PrintProgressDialog printStat;
-    letterloom::BuildInstalledFontNames();
-    const int entries = static_cast<int>(program->fontNames.size());
+    letterloom::Program program;
+    program.fontNames = letterloom::CollectInstalledFontNames();
+    const int entries = static_cast<int>(program.fontNames.size());
     std::printf("font families       %8d\n", entries);
-    std::printf("printer             %s\n", tk::ThePrinter().Current().device.c_str());
+    std::printf("printer             %s\n", program.printer.Current().device.c_str());
     int pdfs = PdfCount();
     for (int columns : {1, 2}) {
         const double start = Now();
-        letterloom::PrintFontList(columns, "AaBbCc 0123 的一是");
+        letterloom::PrintFontList(program.printing, program.mainWindow.Handle(), program.fontNames,
+                                  columns, "AaBbCc 0123 的一是");
         const double job = Now() - start;
-        const int pages = PagesOf(entries, columns);
+        const int pages = letterloom::PlanFontListPrintout(program.printer, columns, entries).pages;
         std::printf("%d column(s): %d pages, program %.0f ms, %.1f ms a page", columns, pages, job,
                     job / pages);
         std::fflush(stdout);

@@ -24,14 +24,13 @@
 
 #include "BenchProgram.h"
 #include "ProcessCounts.h"
-#include "app/InternalProcs.h"
 #include "app/Program.h"
 #include "print/CommonDialogs.h"
+#include "print/FontListPrintout.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/PrintProgressDialog.h"
-#include "print/FontListPrintout.h"
-#include "settings/SettingsStore.h"
 #include "settings/ConfigDialog.h"
+#include "settings/SettingsStore.h"
 #include "support/UserGestures.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
@@ -135,18 +134,20 @@ bool AnswerSave(HWND dialog, testsupport::QueueMarker& interfaceThread) {
 
 // Presses the button the main thread expects in the dialog it opened; anything else that shows
 // (an error box) is counted and closed.
-void WatchDialogs(testsupport::QueueMarker& interfaceThread) {
+void WatchDialogs(testsupport::QueueMarker& interfaceThread,
+                  letterloom::PrintOptionsDialog* options) {
     const auto answer = static_cast<Answer>(expected);
-    letterloom::ConfigDialog* config = letterloom::ConfigForm;
-    letterloom::PrintOptionsDialog* options = letterloom::PrintDialog;
+    auto* config = testsupport::FindProcessWindowOf<letterloom::ConfigDialog>();
     bool done = false;
     if ((answer == Answer::ConfigOk || answer == Answer::ConfigCancel) && VisibleForm(config)) {
-        tk::Button& button = answer == Answer::ConfigOk ? config->BitBtn2 : config->BitBtn1;
+        tk::Button& button =
+            answer == Answer::ConfigOk ? config->OkButton() : config->CancelButton();
         ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
         done = true;
     } else if ((answer == Answer::OptionsOk || answer == Answer::OptionsCancel) &&
                VisibleForm(options)) {
-        tk::Button& button = answer == Answer::OptionsOk ? options->BitBtn1 : options->BitBtn2;
+        tk::Button& button =
+            answer == Answer::OptionsOk ? options->PrintButton() : options->CancelButton();
         ::PostMessageA(button.Handle(), BM_CLICK, 0, 0);
         done = true;
     } else if (HWND dialog = VisibleDialog()) {
@@ -170,7 +171,7 @@ void WatchDialogs(testsupport::QueueMarker& interfaceThread) {
 // Runs a menu command whose dialog the watcher answers.
 void Command(tk::Menu& menu, const char* item, Answer answer) {
     Expect(answer);
-    tk::MenuCommands::Execute(menu.CommandId(item));
+    menu.Execute(menu.CommandId(item));
     Expect(Answer::None);
     Pump();
 }
@@ -214,17 +215,27 @@ private:
 // pumps run.
 class CancelPrintout {
 public:
-    CancelPrintout() : timer_(::SetTimer(nullptr, 0, 1, Tick)) {}
+    explicit CancelPrintout(letterloom::PrintProgressDialog& progress) {
+        progress_ = &progress;
+        pressed_ = false;
+        timer_ = ::SetTimer(nullptr, 0, 1, Tick);
+    }
     ~CancelPrintout() { ::KillTimer(nullptr, timer_); }
     CancelPrintout(const CancelPrintout&) = delete;
     CancelPrintout& operator=(const CancelPrintout&) = delete;
+    bool Pressed() const { return pressed_; }
 
 private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (VisibleForm(letterloom::PrintStat) && !letterloom::PrintAbort)
-            letterloom::PrintStat->BitBtn1.Click();
+        if (VisibleForm(progress_) && !pressed_) {
+            pressed_ = true;
+            progress_->CancelButton().Click();
+        }
     }
-    UINT_PTR timer_;
+    // A timer procedure has no object: the one canceller at a time lives here.
+    static inline letterloom::PrintProgressDialog* progress_ = nullptr;
+    static inline bool pressed_ = false;
+    UINT_PTR timer_ = 0;
 };
 
 // ---- The user's gestures.
@@ -235,49 +246,50 @@ const char* const kTestTab = "字体测试";
 const char* const kMapTab = "字符映射表";
 
 // The state every activity starts from and ends in: one font selected on the font list page.
-void OneFontOnTheListPage(TMainForm& form, int index = 0) {
-    ClickTabShowing(form.Pagine, kListTab);
-    ClickListItem(form.FontList, index);
+void OneFontOnTheListPage(letterloom::MainWindow& form, int index = 0) {
+    ClickTabShowing(form.Pages(), kListTab);
+    ClickListItem(form.FontList().List(), index);
 }
 
 // ---- The activities.
 
 // Draws every item of both lists, so that the cache of their fonts holds all it will hold.
-void FillListFontCache(TMainForm& form) {
-    const int fonts = form.FontList.Count();
-    ClickTabShowing(form.Pagine, kListTab);
+void FillListFontCache(letterloom::MainWindow& form) {
+    const int fonts = form.FontList().List().Count();
+    ClickTabShowing(form.Pages(), kListTab);
     for (int i = 0; i < fonts; ++i) {
-        form.FontList.SetItemIndex(i);
-        ::UpdateWindow(form.FontList.Handle());
+        form.FontList().List().SetItemIndex(i);
+        ::UpdateWindow(form.FontList().List().Handle());
     }
-    for (int i = 0; i < fonts; ++i) form.FontList.SetSelected(i, true);
-    form.FontListClick();
-    ClickTabShowing(form.Pagine, kSelectedTab);
-    for (int i = 0; i < form.SelectedList.Count(); ++i) {
-        form.SelectedList.SetItemIndex(i);
-        ::UpdateWindow(form.SelectedList.Handle());
+    for (int i = 0; i < fonts; ++i) form.FontList().List().SetSelected(i, true);
+    form.FontList().onClick();  // as a click there ends
+    ClickTabShowing(form.Pages(), kSelectedTab);
+    for (int i = 0; i < form.SelectedFonts().List().Count(); ++i) {
+        form.SelectedFonts().List().SetItemIndex(i);
+        ::UpdateWindow(form.SelectedFonts().List().Handle());
     }
     OneFontOnTheListPage(form);
 }
 
 // Builds with a font change (a restart), a page change (a stop), or a resize (a restart with
 // other columns) in the middle, and builds left to finish.
-void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
-    const int fonts = form.FontList.Count();
+void MapBuilds(letterloom::MainWindow& form, OnNextPump& during, int count) {
+    const int fonts = form.FontList().List().Count();
     OneFontOnTheListPage(form);
-    ClickTabShowing(form.Pagine, kMapTab);
+    ClickTabShowing(form.Pages(), kMapTab);
     for (int i = 0; i < count; ++i) {
-        if (form.Pagine.ActivePage() != form.MappaCaratteri) ClickTabShowing(form.Pagine, kMapTab);
-        form.FontList.SetItemIndex(i % fonts);
+        if (form.Pages().ActivePage() != (&form.CharMap().Sheet()))
+            ClickTabShowing(form.Pages(), kMapTab);
+        form.FontList().List().SetItemIndex(i % fonts);
         switch (i % 4) {
             case 1:
                 during.Arm([&form, i, fonts] {
-                    ClickListItem(form.FontList, (i * 7 + 3) % fonts);
-                    form.BuildCharMap(form.FontList);
+                    ClickListItem(form.FontList().List(), (i * 7 + 3) % fonts);
+                    form.CharMap().Build(form.FontList().CurrentName());
                 });
                 break;
             case 2:
-                during.Arm([&form] { ClickTabShowing(form.Pagine, kListTab); });
+                during.Arm([&form] { ClickTabShowing(form.Pages(), kListTab); });
                 break;
             case 3:
                 during.Arm([&form, i] { form.SetBounds(0, 0, 400 + (i % 5) * 70, 600); });
@@ -285,7 +297,7 @@ void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
             default:
                 break;
         }
-        form.BuildCharMap(form.FontList);
+        form.CharMap().Build(form.FontList().CurrentName());
         Pump();
     }
     form.SetBounds(0, 0, 640, 600);
@@ -293,42 +305,42 @@ void MapBuilds(TMainForm& form, OnNextPump& during, int count) {
 }
 
 // Switches through all four pages, with a picked font in the selected list.
-void PageSwitches(TMainForm& form, int count) {
-    ClickTabShowing(form.Pagine, kListTab);
-    ClickListItem(form.FontList, 1);
-    ClickListItem(form.FontList, 2, MK_SHIFT);
-    ClickTabShowing(form.Pagine, kSelectedTab);
-    ClickListItem(form.SelectedList, 0);
+void PageSwitches(letterloom::MainWindow& form, int count) {
+    ClickTabShowing(form.Pages(), kListTab);
+    ClickListItem(form.FontList().List(), 1);
+    ClickListItem(form.FontList().List(), 2, MK_SHIFT);
+    ClickTabShowing(form.Pages(), kSelectedTab);
+    ClickListItem(form.SelectedFonts().List(), 0);
     const char* const tabs[] = {kListTab, kSelectedTab, kTestTab, kMapTab};
-    for (int i = 0; i < count; ++i) ClickTabShowing(form.Pagine, tabs[i % 4]);
+    for (int i = 0; i < count; ++i) ClickTabShowing(form.Pages(), tabs[i % 4]);
     OneFontOnTheListPage(form);
 }
 
 // Walks the four selection modes: one font, several, a pick in the selected list, none.
-void SelectionChanges(TMainForm& form, int count, int modesSeen[4]) {
-    const int fonts = form.FontList.Count();
+void SelectionChanges(letterloom::MainWindow& form, int count, int modesSeen[4]) {
+    const int fonts = form.FontList().List().Count();
     OneFontOnTheListPage(form);
     for (int i = 0; i < count; ++i) {
         const int first = (i / 4) % (fonts - 1);
         switch (i % 4) {
             case 0:
-                ClickTabShowing(form.Pagine, kListTab);
-                ClickListItem(form.FontList, first);
+                ClickTabShowing(form.Pages(), kListTab);
+                ClickListItem(form.FontList().List(), first);
                 break;
             case 1:
-                ClickListItem(form.FontList, first + 1, MK_CONTROL);
+                ClickListItem(form.FontList().List(), first + 1, MK_CONTROL);
                 break;
             case 2:
-                ClickTabShowing(form.Pagine, kSelectedTab);
-                ClickListItem(form.SelectedList, i % 2);
+                ClickTabShowing(form.Pages(), kSelectedTab);
+                ClickListItem(form.SelectedFonts().List(), i % 2);
                 break;
             default:
-                ClickTabShowing(form.Pagine, kListTab);
-                ClickListItem(form.FontList, first);
-                ClickListItem(form.FontList, first, MK_CONTROL);
+                ClickTabShowing(form.Pages(), kListTab);
+                ClickListItem(form.FontList().List(), first);
+                ClickListItem(form.FontList().List(), first, MK_CONTROL);
                 break;
         }
-        ++modesSeen[letterloom::GetSelectionMode() & 3];
+        ++modesSeen[form.SelectionMode() & 3];
     }
     OneFontOnTheListPage(form);
 }
@@ -339,35 +351,37 @@ LPARAM CellCentre(int cell) {
 }
 
 // A colour picked in one of the test page's drop-down grids.
-void PickColour(TMainForm& form, tk::ColorPalette& palette, UINT button, int cell) {
+void PickColour(letterloom::MainWindow& form, tk::ColorPalette& palette, UINT button, int cell) {
     ::PostMessageA(palette.Handle(), WM_MOUSEMOVE, 0, CellCentre(cell));
     ::PostMessageA(palette.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, CellCentre(cell));
     ::PostMessageA(palette.Handle(), WM_LBUTTONUP, 0, CellCentre(cell));
-    form.TBXToolbar2.DropDownButton(button);
+    form.FontTest().Toolbar().DropDownButton(button);
 }
 
 // Style toggles, sizes and both colours of the font test page.
-void TestPageChanges(TMainForm& form, int count) {
+void TestPageChanges(letterloom::MainWindow& form, int count) {
     OneFontOnTheListPage(form);
-    ClickTabShowing(form.Pagine, kTestTab);
-    const UINT styles[] = {form.FontTestBoldButton, form.FontTestItalicButton,
-                           form.FontTestUnderlineButton};
+    ClickTabShowing(form.Pages(), kTestTab);
+    const UINT styles[] = {form.FontTest().BoldButton(), form.FontTest().ItalicButton(),
+                           form.FontTest().UnderlineButton()};
     const char* const sizes[] = {"8", "12", "36", "72", "24"};
     for (int i = 0; i < count; ++i) {
         switch (i % 4) {
             case 0:
-                form.TBXToolbar2.ClickButton(styles[(i / 4) % 3]);
+                form.FontTest().Toolbar().ClickButton(styles[(i / 4) % 3]);
                 tk::Application::Instance().DoIdle();
                 break;
             case 1:
-                form.FsizeC.SetText(sizes[(i / 4) % 5]);
-                form.FsizeCChange();
+                form.FontTest().SizeBox().SetText(sizes[(i / 4) % 5]);
+                form.FontTest().OnSizeChange();
                 break;
             case 2:
-                PickColour(form, form.FontColorPalette, form.FontColorSubMenu, (i * 5) % 40);
+                PickColour(form, form.FontTest().TextColors(), form.FontTest().TextColorButton(),
+                           (i * 5) % 40);
                 break;
             default:
-                PickColour(form, form.BGColorPalette, form.BGFontColorSubMenu, (i * 3) % 40);
+                PickColour(form, form.FontTest().BackgroundColors(),
+                           form.FontTest().BackgroundColorButton(), (i * 3) % 40);
                 break;
         }
         Pump();
@@ -385,9 +399,10 @@ struct PrintFigures {
 // Font-list printouts (options dialog, then the job) and character-map printouts of two fonts
 // (the platform's print dialog, then the job); every third job is cancelled in its progress
 // dialog, every tenth font list declined in the options dialog.
-void Printouts(TMainForm& form, int count, PrintFigures& figures) {
+void Printouts(letterloom::MainWindow& form, int count, PrintFigures& figures) {
+    auto* progress = testsupport::FindProcessWindowOf<letterloom::PrintProgressDialog>();
     OneFontOnTheListPage(form);
-    ClickListItem(form.FontList, 1, MK_SHIFT);
+    ClickListItem(form.FontList().List(), 1, MK_SHIFT);
     for (int i = 0; i < count; ++i) {
         for (const char* item : {"PrintFontList", "PrintCharMaps"}) {
             const bool fontList = std::strcmp(item, "PrintFontList") == 0;
@@ -395,16 +410,17 @@ void Printouts(TMainForm& form, int count, PrintFigures& figures) {
             const bool cancel = !decline && i % 3 == 2;
             const Answer answer = fontList ? (decline ? Answer::OptionsCancel : Answer::OptionsOk)
                                            : Answer::PlatformOk;
-            letterloom::PrintAbort = false;
+            bool cancelled = false;
             if (cancel) {
-                CancelPrintout canceller;
-                Command(form.File1, item, answer);
+                CancelPrintout canceller(*progress);
+                Command(form.FileMenu(), item, answer);
+                cancelled = canceller.Pressed();
             } else {
-                Command(form.File1, item, answer);
+                Command(form.FileMenu(), item, answer);
             }
             if (decline)
                 ++figures.declined;
-            else if (letterloom::PrintAbort)
+            else if (cancelled)
                 ++figures.cancelled;
             else
                 ++(fontList ? figures.fontLists : figures.charMaps);
@@ -413,16 +429,16 @@ void Printouts(TMainForm& form, int count, PrintFigures& figures) {
     OneFontOnTheListPage(form);
 }
 
-void ConfigRoundTrips(TMainForm& form, int count) {
+void ConfigRoundTrips(letterloom::MainWindow& form, int count) {
     for (int i = 0; i < count; ++i)
-        Command(form.File1, "Configure", i % 2 ? Answer::ConfigCancel : Answer::ConfigOk);
+        Command(form.FileMenu(), "Configure", i % 2 ? Answer::ConfigCancel : Answer::ConfigOk);
     OneFontOnTheListPage(form);
 }
 
-void Exports(TMainForm& form, int count) {
+void Exports(letterloom::MainWindow& form, int count) {
     for (int i = 0; i < count; ++i) {
         ::DeleteFileA(exportName.c_str());
-        Command(form.File1, "ExportFontList", Answer::Save);
+        Command(form.FileMenu(), "ExportFontList", Answer::Save);
     }
 }
 
@@ -450,8 +466,8 @@ void PrintChange(const char* what, const ProcessCounts& from, const ProcessCount
 }
 
 // One round of every activity; with trace, the counts' change after each.
-void Round(TMainForm& form, OnNextPump& during, const Amounts& amounts, Figures& figures,
-           bool trace) {
+void Round(letterloom::MainWindow& form, OnNextPump& during, const Amounts& amounts,
+           Figures& figures, bool trace) {
     ProcessCounts last = trace ? ReadProcessCounts() : ProcessCounts{};
     auto step = [&](const char* what, const std::function<void()>& activity) {
         activity();
@@ -555,19 +571,17 @@ int main(int argc, char** argv) {
 
     int failed = 0;
     {
-        TMainForm form;
+        letterloom::Program program;
+        letterloom::MainWindow& form = program.mainWindow;
         app.SetMainForm(&form);
-        letterloom::PrintProgressDialog printStat;
-        letterloom::PrintOptionsDialog printDialog;
-        letterloom::CommonDialogs dialogModule;
         form.Show(true);
         form.SetBounds(0, 0, 640, 600);
         Pump();
         OnNextPump during;
         testsupport::QueueMarker interfaceThread;
         std::optional<testsupport::DriverThread> watcher;
-        watcher.emplace([&interfaceThread] {
-            WatchDialogs(interfaceThread);
+        watcher.emplace([&interfaceThread, &program] {
+            WatchDialogs(interfaceThread, &program.printOptions);
             return false;
         });
 

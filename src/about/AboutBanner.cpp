@@ -17,7 +17,9 @@ void DrawText(HDC dc, int x, int y, const std::string& text) {
 
 void DrawAboutBanner(HDC dc, SIZE banner, const AboutBoxState& box) {
     ::SetBkMode(dc, TRANSPARENT);
-    ::BitBlt(dc, 0, 0, banner.cx, banner.cy, box.texture.dc(), kBannerTextureOffset, 0, SRCCOPY);
+    if (box.texture)
+        ::BitBlt(dc, 0, 0, banner.cx, banner.cy, box.texture->DC(), kBannerTextureOffset, 0,
+                 SRCCOPY);
     ::DrawIcon(dc, 8, 8, box.icon.get());
 
     DrawingFonts fonts(dc);

@@ -2,9 +2,11 @@
 // What the about box draws on its two owner-drawn controls: the banner and the link.
 #include <windows.h>
 
+#include <optional>
 #include <string>
 
 #include "about/AboutGraphics.h"
+#include "toolkit/MemoryBitmap.h"
 
 namespace letterloom {
 
@@ -13,7 +15,7 @@ struct AboutBoxState {
     tk::UniqueIcon icon;
     std::string productName;
     std::string versionText;
-    MemoryCanvas texture;
+    std::optional<tk::MemoryBitmap> texture;
 };
 
 // The texts end in blanks, which are drawn and measured with the rest.

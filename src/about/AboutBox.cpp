@@ -25,7 +25,7 @@ HINSTANCE ProgramModule() { return ::GetModuleHandleA(nullptr); }
 struct AboutBoxResources {
     AboutBoxResources() = default;
     ~AboutBoxResources() {
-        FreeCanvas(State().texture);
+        State().texture.reset();
         State().icon.reset();
     }
     AboutBoxResources(const AboutBoxResources&) = delete;
@@ -41,13 +41,14 @@ SIZE ClientSize(HWND window) {
 // The banner reads the texture from (20, 0): with a larger dialog font or resolution it would
 // read past the texture's edge, so the texture grows to cover it.
 void FitTextureToBanner(HWND banner) {
+    tk::MemoryBitmap& texture = *State().texture;
     const SIZE needed = ClientSize(banner);
-    const SIZE have = State().texture.Size();
+    const SIZE have{texture.Width(), texture.Height()};
     if (needed.cx + kBannerTextureOffset <= have.cx && needed.cy <= have.cy) return;
-    MemoryCanvas larger = NewMemoryCanvas(std::max(have.cx, needed.cx + kBannerTextureOffset),
-                                          std::max(have.cy, needed.cy));
+    tk::MemoryBitmap larger(std::max(have.cx, needed.cx + kBannerTextureOffset),
+                            std::max(have.cy, needed.cy));
     TileAboutTexture(larger);
-    State().texture = std::move(larger);
+    texture.SwapPixels(larger);
 }
 
 void DrawControl(const DRAWITEMSTRUCT& item) {
@@ -86,14 +87,13 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 const AboutBoxState& AboutBox() { return State(); }
 
-void TileAboutTexture(MemoryCanvas& texture) {
-    MemoryCanvas tile = LoadResourceCanvas(ProgramModule(), IDB_BACK_NAME);
-    const SIZE area = texture.Size();
-    const SIZE step = tile.Size();
-    for (int y = 0; step.cy > 0 && y < area.cy; y += step.cy)
-        for (int x = 0; step.cx > 0 && x < area.cx; x += step.cx)
-            ::BitBlt(texture.dc(), x, y, step.cx, step.cy, tile.dc(), 0, 0, SRCCOPY);
-    FreeCanvas(tile);
+void TileAboutTexture(tk::MemoryBitmap& texture) {
+    tk::MemoryBitmap tile;
+    tile.LoadResource(ProgramModule(), IDB_BACK_NAME);
+    const SIZE step{tile.Width(), tile.Height()};
+    for (int y = 0; step.cy > 0 && y < texture.Height(); y += step.cy)
+        for (int x = 0; step.cx > 0 && x < texture.Width(); x += step.cx)
+            ::BitBlt(texture.DC(), x, y, step.cx, step.cy, tile.DC(), 0, 0, SRCCOPY);
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -114,8 +114,8 @@ void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,
         static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, 32, 32, LR_COPYFROMRESOURCE)));
     state.productName = productName;
     state.versionText = versionText;
-    state.texture = NewMemoryCanvas(kTextureSize.cx, kTextureSize.cy);
-    TileAboutTexture(state.texture);
+    state.texture.emplace(kTextureSize.cx, kTextureSize.cy);
+    TileAboutTexture(*state.texture);
     ::DialogBoxParamA(ProgramModule(), IDD_ABOUT_NAME, owner, AboutDialogProc, 0);
 }
 

@@ -16,7 +16,7 @@ void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
 // Covers the canvas with the "BACK" tile, the tile of column i and row j at (81 i, 81 j).
-void TileAboutTexture(MemoryCanvas& texture);
+void TileAboutTexture(tk::MemoryBitmap& texture);
 
 // The state of the box; its texture and icon are empty while no box is open.
 const AboutBoxState& AboutBox();

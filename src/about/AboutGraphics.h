@@ -18,42 +18,12 @@ enum AboutFontStyle : int {
 // A colour value as RGB: a negative value names the system colour of its low byte.
 inline COLORREF MapSysColor(tk::Color colour) { return tk::ToRGB(colour); }
 
-// A bitmap selected into a memory context made for the display. Freed (the context's first
-// bitmap selected back, then bitmap, memory context and display context deleted) by
-// FreeCanvas or when it goes out of scope.
-class MemoryCanvas {
-public:
-    MemoryCanvas() = default;
-    MemoryCanvas(tk::UniqueDC display, tk::UniqueDC memory, tk::UniqueBitmap bitmap);
-    ~MemoryCanvas() { Free(); }
-    MemoryCanvas(MemoryCanvas&& other) noexcept;
-    MemoryCanvas& operator=(MemoryCanvas&& other) noexcept;
-
-    HDC dc() const { return memory_.get(); }
-    HBITMAP bitmap() const { return bitmap_.get(); }
-    SIZE Size() const;
-    void Free();
-
-private:
-    tk::UniqueDC display_;
-    tk::UniqueDC memory_;
-    tk::UniqueBitmap bitmap_;
-    HGDIOBJ firstBitmap_ = nullptr;
-};
-
-// A white canvas of the given size, compatible with the display.
-MemoryCanvas NewMemoryCanvas(int width, int height);
-// A canvas holding the module's named bitmap resource.
-MemoryCanvas LoadResourceCanvas(HINSTANCE module, const char* name);
-inline void FreeCanvas(MemoryCanvas& canvas) { canvas.Free(); }
-
 // The fonts that drawing on one context selects in turn. Each selection deletes the font this
 // object selected before; the context gets its own font back when the object goes, so a font
 // lent by a control's owner is never deleted.
 class DrawingFonts {
 public:
     explicit DrawingFonts(HDC dc) : dc_(dc) {}
-    ~DrawingFonts();
     DrawingFonts(const DrawingFonts&) = delete;
     DrawingFonts& operator=(const DrawingFonts&) = delete;
 
@@ -64,8 +34,9 @@ public:
 
 private:
     HDC dc_;
-    HGDIOBJ ownersFont_ = nullptr;
     tk::UniqueFont current_;
+    // After current_: the context's own font goes back before the last one selected is deleted.
+    tk::SelectScope selection_;
 };
 
 // Width and height of the text, up to its first zero byte, in the context's current font.

@@ -11,6 +11,8 @@
 #include "print/PrintOptionsDialog.h"
 #include "print/PrintProgressDialog.h"
 #include "print/PrintTools.h"
+#include "print/PrinterPreparation.h"
+#include "toolkit/Printer.h"
 
 namespace letterloom {
 
@@ -24,10 +26,11 @@ struct Program {
     logic::Settings settings = logic::DefaultSettings();
     // The installed families, collected at the main window's first showing.
     std::vector<std::string> fontNames;
-    CommonDialogs dialogs;
-    PrintOptionsDialog printOptions{dialogs.printerSetup};
+    tk::Printer printer{PrinterWording()};
+    CommonDialogs dialogs{printer};
+    PrintOptionsDialog printOptions{printer, dialogs.printerSetup};
     PrintProgressDialog printProgress;
-    PrintTools printing{dialogs, printOptions, printProgress};
+    PrintTools printing{printer, dialogs, printOptions, printProgress};
     MainWindow mainWindow{settings, fontNames, printing, help};
 };
 

@@ -13,9 +13,8 @@ namespace {
 
 constexpr int kHeadingPoints = 12;
 
-void PrintOneMap(const std::string& fontName, CellRenderer drawCells,
+void PrintOneMap(tk::Printer& printer, const std::string& fontName, CellRenderer drawCells,
                  PrintProgressDialog& progress) {
-    tk::Printer& printer = tk::ThePrinter();
     tk::Canvas& canvas = printer.GetCanvas();
     progress.SetPageText("打印字体:     " + fontName);
     canvas.Font().name = "Arial";
@@ -42,13 +41,13 @@ PrintOutcome PrintCharMaps(PrintTools& tools, HWND owner, const std::vector<std:
         return PrintOutcome::NotStarted;
     }
     if (!tools.dialogs.print.Execute(owner)) return PrintOutcome::NotStarted;
-    tk::Printer& printer = tk::ThePrinter();
-    ResetPrinterSettings();
+    tk::Printer& printer = tools.printer;
+    ResetPrinterSettings(printer);
     printer.Refresh();
-    PrintJob job(tools.progress, owner);
+    PrintJob job(printer, tools.progress, owner);
     printer.BeginDoc();
     for (size_t i = 0; i < fonts.size(); ++i) {
-        PrintOneMap(fonts[i], drawCells, job.Progress());
+        PrintOneMap(printer, fonts[i], drawCells, job.Progress());
         if (i + 1 < fonts.size()) printer.NewPage();
     }
     // The window comes back before the platform spools the end of the job.

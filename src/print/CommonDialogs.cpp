@@ -2,7 +2,7 @@
 
 namespace letterloom {
 
-CommonDialogs::CommonDialogs() {
+CommonDialogs::CommonDialogs(tk::Printer& printer) : printerSetup(printer), print(printer) {
     exportFile.defaultExt = "txt";
     exportFile.filter = "文本文件 (*.txt)|*.txt";
     exportFile.title = "导出字体列表";

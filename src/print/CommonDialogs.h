@@ -3,12 +3,14 @@
 // what the user last chose in it.
 #include "toolkit/ColorDialog.h"
 #include "toolkit/PrintDialogs.h"
+#include "toolkit/Printer.h"
 #include "toolkit/SaveDialog.h"
 
 namespace letterloom {
 
 struct CommonDialogs {
-    CommonDialogs();
+    // The printer dialogs choose the printer of the run.
+    explicit CommonDialogs(tk::Printer& printer);
 
     tk::PrinterSetupDialog printerSetup;
     tk::ColorDialog color;

@@ -20,8 +20,7 @@ PrintOutcome ShowPrintOptions(PrintTools& tools, HWND owner, const std::vector<s
     return PrintFontList(tools, owner, names, columns, previewText);
 }
 
-void DrawPageHeader(int height, int page, int pageWidth) {
-    tk::Canvas& canvas = tk::ThePrinter().GetCanvas();
+void DrawPageHeader(tk::Canvas& canvas, int height, int page, int pageWidth) {
     canvas.Font().name = kNameFace;
     canvas.Font().height = height;
     canvas.TextOut(
@@ -34,10 +33,10 @@ void DrawPageHeader(int height, int page, int pageWidth) {
 
 PrintOutcome PrintFontList(PrintTools& tools, HWND owner, const std::vector<std::string>& names,
                            int columns, const std::string& previewText) {
-    tk::Printer& printer = tk::ThePrinter();
-    ResetPrinterSettings();
+    tk::Printer& printer = tools.printer;
+    ResetPrinterSettings(printer);
     printer.Refresh();
-    PrintJob job(tools.progress, owner);
+    PrintJob job(printer, tools.progress, owner);
     PrintProgressDialog& progress = job.Progress();
     HDC dc = printer.Handle();
     const int width = ::GetDeviceCaps(dc, HORZRES);
@@ -50,7 +49,7 @@ PrintOutcome PrintFontList(PrintTools& tools, HWND owner, const std::vector<std:
     progress.Repaint();
     printer.title = "Letterloom Font List";
     printer.BeginDoc();
-    DrawPageHeader(m.headerHeight, 1, width);
+    DrawPageHeader(printer.GetCanvas(), m.headerHeight, 1, width);
     tk::Canvas& canvas = printer.GetCanvas();
     canvas.Font().height = m.entryHeight;
     progress.Progress().SetMax(last);
@@ -65,7 +64,7 @@ PrintOutcome PrintFontList(PrintTools& tools, HWND owner, const std::vector<std:
         }
         if (logic::AdvanceCursor(cursor, columns, m, height)) {
             printer.NewPage();
-            DrawPageHeader(m.headerHeight, cursor.page, width);
+            DrawPageHeader(printer.GetCanvas(), m.headerHeight, cursor.page, width);
         }
         const int left = cursor.column * m.columnWidth;
         const int y = cursor.row * m.pitch + m.top;

@@ -7,6 +7,10 @@
 #include "print/PrintJob.h"
 #include "print/PrintTools.h"
 
+namespace tk {
+class Canvas;
+}
+
 namespace letterloom {
 
 // The print options dialog, then the printout in the columns chosen there. owner is the window
@@ -16,7 +20,8 @@ PrintOutcome ShowPrintOptions(PrintTools& tools, HWND owner, const std::vector<s
 // Prints the names, each with the preview text in its font, in 1 or 2 columns.
 PrintOutcome PrintFontList(PrintTools& tools, HWND owner, const std::vector<std::string>& names,
                            int columns, const std::string& previewText);
-// The header line of a font-list page: title, the maker's address and the page number.
-void DrawPageHeader(int height, int page, int pageWidth);
+// The header line of a font-list page on the printer's canvas: title, the maker's address and the
+// page number.
+void DrawPageHeader(tk::Canvas& canvas, int height, int page, int pageWidth);
 
 }  // namespace letterloom

@@ -2,8 +2,9 @@
 
 namespace letterloom {
 
-PrintJob::PrintJob(PrintProgressDialog& progress, HWND owner) : progress_(progress), owner_(owner) {
-    const std::string printers = tk::ThePrinter().PrinterListText();
+PrintJob::PrintJob(tk::Printer& printer, PrintProgressDialog& progress, HWND owner)
+    : printer_(printer), progress_(progress), owner_(owner) {
+    const std::string printers = printer_.PrinterListText();
     if (owner_) ::EnableWindow(owner_, FALSE);
     try {
         progress_.ShowFor(owner_, printers, [this] { cancelled_ = true; });
@@ -14,7 +15,7 @@ PrintJob::PrintJob(PrintProgressDialog& progress, HWND owner) : progress_(progre
 }
 
 PrintJob::~PrintJob() {
-    tk::ThePrinter().Abort();
+    printer_.Abort();
     HideProgress();
 }
 
@@ -26,12 +27,11 @@ void PrintJob::HideProgress() {
 }
 
 PrintOutcome PrintJob::Finish() {
-    tk::Printer& printer = tk::ThePrinter();
     if (cancelled_) {
-        printer.Abort();
+        printer_.Abort();
         return PrintOutcome::Cancelled;
     }
-    printer.EndDoc();
+    printer_.EndDoc();
     return PrintOutcome::Printed;
 }
 

@@ -18,7 +18,7 @@ enum class PrintOutcome {
 
 class PrintJob {
 public:
-    PrintJob(PrintProgressDialog& progress, HWND owner);
+    PrintJob(tk::Printer& printer, PrintProgressDialog& progress, HWND owner);
     ~PrintJob();
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
@@ -31,6 +31,7 @@ public:
     PrintOutcome Finish();
 
 private:
+    tk::Printer& printer_;
     PrintProgressDialog& progress_;
     HWND owner_;
     bool cancelled_ = false;

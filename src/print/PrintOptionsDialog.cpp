@@ -1,6 +1,7 @@
 #include "print/PrintOptionsDialog.h"
 
 #include "logic/PrintLayout.h"
+#include "logic/ProgramFace.h"
 #include "print/PrinterPreparation.h"
 #include "toolkit/DialogLayout.h"
 
@@ -14,9 +15,9 @@ constexpr int kLabelWidth = 108;
 constexpr int kLabelHeight = 13;
 }  // namespace
 
-PrintOptionsDialog::PrintOptionsDialog(tk::PrinterSetupDialog& printerSetup)
-    : printerSetup_(printerSetup) {
-    const tk::DialogLayout at("宋体", kDialogPoints);
+PrintOptionsDialog::PrintOptionsDialog(tk::Printer& printer, tk::PrinterSetupDialog& printerSetup)
+    : printer_(printer), printerSetup_(printerSetup) {
+    const tk::DialogLayout at(logic::kProgramFace, kDialogPoints);
     CreateForm("打印字体列表", WS_POPUP | WS_CAPTION | WS_SYSMENU, WS_EX_DLGMODALFRAME,
                at(kClientWidth), at(kClientHeight));
     SetFont(at.Font());
@@ -52,7 +53,7 @@ void PrintOptionsDialog::FormShow() { UpdateLabels(); }
 void PrintOptionsDialog::UpdateLabels() {
     const int index = columnsChoice_.ItemIndex();
     if (index != 0 && index != 1) return;
-    const logic::FontListPlan plan = PlanFontListPrintout(index + 1, entries_);
+    const logic::FontListPlan plan = PlanFontListPrintout(printer_, index + 1, entries_);
     perPage_.SetText("页数字体:      " + std::to_string(plan.entriesPerPage));
     pages_.SetText("所需页数:     " + std::to_string(plan.pages));
 }

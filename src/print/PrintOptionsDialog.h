@@ -4,15 +4,16 @@
 #include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/PrintDialogs.h"
+#include "toolkit/Printer.h"
 #include "toolkit/RadioGroup.h"
 
 namespace letterloom {
 
 class PrintOptionsDialog : public tk::Form {
 public:
-    // Made once at start-up; its set-up button runs printerSetup. The column choice stays as the
-    // user left it.
-    explicit PrintOptionsDialog(tk::PrinterSetupDialog& printerSetup);
+    // Made once at start-up for the printer of the run; its set-up button runs printerSetup. The
+    // column choice stays as the user left it.
+    PrintOptionsDialog(tk::Printer& printer, tk::PrinterSetupDialog& printerSetup);
 
     // Shows the dialog modally for a printout of that many entries; the columns chosen (1 or 2),
     // or 0 when the user declined.
@@ -34,6 +35,7 @@ protected:
 private:
     void UpdateLabels();
 
+    tk::Printer& printer_;
     tk::PrinterSetupDialog& printerSetup_;
     int entries_ = 0;
     tk::RadioGroup columnsChoice_;

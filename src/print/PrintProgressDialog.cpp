@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "logic/ProgramFace.h"
+
 #include "toolkit/DialogLayout.h"
 
 namespace letterloom {
@@ -14,7 +16,7 @@ constexpr int kDialogPoints = 9;
 }  // namespace
 
 PrintProgressDialog::PrintProgressDialog() {
-    const tk::DialogLayout at("宋体", kDialogPoints);
+    const tk::DialogLayout at(logic::kProgramFace, kDialogPoints);
     CreateForm("打印中...", WS_POPUP | WS_CAPTION, WS_EX_DLGMODALFRAME, at(kClientWidth),
                at(kClientHeight));
     SetFont(at.Font());

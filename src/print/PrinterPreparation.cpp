@@ -1,21 +1,27 @@
-// What every print job shares: the estimate for the options dialog and the printer's preparation.
+// What every print job shares: the printer's wording, the estimate for the options dialog and the
+// printer's preparation.
 #include "print/PrinterPreparation.h"
-#include "logic/PrintLayout.h"
-#include "toolkit/Printer.h"
 
 namespace letterloom {
 
-logic::FontListPlan PlanFontListPrintout(int columns, int entries) {
+tk::PrinterMessages PrinterWording() {
+    return {
+        .noDefaultPrinter = "当前没有已选默认打印机",
+        .invalidPrinter = "已选的打印机无效",
+        .printingInProgress = "打印进行中",
+    };
+}
+
+logic::FontListPlan PlanFontListPrintout(tk::Printer& printer, int columns, int entries) {
     // The printout starts from the driver's defaults, and so does its estimate.
-    ResetPrinterSettings();
-    HDC dc = tk::ThePrinter().Handle();
+    ResetPrinterSettings(printer);
+    HDC dc = printer.Handle();
     const logic::FontListMetrics metrics = logic::FontListPageMetrics(
         ::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, HORZRES), columns);
     return logic::PlanFontList(entries, columns, metrics, ::GetDeviceCaps(dc, VERTRES));
 }
 
-void ResetPrinterSettings() {
-    tk::Printer& printer = tk::ThePrinter();
+void ResetPrinterSettings(tk::Printer& printer) {
     // The names are held whole, however long the platform makes them.
     HGLOBAL settings = nullptr;
     const tk::PrinterNames names = printer.Current(&settings);

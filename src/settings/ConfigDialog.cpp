@@ -1,5 +1,6 @@
 #include "settings/ConfigDialog.h"
 
+#include "logic/ProgramFace.h"
 #include "toolkit/DialogLayout.h"
 
 namespace letterloom {
@@ -28,6 +29,7 @@ const char* const kSuggestions[] = {
 }  // namespace
 
 ConfigDialog::ConfigDialog(HWND owner, logic::Settings& settings) : settings_(settings) {
+    SetFont(tk::FontSpec{.name = logic::kProgramFace});
     // No WS_CLIPCHILDREN: the group boxes paint no background of their own, the dialog does.
     CreateForm("Letterloom配置", WS_CAPTION | WS_THICKFRAME,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, 0, 0, owner, true);

@@ -16,12 +16,9 @@ void Canvas::Attach(HDC dc) {
 }
 
 void Canvas::RestoreOriginals() {
-    if (dc_) {
-        if (originalFont_) ::SelectObject(dc_, originalFont_);
-        if (originalBrush_) ::SelectObject(dc_, originalBrush_);
-        if (originalPen_) ::SelectObject(dc_, originalPen_);
-    }
-    originalFont_ = originalBrush_ = originalPen_ = nullptr;
+    fontSelection_.Restore();
+    brushSelection_.Restore();
+    penSelection_.Restore();
     currentFont_ = nullptr;
     fontHandle_.reset();
     brushHandle_.reset();
@@ -40,11 +37,10 @@ void Canvas::RealizeFont() {
         if (!created) throw Error("CreateFont " + font_.name);
         font = created.get();
     }
-    HGDIOBJ previous = ::SelectObject(dc_, font);
-    if (!originalFont_) originalFont_ = previous;
+    fontSelection_.Select(dc_, font);
     if (!fontCache_ && NeedsPrintableStandIn(dc_)) {
         UniqueFont standIn = PrintableStandIn(font_);
-        ::SelectObject(dc_, standIn.get());
+        fontSelection_.Select(dc_, standIn.get());
         created = std::move(standIn);  // the font it replaces is no longer selected
         font = created.get();
     }
@@ -57,8 +53,7 @@ void Canvas::RealizeBrush() {
     if (brushHandle_ && realizedBrush_ == brushColor) return;
     UniqueBrush created(::CreateSolidBrush(ToRGB(brushColor)));
     if (!created) throw Error("CreateSolidBrush");
-    HGDIOBJ previous = ::SelectObject(dc_, created.get());
-    if (!originalBrush_) originalBrush_ = previous;
+    brushSelection_.Select(dc_, created.get());
     brushHandle_ = std::move(created);
     realizedBrush_ = brushColor;
 }
@@ -67,8 +62,7 @@ void Canvas::RealizePen() {
     if (penHandle_ && realizedPen_ == penColor) return;
     UniquePen created(::CreatePen(PS_SOLID, 1, ToRGB(penColor)));
     if (!created) throw Error("CreatePen");
-    HGDIOBJ previous = ::SelectObject(dc_, created.get());
-    if (!originalPen_) originalPen_ = previous;
+    penSelection_.Select(dc_, created.get());
     penHandle_ = std::move(created);
     realizedPen_ = penColor;
 }

@@ -67,9 +67,10 @@ private:
     UniqueBrush brushHandle_;
     Color realizedPen_ = 0;
     UniquePen penHandle_;
-    HGDIOBJ originalFont_ = nullptr;
-    HGDIOBJ originalBrush_ = nullptr;
-    HGDIOBJ originalPen_ = nullptr;
+    // Declared after the objects they select, so that the DC's own go back before those are freed.
+    SelectScope fontSelection_;
+    SelectScope brushSelection_;
+    SelectScope penSelection_;
 };
 
 // Width of text in font on the screen, for laying out controls around it.

@@ -12,7 +12,7 @@ namespace {
 // The clipboard is open for the scope's lifetime.
 class OpenClipboardScope {
 public:
-    explicit OpenClipboardScope(HWND owner) {
+    OpenClipboardScope(HWND owner, const std::string& busyText) {
         // Another program may hold the clipboard for a moment; try a few times before giving up.
         constexpr int kAttempts = 10;
         constexpr DWORD kWaitMs = 10;
@@ -20,7 +20,7 @@ public:
             open_ = ::OpenClipboard(owner) != FALSE;
             if (!open_) ::Sleep(kWaitMs);
         }
-        if (!open_) ThrowLastError("无法打开剪贴板");
+        if (!open_) ThrowLastError(busyText);
     }
     ~OpenClipboardScope() {
         if (open_) ::CloseClipboard();
@@ -32,33 +32,18 @@ private:
     bool open_ = false;
 };
 
-// Locks global memory for writing for the scope's lifetime.
-class GlobalLockScope {
-public:
-    explicit GlobalLockScope(HGLOBAL memory) : memory_(memory), data_(::GlobalLock(memory)) {
-        if (!data_) ThrowLastError("GlobalLock");
-    }
-    ~GlobalLockScope() { ::GlobalUnlock(memory_); }
-    GlobalLockScope(const GlobalLockScope&) = delete;
-    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
-    char* Data() const { return static_cast<char*>(data_); }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
-};
-
 }  // namespace
 
-void SetClipboardText(HWND owner, std::string_view text) {
+void SetClipboardText(HWND owner, std::string_view text, const std::string& busyText) {
     UniqueGlobal memory(::GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     if (!memory) ThrowLastError("GlobalAlloc");
     {
-        GlobalLockScope lock(memory.get());
-        std::memcpy(lock.Data(), text.data(), text.size());
-        lock.Data()[text.size()] = '\0';
+        const GlobalLockScope<char> lock(memory.get());
+        if (!lock.get()) ThrowLastError("GlobalLock");
+        std::memcpy(lock.get(), text.data(), text.size());
+        lock.get()[text.size()] = '\0';
     }
-    OpenClipboardScope clipboard(owner);
+    OpenClipboardScope clipboard(owner, busyText);
     if (!::EmptyClipboard()) ThrowLastError("EmptyClipboard");
     if (!::SetClipboardData(CF_TEXT, memory.get())) ThrowLastError("SetClipboardData");
     memory.release();  // the clipboard owns it now

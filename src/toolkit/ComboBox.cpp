@@ -6,7 +6,7 @@ void ComboBox::Create(HWND parent) {
     CreateSystemControl(
         "COMBOBOX", 0,
         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWN | CBS_AUTOHSCROLL, parent);
-    SetFont(font_);
+    if (font_.HasFace()) SetFont(font_);
 }
 
 void ComboBox::SetFont(const FontSpec& font) {

@@ -10,7 +10,7 @@ void Edit::Create(HWND parent, Lines lines, DWORD extraStyle, DWORD exStyle) {
                                    : ES_AUTOHSCROLL;
     CreateSystemControl("EDIT", exStyle, style, parent);
     SetColor(color_);
-    SetFont(font_);
+    if (font_.HasFace()) SetFont(font_);
 }
 
 void Edit::SetFont(const FontSpec& font) {

@@ -12,7 +12,7 @@ void FontSpec::SetSize(int points) { height = logic::FontHeightForPoints(points,
 int FontSpec::Size() const { return -::MulDiv(height, 72, pixelsPerInch); }
 
 std::string FontSpec::RealFaceName() const {
-    if (::lstrcmpiA(name.c_str(), "Default") == 0) return DefaultInterfaceFace();
+    if (!HasFace() || ::lstrcmpiA(name.c_str(), "Default") == 0) return DefaultInterfaceFace();
     return name;
 }
 

@@ -17,7 +17,9 @@ enum FontStyle : unsigned {
 };
 
 struct FontSpec {
-    std::string name = "宋体";
+    // The face. Empty when none was chosen: a window then keeps the font it has (a control its
+    // parent's), and drawing uses the interface's default face.
+    std::string name;
     // As LOGFONT's lfHeight: positive is the cell height, negative the character height.
     int height = -12;
     unsigned style = 0;
@@ -30,7 +32,9 @@ struct FontSpec {
     bool Has(FontStyle s) const { return (style & s) != 0; }
     void Set(FontStyle s, bool on) { style = on ? (style | s) : (style & ~unsigned(s)); }
 
-    // The face actually asked of GDI: the pseudo-face "Default" means the interface's default face.
+    bool HasFace() const { return !name.empty(); }
+    // The face actually asked of GDI: no face and the pseudo-face "Default" both mean the
+    // interface's default face.
     std::string RealFaceName() const;
     LOGFONTA ToLogFont() const;
     bool SameRealisation(const FontSpec& other) const;

@@ -40,7 +40,7 @@ void Form::CreateForm(const std::string& caption, DWORD style, DWORD exStyle, in
         ::SetWindowPos(Handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetFont(font_);
+    if (font_.HasFace()) SetFont(font_);
 }
 
 void Form::SetFont(const FontSpec& font) {

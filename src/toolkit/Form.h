@@ -20,6 +20,7 @@ public:
     ~Form() override;
 
     // Creates the window with the given client size; position and size may be left to the system.
+    // A font set before, when it names a face, is the window's from the start.
     void CreateForm(const std::string& caption, DWORD style, DWORD exStyle, int clientWidth,
                     int clientHeight, HWND owner = nullptr, bool systemPlacement = false);
 

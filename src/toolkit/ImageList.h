@@ -8,12 +8,9 @@
 
 namespace tk {
 
-inline void DestroyImageList(HIMAGELIST h) { ::ImageList_Destroy(h); }
-using UniqueImageList = UniqueHandle<HIMAGELIST, NullHandleTraits<HIMAGELIST, DestroyImageList>>;
-
 class ImageList {
 public:
-    // Cuts the bitmap resource into size × size pictures; mask is the transparent colour.
+    // Cuts the bitmap resource into size x size pictures; mask is the transparent colour.
     void LoadFromResource(int resourceId, int size, COLORREF mask);
     HIMAGELIST Handle() const { return list_.get(); }
     int Count() const;

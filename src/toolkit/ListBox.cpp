@@ -12,7 +12,7 @@ void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
                   LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     if (selection == Selection::Extended) style |= LBS_EXTENDEDSEL;
     CreateSystemControl("LISTBOX", 0, style, parent);
-    SetFont(font_);
+    if (font_.HasFace()) SetFont(font_);
     SetItemHeight(itemHeight);
 }
 

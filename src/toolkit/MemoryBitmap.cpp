@@ -14,10 +14,7 @@ MemoryBitmap::MemoryBitmap() : dc_(::CreateCompatibleDC(nullptr)) {
 
 MemoryBitmap::MemoryBitmap(int width, int height) : MemoryBitmap() { SetSize(width, height); }
 
-MemoryBitmap::~MemoryBitmap() {
-    canvas_.Attach(nullptr);
-    if (originalBitmap_) ::SelectObject(dc_.get(), originalBitmap_);
-}
+MemoryBitmap::~MemoryBitmap() = default;
 
 void MemoryBitmap::SetSize(int width, int height) {
     if (width < 0) width = 0;
@@ -38,7 +35,7 @@ void MemoryBitmap::SetSize(int width, int height) {
             throw Error("CreateDIBSection " + std::to_string(width) + "x" + std::to_string(height));
     }
     // The old picture must be out of the DC before it goes.
-    Select(created.get());
+    SelectPicture(created.get());
     bitmap_ = std::move(created);
     bits_ = static_cast<uint32_t*>(bits);
     width_ = bits_ ? width : 0;
@@ -56,14 +53,14 @@ void MemoryBitmap::Assign(const MemoryBitmap& other) {
 void MemoryBitmap::SwapPixels(MemoryBitmap& other) {
     ::GdiFlush();
     // A bitmap can be in one DC only: both leave their DCs before they change places.
-    Select(nullptr);
-    other.Select(nullptr);
+    SelectPicture(nullptr);
+    other.SelectPicture(nullptr);
     std::swap(bitmap_, other.bitmap_);
     std::swap(bits_, other.bits_);
     std::swap(width_, other.width_);
     std::swap(height_, other.height_);
-    Select(bitmap_.get());
-    other.Select(other.bitmap_.get());
+    SelectPicture(bitmap_.get());
+    other.SelectPicture(other.bitmap_.get());
 }
 
 void MemoryBitmap::ResetCanvas() {
@@ -73,10 +70,23 @@ void MemoryBitmap::ResetCanvas() {
     canvas_.penColor = kClBlack;
 }
 
-void MemoryBitmap::Select(HBITMAP bitmap) {
-    if (!bitmap && !originalBitmap_) return;  // the DC still has its original bitmap
-    HGDIOBJ previous = ::SelectObject(dc_.get(), bitmap ? bitmap : originalBitmap_);
-    if (!originalBitmap_) originalBitmap_ = previous;
+void MemoryBitmap::LoadResource(HINSTANCE module, const char* name) {
+    const UniqueBitmap resource(::LoadBitmapA(module, name));
+    if (!resource) ThrowLastError("LoadBitmap");
+    BITMAP info{};
+    if (!::GetObjectA(resource.get(), sizeof info, &info)) ThrowLastError("GetObject");
+    const UniqueDC source(::CreateCompatibleDC(dc_.get()));
+    if (!source) ThrowLastError("CreateCompatibleDC");
+    const SelectScope select(source.get(), resource.get());
+    SetSize(info.bmWidth, info.bmHeight);
+    if (!Empty()) ::BitBlt(dc_.get(), 0, 0, width_, height_, source.get(), 0, 0, SRCCOPY);
+}
+
+void MemoryBitmap::SelectPicture(HBITMAP bitmap) {
+    if (bitmap)
+        picture_.Select(dc_.get(), bitmap);
+    else
+        picture_.Restore();
 }
 
 COLORREF MemoryBitmap::Pixel(int x, int y) const {

@@ -29,6 +29,8 @@ public:
     HDC DC() const { return dc_.get(); }
     HBITMAP Bitmap() const { return bitmap_.get(); }
 
+    // Takes the size and pixels of the module's bitmap resource of that name.
+    void LoadResource(HINSTANCE module, const char* name);
     // Copies other's size and pixels; this bitmap's canvas keeps its own attributes.
     void Assign(const MemoryBitmap& other);
     // Exchanges size and pixels with other without copying them; each canvas keeps its own
@@ -41,11 +43,13 @@ public:
 
 private:
     // Selects bitmap into the DC, or the DC's original bitmap when bitmap is null.
-    void Select(HBITMAP bitmap);
+    void SelectPicture(HBITMAP bitmap);
 
+    // In this order, so that the canvas lets go of the DC, the DC gets its original bitmap back,
+    // then the picture and the DC are deleted.
     UniqueDC dc_;
     UniqueBitmap bitmap_;
-    HGDIOBJ originalBitmap_ = nullptr;
+    SelectScope picture_;
     uint32_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;

@@ -12,8 +12,7 @@ namespace tk {
 
 namespace {
 
-bool RunPrintDialog(HWND owner, DWORD flags) {
-    Printer& printer = ThePrinter();
+bool RunPrintDialog(Printer& printer, HWND owner, DWORD flags) {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner;
@@ -38,8 +37,10 @@ bool RunPrintDialog(HWND owner, DWORD flags) {
 
 }  // namespace
 
-bool PrinterSetupDialog::Execute(HWND owner) { return RunPrintDialog(owner, PD_PRINTSETUP); }
+bool PrinterSetupDialog::Execute(HWND owner) {
+    return RunPrintDialog(printer_, owner, PD_PRINTSETUP);
+}
 
-bool PrintDialog::Execute(HWND owner) { return RunPrintDialog(owner, options); }
+bool PrintDialog::Execute(HWND owner) { return RunPrintDialog(printer_, owner, options); }
 
 }  // namespace tk

@@ -4,6 +4,7 @@
 #include <winspool.h>
 
 #include <cstring>
+#include <utility>
 #include <vector>
 
 #include "toolkit/Application.h"
@@ -14,33 +15,26 @@ namespace tk {
 
 namespace {
 
-constexpr const char* kNoDefaultPrinter = "当前没有已选默认打印机";
-constexpr const char* kInvalidPrinter = "已选的打印机无效";
-constexpr const char* kPrintingInProgress = "打印进行中";
-
-inline void ClosePrinterHandle(HANDLE h) { ::ClosePrinter(h); }
-using UniquePrinter = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, ClosePrinterHandle>>;
-
-// The driver's current default document settings of a printer.
-UniqueGlobal DriverDefaults(const std::string& device) {
+// The driver's current default document settings of a printer; invalid is the error's text when
+// it has none to give.
+UniqueGlobal DriverDefaults(const std::string& device, const std::string& invalid) {
     HANDLE opened = nullptr;
-    if (!::OpenPrinterA(const_cast<char*>(device.c_str()), &opened, nullptr))
-        throw Error(kInvalidPrinter);
+    if (!::OpenPrinterA(const_cast<char*>(device.c_str()), &opened, nullptr)) throw Error(invalid);
     UniquePrinter printer(opened);
     char* name = const_cast<char*>(device.c_str());
     const LONG size = ::DocumentPropertiesA(nullptr, printer.get(), name, nullptr, nullptr, 0);
-    if (size <= 0) throw Error(kInvalidPrinter);
+    if (size <= 0) throw Error(invalid);
     UniqueGlobal settings(::GlobalAlloc(GHND, static_cast<SIZE_T>(size)));
-    if (!settings) throw Error(kInvalidPrinter);
-    GlobalView<DEVMODEA> mode(settings.get());
+    if (!settings) throw Error(invalid);
+    const GlobalLockScope<DEVMODEA> mode(settings.get());
     if (::DocumentPropertiesA(nullptr, printer.get(), name, mode.get(), nullptr, DM_OUT_BUFFER) < 0)
-        throw Error(kInvalidPrinter);
+        throw Error(invalid);
     return settings;
 }
 
 }  // namespace
 
-Printer::Printer() = default;
+Printer::Printer(PrinterMessages messages) : messages_(std::move(messages)) {}
 
 Printer::~Printer() {
     if (printing_) Abort();
@@ -51,7 +45,7 @@ void Printer::LoadDefault() {
     PRINTDLGA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.Flags = PD_RETURNDEFAULT;
-    if (!::PrintDlgA(&dialog)) throw Error(kNoDefaultPrinter);
+    if (!::PrintDlgA(&dialog)) throw Error(messages_.noDefaultPrinter);
     UniqueGlobal names(dialog.hDevNames);
     settings_.reset(dialog.hDevMode);
     names_ = NamesOf(names.get());
@@ -66,7 +60,8 @@ PrinterNames Printer::Current(HGLOBAL* settings) {
 
 void Printer::Select(const PrinterNames& names, HGLOBAL settings) {
     CheckNotPrinting();
-    UniqueGlobal copy = settings ? CopyGlobal(settings) : DriverDefaults(names.device);
+    UniqueGlobal copy =
+        settings ? CopyGlobal(settings) : DriverDefaults(names.device, messages_.invalidPrinter);
     DropDC();
     names_ = names;
     settings_ = std::move(copy);
@@ -98,9 +93,9 @@ std::string Printer::PrinterListText() {
 HDC Printer::Handle() {
     if (dc_) return dc_.get();
     const PrinterNames names = Current();
-    GlobalView<DEVMODEA> mode(settings_.get());
+    const GlobalLockScope<DEVMODEA> mode(settings_.get());
     dc_.reset(::CreateDCA(names.driver.c_str(), names.device.c_str(), nullptr, mode.get()));
-    if (!dc_) throw Error(kInvalidPrinter);
+    if (!dc_) throw Error(messages_.invalidPrinter);
     canvas_.Attach(dc_.get());
     canvas_.Font().pixelsPerInch = ::GetDeviceCaps(dc_.get(), LOGPIXELSY);
     return dc_.get();
@@ -112,7 +107,7 @@ Canvas& Printer::GetCanvas() {
 }
 
 void Printer::CheckNotPrinting() const {
-    if (printing_) throw Error(kPrintingInProgress);
+    if (printing_) throw Error(messages_.printingInProgress);
 }
 
 void Printer::BeginDoc() {
@@ -171,18 +166,15 @@ void Printer::DropDC() {
     dc_.reset();
 }
 
-BOOL CALLBACK Printer::AbortProc(HDC, int) {
+// The platform tells the callback the job's DC only. Abort deletes that DC, so a DC that is gone
+// means that a message run here aborted the job.
+BOOL CALLBACK Printer::AbortProc(HDC dc, int) {
     try {
         Application::Instance().ProcessMessages();
     } catch (...) {
         // A handler's error was reported where it arose; the job goes on.
     }
-    return !ThePrinter().aborted_;
-}
-
-Printer& ThePrinter() {
-    static Printer printer;
-    return printer;
+    return ::GetObjectType(dc) != 0;
 }
 
 }  // namespace tk

@@ -1,5 +1,5 @@
 #pragma once
-// The one printer of the run: the current printer with its document settings, the job title, the
+// A printer of the run: the current printer with its document settings, the job title, the
 // jobs with their pages, and a canvas whose font keeps what the last job gave it.
 #include <windows.h>
 
@@ -17,9 +17,17 @@ struct PrinterNames {
     std::string port;
 };
 
+// What the printer says when it cannot go on, in the program's words; each is the text of the
+// error it raises.
+struct PrinterMessages {
+    std::string noDefaultPrinter;    // the platform has no default printer
+    std::string invalidPrinter;      // the current printer cannot be opened or set up
+    std::string printingInProgress;  // a job runs, and another begins or the printer changes
+};
+
 class Printer {
 public:
-    Printer();
+    explicit Printer(PrinterMessages messages);
     ~Printer();
     Printer(const Printer&) = delete;
     Printer& operator=(const Printer&) = delete;
@@ -55,6 +63,7 @@ private:
     void DropDC();
     void CheckNotPrinting() const;
 
+    PrinterMessages messages_;
     PrinterNames names_;
     UniqueGlobal settings_;
     bool loaded_ = false;
@@ -65,8 +74,5 @@ private:
     bool listCached_ = false;
     std::string listText_;
 };
-
-// The printer object of the run, made on first use.
-Printer& ThePrinter();
 
 }  // namespace tk

@@ -12,14 +12,14 @@ UniqueGlobal CopyGlobal(HGLOBAL block) {
     const SIZE_T size = ::GlobalSize(block);
     UniqueGlobal copy(::GlobalAlloc(GHND, size));
     if (!copy) ThrowLastError("GlobalAlloc");
-    GlobalView<BYTE> from(block);
-    GlobalView<BYTE> to(copy.get());
+    const GlobalLockScope<BYTE> from(block);
+    const GlobalLockScope<BYTE> to(copy.get());
     std::memcpy(to.get(), from.get(), size);
     return copy;
 }
 
 PrinterNames NamesOf(HGLOBAL devNames) {
-    GlobalView<char> block(devNames);
+    const GlobalLockScope<char> block(devNames);
     const auto* names = reinterpret_cast<const DEVNAMES*>(block.get());
     if (!names) return {};
     return {block.get() + names->wDeviceOffset, block.get() + names->wDriverOffset,
@@ -31,7 +31,7 @@ UniqueGlobal MakeDevNames(const PrinterNames& names) {
     const size_t size = header + names.driver.size() + names.device.size() + names.port.size() + 3;
     UniqueGlobal block(::GlobalAlloc(GHND, size));
     if (!block) ThrowLastError("GlobalAlloc");
-    GlobalView<char> view(block.get());
+    const GlobalLockScope<char> view(block.get());
     auto* devNames = reinterpret_cast<DEVNAMES*>(view.get());
     size_t offset = header;
     auto put = [&](const std::string& text) {

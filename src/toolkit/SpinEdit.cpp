@@ -5,6 +5,7 @@
 #include <string>
 
 #include "logic/SpinValue.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace tk {
 
@@ -73,14 +74,13 @@ void SpinButton::StartTimer(UINT ms) {
 }
 
 void SpinButton::Paint() {
-    PAINTSTRUCT paint{};
-    HDC dc = ::BeginPaint(Handle(), &paint);
+    const PaintScope paint(Handle());
+    HDC dc = paint.get();
     const RECT client = ClientRect();
     RECT up{0, 0, client.right, client.bottom / 2};
     RECT down{0, client.bottom / 2, client.right, client.bottom};
     ::DrawFrameControl(dc, &up, DFC_SCROLL, DFCS_SCROLLUP | (pressed_ > 0 ? DFCS_PUSHED : 0));
     ::DrawFrameControl(dc, &down, DFC_SCROLL, DFCS_SCROLLDOWN | (pressed_ < 0 ? DFCS_PUSHED : 0));
-    ::EndPaint(Handle(), &paint);
 }
 
 void SpinEdit::Create(HWND parent) {

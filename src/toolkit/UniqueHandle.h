@@ -1,6 +1,9 @@
 #pragma once
-// Move-only owners for Win32 handles: one type per handle kind, each released by its own function.
+// Move-only owners for Win32 handles: one type per handle kind, each released by its own function;
+// and the scopes that borrow, paint, select and lock, each undone on every path out.
 #include <windows.h>
+#include <commctrl.h>
+#include <winspool.h>
 
 #include <utility>
 
@@ -38,6 +41,8 @@ struct NullHandleTraits {
     static void close(Handle h) { Close(h); }
 };
 
+// The release functions of the platform are imported from DLLs, so their addresses are no
+// constants; these plain functions stand in for them as template arguments.
 inline void DeleteGdiObject(HGDIOBJ h) { ::DeleteObject(h); }
 inline void CloseRegistryKey(HKEY h) { ::RegCloseKey(h); }
 inline void CloseKernelHandle(HANDLE h) { ::CloseHandle(h); }
@@ -48,6 +53,8 @@ inline void DestroyIconHandle(HICON h) { ::DestroyIcon(h); }
 inline void FreeGlobal(HGLOBAL h) { ::GlobalFree(h); }
 inline void CloseFindHandle(HANDLE h) { ::FindClose(h); }
 inline void DeleteMetafile(HENHMETAFILE h) { ::DeleteEnhMetaFile(h); }
+inline void ClosePrinterHandle(HANDLE h) { ::ClosePrinter(h); }
+inline void DestroyImageList(HIMAGELIST h) { ::ImageList_Destroy(h); }
 
 using UniqueFont = UniqueHandle<HFONT, NullHandleTraits<HFONT, DeleteGdiObject>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, NullHandleTraits<HBITMAP, DeleteGdiObject>>;
@@ -63,6 +70,9 @@ using UniqueGlobal = UniqueHandle<HGLOBAL, NullHandleTraits<HGLOBAL, FreeGlobal>
 // Processes, threads, events: the kernel handles whose failure value is null.
 using UniqueKernelHandle = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, CloseKernelHandle>>;
 using UniqueMetafile = UniqueHandle<HENHMETAFILE, NullHandleTraits<HENHMETAFILE, DeleteMetafile>>;
+// A printer opened with OpenPrinter.
+using UniquePrinter = UniqueHandle<HANDLE, NullHandleTraits<HANDLE, ClosePrinterHandle>>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, NullHandleTraits<HIMAGELIST, DestroyImageList>>;
 
 // Handles whose "none" is INVALID_HANDLE_VALUE: files and file searches.
 template <auto Close>
@@ -106,19 +116,66 @@ private:
     HDC dc_;
 };
 
-// Selects a GDI object into a DC for the scope's lifetime.
+// Keeps GDI objects of one kind selected into a DC. The object the DC had before the scope's
+// first selection goes back when the scope ends or restores; selecting again in between keeps it.
+// The objects selected must outlive their selection: declare the scope after their owners.
 class SelectScope {
 public:
-    SelectScope(HDC dc, HGDIOBJ obj) : dc_(dc), old_(::SelectObject(dc, obj)) {}
-    ~SelectScope() {
-        if (old_) ::SelectObject(dc_, old_);
+    SelectScope() = default;
+    SelectScope(HDC dc, HGDIOBJ obj) { Select(dc, obj); }
+    ~SelectScope() { Restore(); }
+    SelectScope(SelectScope&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)),
+          original_(std::exchange(other.original_, nullptr)) {}
+    SelectScope& operator=(SelectScope&& other) noexcept {
+        if (this != &other) {
+            Restore();
+            dc_ = std::exchange(other.dc_, nullptr);
+            original_ = std::exchange(other.original_, nullptr);
+        }
+        return *this;
     }
-    SelectScope(const SelectScope&) = delete;
-    SelectScope& operator=(const SelectScope&) = delete;
+
+    // Selects obj into dc. A DC other than the one the scope holds gets the first one's original
+    // object back first.
+    void Select(HDC dc, HGDIOBJ obj) {
+        if (dc != dc_) Restore();
+        HGDIOBJ previous = ::SelectObject(dc, obj);
+        if (!original_ && previous) {
+            dc_ = dc;
+            original_ = previous;
+        }
+    }
+    // Selects the DC's original object back; the scope then holds nothing.
+    void Restore() {
+        if (original_) ::SelectObject(dc_, original_);
+        dc_ = nullptr;
+        original_ = nullptr;
+    }
+    explicit operator bool() const { return original_ != nullptr; }
 
 private:
-    HDC dc_;
-    HGDIOBJ old_;
+    HDC dc_ = nullptr;
+    HGDIOBJ original_ = nullptr;
+};
+
+// A movable memory block locked for the scope's lifetime: get() gives its contents as T, null for
+// a null block or a failed lock, and the block is unlocked on every path out.
+template <typename T>
+class GlobalLockScope {
+public:
+    explicit GlobalLockScope(HGLOBAL block)
+        : block_(block), data_(block ? static_cast<T*>(::GlobalLock(block)) : nullptr) {}
+    ~GlobalLockScope() {
+        if (data_) ::GlobalUnlock(block_);
+    }
+    GlobalLockScope(const GlobalLockScope&) = delete;
+    GlobalLockScope& operator=(const GlobalLockScope&) = delete;
+    T* get() const { return data_; }
+
+private:
+    HGLOBAL block_;
+    T* data_;
 };
 
 }  // namespace tk

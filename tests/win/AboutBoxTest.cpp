@@ -14,21 +14,19 @@
 #include "resources/resource_ids.h"
 #include "shared/WineBrowserOverride.h"
 #include "support/DialogWatcher.h"
+#include "toolkit/MemoryBitmap.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace {
-
-using letterloom::MemoryCanvas;
 
 HICON ProgramIcon() {
     return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_MAINICON));
 }
 
-std::vector<COLORREF> Pixels(const MemoryCanvas& canvas) {
-    const SIZE size = canvas.Size();
+std::vector<COLORREF> Pixels(const tk::MemoryBitmap& bitmap) {
     std::vector<COLORREF> pixels;
-    for (int y = 0; y < size.cy; ++y)
-        for (int x = 0; x < size.cx; ++x) pixels.push_back(::GetPixel(canvas.dc(), x, y));
+    for (int y = 0; y < bitmap.Height(); ++y)
+        for (int x = 0; x < bitmap.Width(); ++x) pixels.push_back(::GetPixel(bitmap.DC(), x, y));
     return pixels;
 }
 
@@ -72,15 +70,17 @@ TitleSizes Measure(HDC dc, const std::string& name, const std::string& version) 
             pen.Use(versionFont, RGB(255, 0, 0), version.c_str(), int(version.size()))};
 }
 
-// The banner of the design: the BACK tiles from 20 pixels in, the icon, then the three texts.
-MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::string& version,
-                            Version place) {
-    MemoryCanvas expected = letterloom::NewMemoryCanvas(banner.cx, banner.cy);
-    MemoryCanvas tile = letterloom::LoadResourceCanvas(::GetModuleHandleA(nullptr), "BACK");
+// The pixels of the banner of the design: the BACK tiles from 20 pixels in, the icon, then the
+// three texts.
+std::vector<COLORREF> ExpectedBanner(SIZE banner, const std::string& name,
+                                     const std::string& version, Version place) {
+    tk::MemoryBitmap expected(banner.cx, banner.cy);
+    tk::MemoryBitmap tile;
+    tile.LoadResource(::GetModuleHandleA(nullptr), "BACK");
     for (int y = 0; y < banner.cy; y += 81)
         for (int x = -20; x < banner.cx; x += 81)
-            ::BitBlt(expected.dc(), x, y, 81, 81, tile.dc(), 0, 0, SRCCOPY);
-    HDC dc = expected.dc();
+            ::BitBlt(expected.DC(), x, y, 81, 81, tile.DC(), 0, 0, SRCCOPY);
+    HDC dc = expected.DC();
     ::DrawIcon(dc, 8, 8, ProgramIcon());
     ::SetBkMode(dc, TRANSPARENT);
     const tk::UniqueFont titleFont(Arial(dc, 18, 700, false, false));
@@ -98,7 +98,7 @@ MemoryCanvas ExpectedBanner(SIZE banner, const std::string& name, const std::str
     const char credit[] = "汉化: Vaskelor    ";
     const SIZE creditSize = pen.Use(creditFont, RGB(0, 0, 0), credit, 18);
     pen.Write(banner.cx - creditSize.cx - 10, y1 + versionSize.cy + 5, credit, 18);
-    return expected;
+    return Pixels(expected);
 }
 
 constexpr int kDesignWidth = 287;
@@ -121,19 +121,19 @@ TEST_P(AboutBannerTest, ShowsTextureIconAndTextsInTheirFontsColoursAndPlaces) {
     box.icon.reset(static_cast<HICON>(::CopyImage(ProgramIcon(), IMAGE_ICON, 32, 32, 0)));
     box.productName = row.productName;
     box.versionText = "v1.2.0";
-    box.texture = letterloom::NewMemoryCanvas(400, 150);
-    letterloom::TileAboutTexture(box.texture);
+    box.texture.emplace(400, 150);
+    letterloom::TileAboutTexture(*box.texture);
 
     int width = kDesignWidth;
     if (row.fromNarrowest) {
-        const TitleSizes sizes = Measure(box.texture.dc(), box.productName, box.versionText);
+        const TitleSizes sizes = Measure(box.texture->DC(), box.productName, box.versionText);
         width = 50 + sizes.title.cx + sizes.version.cx + 10 + *row.fromNarrowest;
     }
     const SIZE banner{width, 75};
-    MemoryCanvas drawn = letterloom::NewMemoryCanvas(banner.cx, banner.cy);
-    letterloom::DrawAboutBanner(drawn.dc(), banner, box);
+    tk::MemoryBitmap drawn(banner.cx, banner.cy);
+    letterloom::DrawAboutBanner(drawn.DC(), banner, box);
     EXPECT_TRUE(Pixels(drawn) ==
-                Pixels(ExpectedBanner(banner, box.productName, box.versionText, row.version)))
+                ExpectedBanner(banner, box.productName, box.versionText, row.version))
         << width << " pixels wide";
 }
 
@@ -167,7 +167,7 @@ void VisitBox(BoxVisit& visit, testsupport::QueueMarker& boxThread) {
     visit.appeared = testsupport::PollFor(
         [&] { return (box = testsupport::FindProcessWindow("#32770")) != nullptr; });
     if (!visit.appeared) return;
-    visit.texture = letterloom::AboutBox().texture.bitmap();
+    visit.texture = letterloom::AboutBox().texture->Bitmap();
     visit.icon = letterloom::AboutBox().icon.get();
     RECT rect{};
     ::GetWindowRect(box, &rect);

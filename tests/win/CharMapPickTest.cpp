@@ -42,7 +42,8 @@ protected:
     }
     std::string Buffer() const { return form->CharMap().Buffer().Text(); }
     void RunMenuItem(const char* name) {
-        ASSERT_TRUE(form->CharMap().PopupMenu().Execute(form->CharMap().PopupMenu().CommandId(name)));
+        ASSERT_TRUE(
+            form->CharMap().PopupMenu().Execute(form->CharMap().PopupMenu().CommandId(name)));
         testsupport::Pump();
     }
     void Wheel(int distance) {
@@ -158,13 +159,11 @@ TEST_F(PickTest, ARightPressOpensTheMenuWhoseFirstItemAppendsThePickedCharacter)
 TEST_F(PickTest, AMapPrintoutLeavesTheHighlightAndThePopupMenuWorking) {
     LeftClick(kPickX, kPickY);
     {
-        letterloom::PrintProgressDialog progress;
-        letterloom::CommonDialogs dialogs;
         testsupport::DialogWatcher confirmPrintDialog;
         ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("PrintCharMaps"), 0);
         testsupport::Pump();
         ASSERT_EQ(confirmPrintDialog.Seen().size(), 1u);
-        ASSERT_FALSE(tk::ThePrinter().Printing());
+        ASSERT_FALSE(program->printer.Printing());
     }
     EXPECT_TRUE(IsHighlighted(kPicked));
     EXPECT_EQ(form->CharMap().State().selectedPoint.x, kPickX);

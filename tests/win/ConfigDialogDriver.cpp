@@ -1,5 +1,7 @@
 #include "ConfigDialogDriver.h"
 
+#include "support/UserGestures.h"
+
 namespace testsupport {
 
 ConfigDialogDriver::ConfigDialogDriver(Steps steps)
@@ -8,24 +10,8 @@ ConfigDialogDriver::ConfigDialogDriver(Steps steps)
           return false;
       }) {}
 
-namespace {
-
-BOOL CALLBACK FindConfigDialog(HWND hwnd, LPARAM found) {
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(hwnd, &process);
-    if (process != ::GetCurrentProcessId()) return TRUE;
-    auto* dialog = dynamic_cast<letterloom::ConfigDialog*>(tk::Window::FromHandle(hwnd));
-    if (!dialog) return TRUE;
-    *reinterpret_cast<letterloom::ConfigDialog**>(found) = dialog;
-    return FALSE;
-}
-
-}  // namespace
-
 letterloom::ConfigDialog* OpenConfigDialog() {
-    letterloom::ConfigDialog* dialog = nullptr;
-    ::EnumWindows(FindConfigDialog, reinterpret_cast<LPARAM>(&dialog));
-    return dialog;
+    return FindProcessWindowOf<letterloom::ConfigDialog>();
 }
 
 void ConfigDialogDriver::Run() {

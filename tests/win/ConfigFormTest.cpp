@@ -6,8 +6,8 @@
 
 #include "ConfigDialogDriver.h"
 #include "print/FontListPrintout.h"
-#include "settings/SettingsStore.h"
 #include "settings/ConfigDialog.h"
+#include "settings/SettingsStore.h"
 #include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Clipboard.h"
@@ -87,9 +87,12 @@ TEST_F(ConfigFormTest, DialogShowsTheSettingsTheSuggestionsAndItsFocusOrder) {
     EXPECT_EQ(dialog.PreviewTextBox().Item(1).rfind("Hello World,welcome to ", 0), 0u);
     EXPECT_EQ(dialog.PreviewTextBox().Item(2), "Thank you for choosing Letterloom");
 
-    const HWND order[] = {dialog.FontListPointsField().Handle(),  dialog.SelectedListPointsField().Handle(),
-                          dialog.PreviewTextBox().Handle(), dialog.CancelButton().Handle(),
-                          dialog.OkButton().Handle(),       dialog.FontListPointsField().Handle()};
+    const HWND order[] = {dialog.FontListPointsField().Handle(),
+                          dialog.SelectedListPointsField().Handle(),
+                          dialog.PreviewTextBox().Handle(),
+                          dialog.CancelButton().Handle(),
+                          dialog.OkButton().Handle(),
+                          dialog.FontListPointsField().Handle()};
     for (size_t i = 0; i + 1 < std::size(order); ++i)
         EXPECT_EQ(::GetNextDlgTabItem(dialog.Handle(), order[i], FALSE), order[i + 1]) << i;
 }
@@ -109,7 +112,7 @@ TEST_F(ConfigFormTest, SpinFieldsStepFilterTypingAndReadUnreadableTextAsZero) {
     EXPECT_EQ(field.Text(), "-12.");
     EXPECT_EQ(field.Value(), 0);
 
-    tk::SetClipboardText(form->Handle(), "abc");
+    tk::SetClipboardText(form->Handle(), "abc", "clipboard busy");
     SetTextOf(field.Handle(), "");
     ::SendMessageA(field.Handle(), WM_PASTE, 0, 0);
     EXPECT_EQ(field.Text(), "abc");
@@ -205,7 +208,8 @@ TEST_F(ConfigFormTest, OkTakesAnyValueAndTheRegistryGetsItOnlyAtClose) {
             SetTextOf(dialog.FontListPointsField().Handle(), c.fontList);
             SetTextOf(dialog.SelectedListPointsField().Handle(), c.selected);
             ::SendMessageA(dialog.PreviewTextBox().Handle(), CB_SETCURSEL, 2, 0);
-            testsupport::PostKey(dialog.FontListPointsField().Handle(), VK_RETURN);  // Enter presses OK
+            testsupport::PostKey(dialog.FontListPointsField().Handle(),
+                                 VK_RETURN);  // Enter presses OK
         });
         EXPECT_EQ(program->settings.fontListPoints, c.fontListValue);
         EXPECT_EQ(program->settings.selectedListPoints, c.selectedValue);

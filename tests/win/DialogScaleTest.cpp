@@ -51,8 +51,9 @@ TEST(DialogScaleTest, BothPrintDialogsFollowThisScreen) {
     if (const char* expected = std::getenv(kExpectedDpi)) {
         ASSERT_EQ(dpi, std::atoi(expected));
     }
-    tk::PrinterSetupDialog printerSetup;
-    letterloom::PrintOptionsDialog options(printerSetup);
+    tk::Printer printer(letterloom::PrinterWording());
+    tk::PrinterSetupDialog printerSetup(printer);
+    letterloom::PrintOptionsDialog options(printer, printerSetup);
     EXPECT_EQ(options.GetFont().height, -::MulDiv(9, dpi, 72));
     ExpectScaled(options, 324,
                  {{options.PerPageLabel().Handle(), {216, 8, 108, 13}},

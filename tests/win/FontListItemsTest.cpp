@@ -8,11 +8,10 @@
 #include <memory>
 #include <string>
 
-#include "settings/SettingsStore.h"
 #include "app/pages/FontItemPainter.h"
+#include "settings/SettingsStore.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/MemoryBitmap.h"
-
 
 namespace {
 
@@ -157,16 +156,17 @@ protected:
     void ExpectLayout(tk::ListBox& list, int index, int width, UINT state) {
         const std::string name = list.Item(index);
         const auto actual = DrawnByList(list, index, width, state);
-        const auto expected = Expected(name, program->settings.previewText, width, list.ItemHeight(),
-                                       (state & ODS_SELECTED) ? SelectedColors() : NormalColors(),
-                                       (state & ODS_FOCUS) != 0);
+        const auto expected = Expected(
+            name, program->settings.previewText, width, list.ItemHeight(),
+            (state & ODS_SELECTED) ? SelectedColors() : NormalColors(), (state & ODS_FOCUS) != 0);
         EXPECT_EQ(FirstDifference(*actual, *expected), "") << name;
     }
 };
 
 TEST_F(FontListItemsTest, EveryInstalledFontIsDrawnByTheLayout) {
     ASSERT_EQ(form->FontList().List().ItemHeight(), 21);
-    for (int i = 0; i < form->FontList().List().Count(); ++i) ExpectLayout(form->FontList().List(), i, 520, 0);
+    for (int i = 0; i < form->FontList().List().Count(); ++i)
+        ExpectLayout(form->FontList().List(), i, 520, 0);
 }
 
 TEST_F(FontListItemsTest, WorkedExamplePreviewHasACellHeightOfTwentyFromColumn220) {
@@ -287,15 +287,17 @@ TEST_F(FontListItemsTest, TheListOnScreenShowsTheSameItems) {
     ASSERT_GT(client.right, 220);
     form->FontList().List().Repaint();
     RECT first{};
-    ::SendMessageA(form->FontList().List().Handle(), LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&first));
+    ::SendMessageA(form->FontList().List().Handle(), LB_GETITEMRECT, 1,
+                   reinterpret_cast<LPARAM>(&first));
     tk::MemoryBitmap shown(first.right, first.bottom - first.top);
     {
         tk::WindowDC screen(form->FontList().List().Handle());
         ::BitBlt(shown.DC(), 0, 0, shown.Width(), shown.Height(), screen.get(), 0, first.top,
                  SRCCOPY);
     }
-    const auto expected = Expected(form->FontList().List().Item(1), program->settings.previewText, first.right,
-                                   form->FontList().List().ItemHeight(), NormalColors(), false);
+    const auto expected =
+        Expected(form->FontList().List().Item(1), program->settings.previewText, first.right,
+                 form->FontList().List().ItemHeight(), NormalColors(), false);
     for (int y = 0; y < shown.Height(); ++y)
         for (int x = 0; x < shown.Width(); ++x)
             ASSERT_EQ(shown.Pixel(x, y), expected->Pixel(x, y + shown.Height())) << x << "," << y;

@@ -9,7 +9,6 @@
 #include <string>
 
 #include "ColorDialogDriver.h"
-#include "print/CommonDialogs.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/MemoryBitmap.h"
 #include "toolkit/StandardColors.h"
@@ -58,8 +57,6 @@ protected:
         ASSERT_EQ(form->Pages().ActivePage(), (&form->FontTest().Sheet()));
     }
     void DropDown(UINT button) { form->FontTest().Toolbar().DropDownButton(button); }
-
-    letterloom::CommonDialogs dialogs;
 };
 
 TEST_F(FontTestColorsTest, GridsStartWithBlackAndWithNoColour) {
@@ -96,7 +93,8 @@ TEST_F(FontTestColorsTest, DismissingTheGridChangesNothing) {
     QueueKey(form->FontTest().TextColors(), VK_ESCAPE);
     DropDown(form->FontTest().TextColorButton());
     EXPECT_FALSE(form->FontTest().TextColors().Open());
-    ::PostMessageA(form->FontTest().TextColors().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(-5, -5));
+    ::PostMessageA(form->FontTest().TextColors().Handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+                   MAKELPARAM(-5, -5));
     DropDown(form->FontTest().TextColorButton());
     EXPECT_FALSE(form->FontTest().TextColors().Open());
     // A release over the grid's margin picks nothing either.

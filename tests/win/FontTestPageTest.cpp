@@ -13,7 +13,6 @@
 #include "support/ProgramFixture.h"
 #include "toolkit/Application.h"
 
-
 namespace {
 
 int PixelsForPoints(int points) { return -::MulDiv(points, 96, 72); }
@@ -103,17 +102,19 @@ TEST_F(FontTestPageTest, ToolbarHoldsItsItemsLeftToRight) {
     // The label is one font step larger than the toolbar's other texts.
     EXPECT_GT(::SendMessageA(form->FontTest().SizeLabel().Handle(), WM_GETFONT, 0, 0), 0);
     LOGFONTA label{}, other{};
-    ::GetObjectA(
-        reinterpret_cast<HFONT>(::SendMessageA(form->FontTest().SizeLabel().Handle(), WM_GETFONT, 0, 0)),
-        sizeof label, &label);
-    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form->FontTest().SizeBox().Handle(), WM_GETFONT, 0, 0)),
+    ::GetObjectA(reinterpret_cast<HFONT>(
+                     ::SendMessageA(form->FontTest().SizeLabel().Handle(), WM_GETFONT, 0, 0)),
+                 sizeof label, &label);
+    ::GetObjectA(reinterpret_cast<HFONT>(
+                     ::SendMessageA(form->FontTest().SizeBox().Handle(), WM_GETFONT, 0, 0)),
                  sizeof other, &other);
     EXPECT_LT(label.lfHeight, other.lfHeight);  // character heights are negative
 }
 
 TEST_F(FontTestPageTest, SizeListOffersTheSixteenSizes) {
     std::vector<std::string> items;
-    for (int i = 0; i < form->FontTest().SizeBox().Count(); ++i) items.push_back(form->FontTest().SizeBox().Item(i));
+    for (int i = 0; i < form->FontTest().SizeBox().Count(); ++i)
+        items.push_back(form->FontTest().SizeBox().Item(i));
     EXPECT_EQ(items, (std::vector<std::string>{"8", "10", "12", "14", "16", "18", "20", "22", "24",
                                                "26", "28", "30", "32", "34", "36", "72"}));
 }
@@ -219,7 +220,8 @@ TEST_F(FontTestPageTest, StyleButtonsToggleTheirOwnStyleAndShowTheMemosStyle) {
     EXPECT_TRUE(form->FontTest().Toolbar().ButtonChecked(form->FontTest().BoldButton()));
     ClickButton(form->FontTest().UnderlineButton());
     ClickButton(form->FontTest().ItalicButton());
-    EXPECT_EQ(form->FontTest().Memo().GetFont().style, unsigned(tk::kBold | tk::kItalic | tk::kUnderline));
+    EXPECT_EQ(form->FontTest().Memo().GetFont().style,
+              unsigned(tk::kBold | tk::kItalic | tk::kUnderline));
     ClickButton(form->FontTest().BoldButton());
     EXPECT_EQ(form->FontTest().Memo().GetFont().style, unsigned(tk::kItalic | tk::kUnderline));
     EXPECT_FALSE(form->FontTest().Toolbar().ButtonChecked(form->FontTest().BoldButton()));
@@ -228,8 +230,9 @@ TEST_F(FontTestPageTest, StyleButtonsToggleTheirOwnStyleAndShowTheMemosStyle) {
 
     // The memo really uses the style.
     LOGFONTA used{};
-    ::GetObjectA(reinterpret_cast<HFONT>(::SendMessageA(form->FontTest().Memo().Handle(), WM_GETFONT, 0, 0)),
-                 sizeof used, &used);
+    ::GetObjectA(
+        reinterpret_cast<HFONT>(::SendMessageA(form->FontTest().Memo().Handle(), WM_GETFONT, 0, 0)),
+        sizeof used, &used);
     EXPECT_EQ(used.lfWeight, FW_NORMAL);
     EXPECT_TRUE(used.lfItalic);
     EXPECT_TRUE(used.lfUnderline);

@@ -13,7 +13,8 @@ constexpr int kLastCell = 223;
 class CharMapPrintTest : public PrintTest {
 protected:
     void SelectFonts(std::initializer_list<int> indexes) {
-        for (int i = 0; i < form->FontList().List().Count(); ++i) form->FontList().List().SetSelected(i, false);
+        for (int i = 0; i < form->FontList().List().Count(); ++i)
+            form->FontList().List().SetSelected(i, false);
         for (int index : indexes) form->FontList().List().SetSelected(index, true);
     }
     // The File menu's command, with the platform's print dialog confirmed.
@@ -29,10 +30,10 @@ protected:
     int FontListWeight() {
         UseFonts(60);
         int weight = 0;
-        OnNextPump probe([&weight] {
+        OnNextPump probe([this, &weight] {
             LOGFONTA font{};
-            tk::ThePrinter().GetCanvas().RealizeFont();
-            HGDIOBJ current = ::GetCurrentObject(tk::ThePrinter().Handle(), OBJ_FONT);
+            program->printer.GetCanvas().RealizeFont();
+            HGDIOBJ current = ::GetCurrentObject(program->printer.Handle(), OBJ_FONT);
             ::GetObjectA(current, sizeof font, &font);
             weight = font.lfWeight;
         });
@@ -124,8 +125,8 @@ TEST_F(CharMapPrintTest, CancelDrawsEveryMapThenDiscardsThemAll) {
     {
         CancelWhenShowing cancel(*progress);
         testsupport::DialogWatcher confirmPrintDialog;
-        outcome = letterloom::PrintCharMaps(Tools(), form->Handle(), form->FontList().SelectedNames(),
-                                            letterloom::DrawCharCells);
+        outcome = letterloom::PrintCharMaps(
+            Tools(), form->Handle(), form->FontList().SelectedNames(), letterloom::DrawCharCells);
     }
     EXPECT_EQ(outcome, letterloom::PrintOutcome::Cancelled);
     EXPECT_EQ(progress->Progress().Position(), kLastCell);
@@ -175,7 +176,7 @@ TEST_F(CharMapPrintTest, AFailureInTheJobAbortsItAndGivesTheMainWindowBack) {
                                                form->FontList().SelectedNames(), failingCells),
                      tk::Error);
     }
-    EXPECT_FALSE(tk::ThePrinter().Printing());
+    EXPECT_FALSE(program->printer.Printing());
     EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
     EXPECT_FALSE(progress->Visible());
     EXPECT_TRUE(PdfsBeforeMarker().empty());

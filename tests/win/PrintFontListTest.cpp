@@ -21,8 +21,8 @@ struct Queue {
     int dpi, width, height;
 };
 
-Queue QueueCaps() {
-    HDC dc = tk::ThePrinter().Handle();
+Queue QueueCaps(tk::Printer& printer) {
+    HDC dc = printer.Handle();
     return {::GetDeviceCaps(dc, LOGPIXELSY), ::GetDeviceCaps(dc, HORZRES),
             ::GetDeviceCaps(dc, VERTRES)};
 }
@@ -31,7 +31,7 @@ TEST_F(PrintTest, PagesFollowTheLayoutInOneAndTwoColumns) {
     for (int columns : {1, 2}) {
         SCOPED_TRACE(columns);
         DeletePdfFiles();
-        const Queue q = QueueCaps();
+        const Queue q = QueueCaps(program->printer);
         const logic::FontListMetrics m = logic::FontListPageMetrics(q.dpi, q.width, columns);
         const int perPage = columns * ((q.height - m.top) / m.pitch - 1);
         UseFonts(perPage + 1);
@@ -122,7 +122,7 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
     EXPECT_TRUE(progressShown);
     EXPECT_EQ(secondJob, "打印进行中");
     // Every queue, one a line, after the caption and its eight spaces.
-    EXPECT_EQ(device, "打印:        " + tk::ThePrinter().PrinterListText());
+    EXPECT_EQ(device, "打印:        " + program->printer.PrinterListText());
     EXPECT_NE(device.find("LetterloomPDF\r\n"), std::string::npos);
     EXPECT_NE(device.find(std::string(kWideQueue) + "\r\n"), std::string::npos);
     EXPECT_TRUE(pageShownWhole);
@@ -132,7 +132,7 @@ TEST_F(PrintTest, WhileAJobRunsTheMainWindowIsDisabledAndNoSecondJobBegins) {
 }
 
 TEST_F(PrintTest, OrientationChosenBeforeDoesNotReachTheJob) {
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = program->printer;
     HGLOBAL current = nullptr;
     const tk::PrinterNames names = printer.Current(&current);
     auto* mode = static_cast<DEVMODEA*>(::GlobalLock(current));
@@ -169,14 +169,14 @@ TEST_F(PrintTest, TheProgressDialogShowsEveryTextWhole) {
 }
 
 TEST_F(PrintTest, LongPrinterNamesAreKeptWhole) {
-    tk::Printer& printer = tk::ThePrinter();
+    tk::Printer& printer = program->printer;
     HGLOBAL current = nullptr;
     const tk::PrinterNames real = printer.Current(&current);
     const tk::PrinterNames longNames{std::string(120, 'D'), std::string(100, 'V'),
                                      std::string(90, 'P')};
     printer.Select(longNames, current);
     try {
-        letterloom::ResetPrinterSettings();
+        letterloom::ResetPrinterSettings(program->printer);
         ADD_FAILURE() << "no such printer, yet no error";
     } catch (const std::exception& error) {
         EXPECT_STREQ(error.what(), "已选的打印机无效");
@@ -227,7 +227,7 @@ TEST_F(PrintTest, TheOptionsDialogPromisesThePagesThatPrint) {
 // A printer chosen in the set-up dialog (from the File menu or the options dialog) prints the
 // font list; its paper is the driver's default, here wider than high.
 TEST_F(PrintTest, ThePrinterChosenInASetUpDialogPrintsTheJob) {
-    const tk::PrinterNames standard = tk::ThePrinter().Current();
+    const tk::PrinterNames standard = program->printer.Current();
     const std::vector<std::pair<const char*, std::function<void()>>> ways{
         {"File menu",
          [this] {
@@ -250,12 +250,12 @@ TEST_F(PrintTest, ThePrinterChosenInASetUpDialogPrintsTheJob) {
                 [](HWND dialog) { return ChoosePrinterAndConfirm(dialog, kWideQueue); });
             print();
         }
-        EXPECT_EQ(tk::ThePrinter().Current().device, kWideQueue);
+        EXPECT_EQ(program->printer.Current().device, kWideQueue);
         const std::vector<Page> pages = PrintedPages();
         DeletePdfFiles();
         ASSERT_EQ(pages.size(), 1u);
         EXPECT_GT(pages[0].width, pages[0].height);
-        tk::ThePrinter().Select(standard, nullptr);
+        program->printer.Select(standard, nullptr);
     }
 }
 

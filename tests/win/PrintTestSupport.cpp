@@ -141,8 +141,8 @@ std::vector<Page> ReadPages(const std::string& pdfFile) {
     return pages;
 }
 
-double Points(int pixels) {
-    return pixels * 72.0 / ::GetDeviceCaps(tk::ThePrinter().Handle(), LOGPIXELSY);
+double PrintTest::Points(int pixels) {
+    return pixels * 72.0 / ::GetDeviceCaps(program->printer.Handle(), LOGPIXELSY);
 }
 
 bool ShowsWholeText(HWND label) {
@@ -222,8 +222,8 @@ void PrintTest::Command(const char* item) {
 }
 
 void PrintTest::PrintMarker() {
-    letterloom::ResetPrinterSettings();
-    tk::Printer& printer = tk::ThePrinter();
+    letterloom::ResetPrinterSettings(program->printer);
+    tk::Printer& printer = program->printer;
     // The program's character-map jobs carry whatever title the printer holds.
     const std::string title = printer.title;
     printer.title = "marker";

@@ -11,9 +11,9 @@
 #include "print/CharMapPrintout.h"
 #include "print/CommonDialogs.h"
 #include "print/FontListPrintout.h"
-#include "print/PrinterPreparation.h"
 #include "print/PrintOptionsDialog.h"
 #include "print/PrintProgressDialog.h"
+#include "print/PrinterPreparation.h"
 #include "support/ProgramFixture.h"
 
 namespace printtest {
@@ -39,9 +39,6 @@ bool WaitForPdfFiles(size_t count, DWORD timeoutMs = 60000);
 // The pages of a PDF, through poppler's pdftotext.
 std::vector<Page> ReadPages(const std::string& pdfFile);
 
-// Points on the page of a length in device pixels of the current printer.
-double Points(int pixels);
-
 // The queue whose paper is wider than high (842 x 595 points).
 inline constexpr const char* kWideQueue = "LetterloomWide";
 
@@ -61,6 +58,8 @@ protected:
     // The program as WinMain starts it, with "Font000"... as the installed fonts, the preview
     // text "Sample" and an empty output folder.
     void SetUp() override;
+    // Points on the page of a length in device pixels of the printer.
+    double Points(int pixels);
     // The font list printout of the installed fonts, as the options dialog starts it.
     letterloom::PrintOutcome PrintFontList(int columns);
     void UseFonts(int count);

@@ -52,7 +52,7 @@ class PrinterVanishSweepTest : public PrintTest {};
 TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing) {
     UseFonts(3);
     form->FontList().List().SetItems(program->fontNames);
-    const std::string queue = tk::ThePrinter().Current().device;
+    const std::string queue = program->printer.Current().device;
     const struct Case {
         const char* command;
         bool optionsDialog;  // else the platform's print dialog
@@ -81,10 +81,10 @@ TEST_F(PrinterVanishSweepTest, AJobWhosePrinterVanishedReportsItAndPrintsNothing
         EXPECT_EQ(texts.back(), "已选的打印机无效.");
         EXPECT_TRUE(::IsWindowEnabled(form->Handle()));
         EXPECT_FALSE(progress->Visible());
-        EXPECT_FALSE(tk::ThePrinter().Printing());
+        EXPECT_FALSE(program->printer.Printing());
         // The choice of printer is kept: once the printer is back, jobs print on it again.
         printer.Return();
-        EXPECT_EQ(tk::ThePrinter().Current().device, queue);
+        EXPECT_EQ(program->printer.Current().device, queue);
         EXPECT_TRUE(PdfsBeforeMarker().empty());
         DeletePdfFiles();
     }

@@ -10,16 +10,15 @@
 #include <optional>
 #include <vector>
 
-#include "logic/Settings.h"
 #include "logic/PlacementValues.h"
+#include "logic/Settings.h"
 #include "settings/PlacementRecord.h"
-#include "settings/SettingsStore.h"
 #include "settings/RegistryWording.h"
+#include "settings/SettingsStore.h"
 #include "shared/RegistryKeys.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
 #include "toolkit/Registry.h"
-
 
 namespace {
 
@@ -168,7 +167,8 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
                 else if (v == 2)
                     loaded.fontListPoints = expected.integer.value_or(defaults.fontListPoints);
                 else
-                    loaded.selectedListPoints = expected.integer.value_or(defaults.selectedListPoints);
+                    loaded.selectedListPoints =
+                        expected.integer.value_or(defaults.selectedListPoints);
                 ExpectRecord(settings, loaded, where);
                 EXPECT_EQ(Stored(), before) << where;  // a load changes nothing stored
                 // The save at close keeps the user's other values.

@@ -44,14 +44,15 @@ TEST_F(SelectionTest, SeveralFontsGiveModeOneWithTheSelectedListInListOrder) {
     testsupport::ClickListItem(form->FontList().List(), 5);
     testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);
     EXPECT_EQ(VisibleTabs(), kMode1);
-    EXPECT_EQ(SelectedListItems(),
-              (std::vector<std::string>{form->FontList().List().Item(2), form->FontList().List().Item(5)}));
+    EXPECT_EQ(SelectedListItems(), (std::vector<std::string>{form->FontList().List().Item(2),
+                                                             form->FontList().List().Item(5)}));
 
-    testsupport::ClickListItem(form->FontList().List(), 4, MK_SHIFT);  // range from the focused item 2
+    testsupport::ClickListItem(form->FontList().List(), 4,
+                               MK_SHIFT);  // range from the focused item 2
     EXPECT_EQ(form->FontList().List().SelCount(), 3);
-    EXPECT_EQ(SelectedListItems(),
-              (std::vector<std::string>{form->FontList().List().Item(2), form->FontList().List().Item(3),
-                                        form->FontList().List().Item(4)}));
+    EXPECT_EQ(SelectedListItems(), (std::vector<std::string>{form->FontList().List().Item(2),
+                                                             form->FontList().List().Item(3),
+                                                             form->FontList().List().Item(4)}));
 }
 
 TEST_F(SelectionTest, ShiftArrowExtendsTheSelectionFromTheKeyboard) {
@@ -75,7 +76,8 @@ TEST_F(SelectionTest, PickInTheSelectedListGivesModeThreeThenBackToOneFont) {
     // Opening the test page shows the picked font there.
     testsupport::ClickTab(form->Pages(), "字体测试");
     EXPECT_EQ(form->FontTest().Memo().GetFont().name, form->SelectedFonts().List().Item(1));
-    EXPECT_EQ(form->FontTest().FontNameLabel().Text(), "字体: " + form->SelectedFonts().List().Item(1));
+    EXPECT_EQ(form->FontTest().FontNameLabel().Text(),
+              "字体: " + form->SelectedFonts().List().Item(1));
 
     testsupport::ClickTab(form->Pages(), "字体列表");
     testsupport::ClickListItem(form->FontList().List(), 4);
@@ -101,8 +103,10 @@ TEST_F(SelectionTest, HiddenTabsComeBackInTheirPlace) {
 }
 
 TEST_F(SelectionTest, SingleFontThatIsNotFocusedUsesTheFocusedEntry) {
-    testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);  // 0 and 2 selected, 2 focused
-    testsupport::ClickListItem(form->FontList().List(), 2, MK_CONTROL);  // 2 unselected, still focused
+    testsupport::ClickListItem(form->FontList().List(), 2,
+                               MK_CONTROL);  // 0 and 2 selected, 2 focused
+    testsupport::ClickListItem(form->FontList().List(), 2,
+                               MK_CONTROL);  // 2 unselected, still focused
     ASSERT_EQ(form->FontList().List().SelCount(), 1);
     EXPECT_EQ(VisibleTabs(), kMode2);
     testsupport::ClickTab(form->Pages(), "字体测试");

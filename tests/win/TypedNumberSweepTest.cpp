@@ -9,11 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "settings/SettingsStore.h"
 #include "settings/ConfigDialog.h"
+#include "settings/SettingsStore.h"
 #include "support/ProgramFixture.h"
 #include "toolkit/Error.h"
-
 
 namespace {
 

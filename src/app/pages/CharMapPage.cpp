@@ -134,7 +134,9 @@ void CharMapPage::OnWheel(int32_t distance) {
     scroller_.SetPosition(std::clamp(position, 0, scroller_.RangeEnd()));
 }
 
-void CharMapPage::CopyBuffer() { tk::SetClipboardText(window_.Handle(), buffer_.Text()); }
+void CharMapPage::CopyBuffer() {
+    tk::SetClipboardText(window_.Handle(), buffer_.Text(), "无法打开剪贴板");
+}
 
 void CharMapPage::AppendCurrentChar() {
     // Nothing has been picked since the program started.

@@ -4,6 +4,23 @@
 
 namespace testsupport {
 
+namespace {
+BOOL CALLBACK CollectTopLevel(HWND hwnd, LPARAM param) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(hwnd, &process);
+    if (process != ::GetCurrentProcessId()) return TRUE;
+    if (tk::Window* window = tk::Window::FromHandle(hwnd))
+        reinterpret_cast<std::vector<tk::Window*>*>(param)->push_back(window);
+    return TRUE;
+}
+}  // namespace
+
+std::vector<tk::Window*> ProcessTopLevelWindows() {
+    std::vector<tk::Window*> windows;
+    ::EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
 void ClickListItem(tk::ListBox& list, int index, WPARAM keys) {
     RECT item{};
     ::SendMessageA(list.Handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));

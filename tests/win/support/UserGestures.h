@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include "support/Wait.h"
 #include "toolkit/ListBox.h"
@@ -16,6 +17,16 @@ namespace testsupport {
 void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);
 // A key press on a window, with the Shift or Ctrl key held if asked.
 void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
+// The toolkit's objects behind this process's top-level windows, shown or not.
+std::vector<tk::Window*> ProcessTopLevelWindows();
+// The first of them of type T (a dialog the program made for one use), or null.
+template <typename T>
+T* FindProcessWindowOf() {
+    for (tk::Window* window : ProcessTopLevelWindows())
+        if (auto* found = dynamic_cast<T*>(window)) return found;
+    return nullptr;
+}
+
 // A click on the tab that shows the given caption; false when no tab shows it.
 bool ClickTabShowing(tk::PageControl& pages, const std::string& caption);
 
