@@ -14,23 +14,7 @@ namespace {
 
 constexpr SIZE kTextureSize{400, 150};
 
-AboutBoxState& State() {
-    static AboutBoxState state;
-    return state;
-}
-
 HINSTANCE ProgramModule() { return ::GetModuleHandleA(nullptr); }
-
-// Frees the texture and the icon copy however the box ends.
-struct AboutBoxResources {
-    AboutBoxResources() = default;
-    ~AboutBoxResources() {
-        State().texture.reset();
-        State().icon.reset();
-    }
-    AboutBoxResources(const AboutBoxResources&) = delete;
-    AboutBoxResources& operator=(const AboutBoxResources&) = delete;
-};
 
 SIZE ClientSize(HWND window) {
     RECT rect{};
@@ -40,8 +24,8 @@ SIZE ClientSize(HWND window) {
 
 // The banner reads the texture from (20, 0): with a larger dialog font or resolution it would
 // read past the texture's edge, so the texture grows to cover it.
-void FitTextureToBanner(HWND banner) {
-    tk::MemoryBitmap& texture = *State().texture;
+void FitTextureToBanner(AboutBoxState& state, HWND banner) {
+    tk::MemoryBitmap& texture = *state.texture;
     const SIZE needed = ClientSize(banner);
     const SIZE have{texture.Width(), texture.Height()};
     if (needed.cx + kBannerTextureOffset <= have.cx && needed.cy <= have.cy) return;
@@ -51,23 +35,30 @@ void FitTextureToBanner(HWND banner) {
     texture.SwapPixels(larger);
 }
 
-void DrawControl(const DRAWITEMSTRUCT& item) {
+void DrawControl(const AboutBoxState& state, const DRAWITEMSTRUCT& item) {
     const SIZE size = ClientSize(item.hwndItem);
     const int saved = ::SaveDC(item.hDC);
-    if (item.CtlID == IDC_ABOUT_BANNER) DrawAboutBanner(item.hDC, size, State());
+    if (item.CtlID == IDC_ABOUT_BANNER) DrawAboutBanner(item.hDC, size, state);
     if (item.CtlID == IDC_ABOUT_LINK) DrawAboutLink(item.hDC, size);
     ::RestoreDC(item.hDC, saved);
+}
+
+AboutBoxState* StateOf(HWND dialog) {
+    return reinterpret_cast<AboutBoxState*>(::GetWindowLongPtrA(dialog, DWLP_USER));
 }
 
 INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
+            // The box's state lives in ShowAboutBox for as long as the box does.
+            ::SetWindowLongPtrA(dialog, DWLP_USER, lParam);
             tk::CenterOnScreen(dialog);
-            FitTextureToBanner(::GetDlgItem(dialog, IDC_ABOUT_BANNER));
+            FitTextureToBanner(*StateOf(dialog), ::GetDlgItem(dialog, IDC_ABOUT_BANNER));
             ::InvalidateRect(dialog, nullptr, TRUE);
             return TRUE;
         case WM_DRAWITEM:
-            DrawControl(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+            if (const AboutBoxState* state = StateOf(dialog))
+                DrawControl(*state, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
             return TRUE;
         case WM_COMMAND:
             // Escape's cancel command lands here too and leaves the box open.
@@ -85,7 +76,7 @@ INT_PTR HandleAboutMessage(HWND dialog, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-const AboutBoxState& AboutBox() { return State(); }
+const AboutBoxState* AboutBoxStateOf(HWND dialog) { return StateOf(dialog); }
 
 void TileAboutTexture(tk::MemoryBitmap& texture) {
     tk::MemoryBitmap tile;
@@ -108,15 +99,16 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 
 void ShowAboutBox(HWND owner, HICON icon, const std::string& productName,
                   const std::string& versionText) {
-    AboutBoxResources freeOnClose;
-    AboutBoxState& state = State();
+    // Freed, texture and icon copy, however the box ends.
+    AboutBoxState state;
     state.icon.reset(
         static_cast<HICON>(::CopyImage(icon, IMAGE_ICON, 32, 32, LR_COPYFROMRESOURCE)));
     state.productName = productName;
     state.versionText = versionText;
     state.texture.emplace(kTextureSize.cx, kTextureSize.cy);
     TileAboutTexture(*state.texture);
-    ::DialogBoxParamA(ProgramModule(), IDD_ABOUT_NAME, owner, AboutDialogProc, 0);
+    ::DialogBoxParamA(ProgramModule(), IDD_ABOUT_NAME, owner, AboutDialogProc,
+                      reinterpret_cast<LPARAM>(&state));
 }
 
 }  // namespace letterloom

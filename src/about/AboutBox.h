@@ -18,7 +18,7 @@ INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 // Covers the canvas with the "BACK" tile, the tile of column i and row j at (81 i, 81 j).
 void TileAboutTexture(tk::MemoryBitmap& texture);
 
-// The state of the box; its texture and icon are empty while no box is open.
-const AboutBoxState& AboutBox();
+// The state of an open about box: its texture, icon copy and texts.
+const AboutBoxState* AboutBoxStateOf(HWND dialog);
 
 }  // namespace letterloom

@@ -167,8 +167,9 @@ void VisitBox(BoxVisit& visit, testsupport::QueueMarker& boxThread) {
     visit.appeared = testsupport::PollFor(
         [&] { return (box = testsupport::FindProcessWindow("#32770")) != nullptr; });
     if (!visit.appeared) return;
-    visit.texture = letterloom::AboutBox().texture->Bitmap();
-    visit.icon = letterloom::AboutBox().icon.get();
+    const letterloom::AboutBoxState* state = letterloom::AboutBoxStateOf(box);
+    visit.texture = state->texture->Bitmap();
+    visit.icon = state->icon.get();
     RECT rect{};
     ::GetWindowRect(box, &rect);
     visit.centred = rect.left == (::GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2 &&

@@ -90,7 +90,6 @@ TEST_F(MainFormTest, BadStoredValueIsReportedAndTheProgramStillComesUp) {
     testsupport::StoreSettingsValue("PrevString", REG_SZ, "kept", 5);
     testsupport::StoreSettingsValue("TryString", REG_DWORD, &one, 4);
 
-    program->fontNames.clear();
     testsupport::DialogWatcher watcher;
     StartProgram();
     ASSERT_TRUE(testsupport::Settle());
