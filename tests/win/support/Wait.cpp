@@ -28,9 +28,12 @@ bool Poll(const std::function<bool()>& condition, DWORD timeoutMs, bool runMessa
     }
 }
 
+// Notes the marker's number, negative when other messages were waiting behind it.
 LRESULT CALLBACK MarkerProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg != kMarker) return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, static_cast<LONG_PTR>(wParam));
+    const bool idle = HIWORD(::GetQueueStatus(QS_ALLINPUT)) == 0;
+    const auto marker = static_cast<LONG_PTR>(wParam);
+    ::SetWindowLongPtrA(hwnd, GWLP_USERDATA, idle ? marker : -marker);
     return 0;
 }
 
@@ -59,10 +62,14 @@ QueueMarker::QueueMarker() {
 QueueMarker::~QueueMarker() { ::DestroyWindow(window_); }
 
 bool QueueMarker::Reach(DWORD timeoutMs) {
-    const LONG marker = ++posted_;
-    if (!::PostMessageA(window_, kMarker, static_cast<WPARAM>(marker), 0)) return false;
-    const auto reached = [this, marker] {
-        return ::GetWindowLongPtrA(window_, GWLP_USERDATA) == marker;
+    LONG_PTR marker = 0;  // the one on its way
+    const auto reached = [this, &marker] {
+        const LONG_PTR noted = ::GetWindowLongPtrA(window_, GWLP_USERDATA);
+        if (marker != 0 && noted == marker) return true;
+        if (marker != 0 && noted != -marker) return false;
+        marker = ++posted_;
+        ::PostMessageA(window_, kMarker, static_cast<WPARAM>(marker), 0);
+        return false;
     };
     const bool ownThread = ::GetWindowThreadProcessId(window_, nullptr) == ::GetCurrentThreadId();
     return ownThread ? WaitFor(reached, timeoutMs) : PollFor(reached, timeoutMs);

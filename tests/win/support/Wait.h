@@ -24,7 +24,8 @@ bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = kWaitMs);
 bool PollFor(const std::function<bool()>& condition, DWORD timeoutMs = kWaitMs);
 
 // A window of the thread that makes it. A marker posted to it is handled only after every
-// message posted to that thread before it: reaching it shows that they have run.
+// message posted to that thread before it, and notes whether the thread had nothing else
+// waiting then.
 class QueueMarker {
 public:
     QueueMarker();
@@ -32,7 +33,8 @@ public:
     QueueMarker(const QueueMarker&) = delete;
     QueueMarker& operator=(const QueueMarker&) = delete;
 
-    // Posts a marker from any thread and waits until its thread has handled it.
+    // From any thread: posts markers until one finds its thread with nothing else to run. What
+    // was posted to the thread before, and what that posted in turn, has run then.
     bool Reach(DWORD timeoutMs = kWaitMs);
 
 private:
@@ -40,7 +42,7 @@ private:
     LONG posted_ = 0;
 };
 
-// Runs this thread's messages until all that were posted to it so far have run.
+// Runs this thread's messages until it has nothing else to run (a QueueMarker reached).
 bool Settle();
 
 // A Win32 thread of its own (<thread> brings in <chrono>, whose texts have no GBK form) that
