@@ -1,7 +1,6 @@
 #include "app/pages/FontItemPainter.h"
 
 #include "logic/FontListLayout.h"
-#include "logic/ItemHeight.h"
 
 namespace letterloom {
 
@@ -29,10 +28,6 @@ void DrawFontItem(tk::ListBox& list, int index, const RECT& rect, const std::str
     font.height = h;  // positive: the cell height, internal leading included
     canvas.TextRect(preview, rect.left + logic::kPreviewColumn, rect.top + logic::kPreviewTop,
                     previewText);
-}
-
-void SetItemPoints(tk::ListBox& list, int32_t points) {
-    list.SetItemHeight(logic::ItemHeightFromPoints(list.GetFont().pixelsPerInch, points));
 }
 
 }  // namespace letterloom

@@ -12,7 +12,4 @@ namespace letterloom {
 // The list has prepared its canvas: its font, and its own or the highlight colours.
 void DrawFontItem(tk::ListBox& list, int index, const RECT& rect, const std::string& previewText);
 
-// The item height of a list for a size in points, at the list font's pixels per inch.
-void SetItemPoints(tk::ListBox& list, int32_t points);
-
 }  // namespace letterloom

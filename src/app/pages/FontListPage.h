@@ -4,39 +4,32 @@
 #include <string>
 #include <vector>
 
-#include "logic/Settings.h"
-#include "toolkit/FontCache.h"
-#include "toolkit/ListBox.h"
-#include "toolkit/PageControl.h"
+#include "app/pages/FontItemList.h"
 
 namespace letterloom {
 
 class FontListPage {
+    // First, so that it is made before the handler reference below.
+    FontItemList items_;
+
 public:
-    // The list fills sheet; its items draw their previews with settings' preview text and keep
-    // their faces in faces.
     FontListPage(tk::TabSheet& sheet, const tk::FontSpec& font, tk::FontCache& faces,
                  const logic::Settings& settings);
 
-    tk::TabSheet& Sheet() { return sheet_; }
+    tk::TabSheet& Sheet() { return items_.Sheet(); }
     // The list, as the user works it.
-    tk::ListBox& List() { return list_; }
+    tk::ListBox& List() { return items_.List(); }
 
     // Shows the names, the first of them current.
     void ShowNames(const std::vector<std::string>& names);
-    void SetItemPoints(int32_t points);
-    int SelectionCount() const { return list_.SelCount(); }
+    void SetItemPoints(int32_t points) { items_.SetItemPoints(points); }
+    int SelectionCount() const { return items_.List().SelCount(); }
     std::vector<std::string> SelectedNames() const;
     std::vector<std::string> Names() const;
-    std::string CurrentName() const { return list_.Item(list_.ItemIndex()); }
+    std::string CurrentName() const;
 
     // The user changed the selection.
-    std::function<void()> onClick;
-
-private:
-    tk::TabSheet& sheet_;
-    const logic::Settings& settings_;
-    tk::ListBox list_;
+    std::function<void()>& onClick = items_.onClick;
 };
 
 }  // namespace letterloom

@@ -5,35 +5,30 @@
 #include <string>
 #include <vector>
 
-#include "logic/Settings.h"
-#include "toolkit/FontCache.h"
-#include "toolkit/ListBox.h"
-#include "toolkit/PageControl.h"
+#include "app/pages/FontItemList.h"
 
 namespace letterloom {
 
 class SelectedFontsPage {
+    // First, so that it is made before the handler reference below.
+    FontItemList items_;
+
 public:
     SelectedFontsPage(tk::TabSheet& sheet, const tk::FontSpec& font, tk::FontCache& faces,
                       const logic::Settings& settings);
 
-    tk::TabSheet& Sheet() { return sheet_; }
+    tk::TabSheet& Sheet() { return items_.Sheet(); }
     // The list, as the user works it.
-    tk::ListBox& List() { return list_; }
+    tk::ListBox& List() { return items_.List(); }
 
     void Fill(const std::vector<std::string>& names);
-    void SetItemPoints(int32_t points);
-    bool HasCurrent() const { return list_.ItemIndex() >= 0; }
-    std::string CurrentName() const { return list_.Item(list_.ItemIndex()); }
-    void ClearSelection() { list_.ClearSelection(); }
+    void SetItemPoints(int32_t points) { items_.SetItemPoints(points); }
+    bool HasCurrent() const { return items_.List().ItemIndex() >= 0; }
+    std::string CurrentName() const;
+    void ClearSelection() { items_.List().ClearSelection(); }
 
     // The user picked a font.
-    std::function<void()> onClick;
-
-private:
-    tk::TabSheet& sheet_;
-    const logic::Settings& settings_;
-    tk::ListBox list_;
+    std::function<void()>& onClick = items_.onClick;
 };
 
 }  // namespace letterloom
