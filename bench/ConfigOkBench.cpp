@@ -32,7 +32,6 @@ int main(int argc, char** argv) {
     const NoStoredPlacement noStoredPlacement;
     letterloom::Program program;
     letterloom::MainWindow& form = program.mainWindow;
-    app.SetMainForm(&form);
     form.Show(true);
     app.ProcessMessages();
 
@@ -66,6 +65,5 @@ int main(int argc, char** argv) {
     std::printf("font families       %zu\n", program.fontNames.size());
     std::printf("OK to repainted list %7.1f ms median, %.1f best, %.1f worst of %d\n",
                 times[times.size() / 2], times.front(), times.back(), runs);
-    app.SetMainForm(nullptr);
     return 0;
 }

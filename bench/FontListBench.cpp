@@ -249,7 +249,6 @@ int main(int argc, char** argv) {
     double start = Now();
     letterloom::Program program;
     letterloom::MainWindow& form = program.mainWindow;
-    app.SetMainForm(&form);
     const double created = Now() - start;
     const double atCreated = WorkingSetMb();
 
@@ -299,6 +298,5 @@ int main(int argc, char** argv) {
                 peak - emptyLike, emptyLike);
     std::printf("peak private bytes  %8.1f MB\n", memory.PeakPagefileUsage / 1048576.0);
 
-    app.SetMainForm(nullptr);
     return 0;
 }

@@ -566,14 +566,13 @@ int main(int argc, char** argv) {
         trace |= std::strcmp(argv[i], "--trace") == 0;
     }
     const Amounts full = quick ? Amounts{}.Divided(10) : Amounts{};
-    tk::Application& app = StartBenchProgram();
+    StartBenchProgram();
     exportName = ExportPath();
 
     int failed = 0;
     {
         letterloom::Program program;
         letterloom::MainWindow& form = program.mainWindow;
-        app.SetMainForm(&form);
         form.Show(true);
         form.SetBounds(0, 0, 640, 600);
         Pump();
@@ -606,7 +605,6 @@ int main(int argc, char** argv) {
         const ProcessCounts after = ReadProcessCounts();
 
         watcher.reset();
-        app.SetMainForm(nullptr);
 
         std::printf(
             "round%s           %lu ms: %d map builds, %d page switches, %d selection changes"

@@ -12,6 +12,7 @@
 #include "print/PrintProgressDialog.h"
 #include "print/PrintTools.h"
 #include "print/PrinterPreparation.h"
+#include "toolkit/Application.h"
 #include "toolkit/Printer.h"
 
 namespace letterloom {
@@ -32,6 +33,7 @@ struct Program {
     PrintProgressDialog printProgress;
     PrintTools printing{printer, dialogs, printOptions, printProgress};
     MainWindow mainWindow{settings, fontNames, printing, help};
+    tk::MainFormScope mainFormScope{mainWindow};
 };
 
 }  // namespace letterloom

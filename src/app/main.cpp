@@ -32,10 +32,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     try {
         letterloom::Program program;
         program.mainWindow.onFirstShowingEnd = [&splash] { splash.reset(); };
-        app.SetMainForm(&program.mainWindow);
-        const int exitCode = app.Run();
-        app.SetMainForm(nullptr);
-        return exitCode;
+        return app.Run();
     } catch (...) {
         app.HandleCurrentException();
         return 1;

@@ -64,6 +64,14 @@ void Application::DoIdle() {
     }
 }
 
+MainFormScope::MainFormScope(Form& form) {
+    Application& app = Application::Instance();
+    app.ClearTerminated();
+    app.SetMainForm(&form);
+}
+
+MainFormScope::~MainFormScope() { Application::Instance().SetMainForm(nullptr); }
+
 void Application::Terminate(int exitCode) {
     exitCode_ = exitCode;
     ::PostQuitMessage(exitCode);

@@ -61,6 +61,16 @@ private:
     std::vector<ActionList*> actionLists_;
 };
 
+// Makes a form the application's main form for as long as it lives: closing the form ends the
+// message loop, and a new main form starts with the loop's end of an earlier one forgotten.
+class MainFormScope {
+public:
+    explicit MainFormScope(Form& form);
+    ~MainFormScope();
+    MainFormScope(const MainFormScope&) = delete;
+    MainFormScope& operator=(const MainFormScope&) = delete;
+};
+
 // Blocks for the given milliseconds; tests may shorten the program's fixed pauses.
 void Pause(DWORD milliseconds);
 void SetPauseFunction(std::function<void(DWORD)> pause);

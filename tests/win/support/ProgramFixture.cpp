@@ -43,15 +43,11 @@ NoMaximumSize::NoMaximumSize(HWND hwnd) : hwnd_(hwnd) {
 
 NoMaximumSize::~NoMaximumSize() { ::RemoveWindowSubclass(hwnd_, WithoutMaximumSize, 1); }
 
-void ProgramTest::SetUp() {
-    DeleteSettingsKey();
-    tk::Application::Instance().ClearTerminated();
-}
+void ProgramTest::SetUp() { DeleteSettingsKey(); }
 
 void ProgramTest::TearDown() {
     EndProgram();
     Pump();
-    tk::Application::Instance().SetMainForm(nullptr);
     DeleteSettingsKey();
 }
 
@@ -62,10 +58,8 @@ void ProgramTest::StartProgram() {
 
 void ProgramTest::CreateProgram() {
     EndProgram();
-    tk::Application::Instance().ClearTerminated();
     program = std::make_unique<letterloom::Program>();
     form = &program->mainWindow;
-    tk::Application::Instance().SetMainForm(form);
 }
 
 void ProgramTest::ShowProgram() {
@@ -76,7 +70,6 @@ void ProgramTest::ShowProgram() {
 void ProgramTest::EndProgram() {
     form = nullptr;
     program.reset();
-    tk::Application::Instance().SetMainForm(nullptr);
 }
 
 void ProgramTest::StartProgramOnPage(const std::string& tabCaption) {
