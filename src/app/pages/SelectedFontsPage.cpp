@@ -14,6 +14,8 @@ SelectedFontsPage::SelectedFontsPage(tk::TabSheet& sheet, const tk::FontSpec& fo
     list_.Create(sheet_.Handle(), tk::ListBox::Selection::Single, kDesignItemHeight);
     list_.SetFont(font);
     list_.GetCanvas().UseFontCache(&faces);
+    // A family is found by typing the start of its name, and the pages follow as after a click.
+    list_.EnableTypeAhead();
     list_.onClick = [this] {
         if (onClick) onClick();
     };
