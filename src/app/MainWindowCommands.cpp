@@ -7,6 +7,7 @@
 #include "charmap/CharMapRenderer.h"
 #include "logic/ExportText.h"
 #include "print/CharMapPrintout.h"
+#include "print/FontFactsTable.h"
 #include "print/FontListPrintout.h"
 #include "settings/ConfigDialog.h"
 #include "toolkit/Application.h"
@@ -30,6 +31,10 @@ void MainWindow::OnConfigure() {
 void MainWindow::OnExportFontList() {
     tk::SaveDialog& dialog = printing_.dialogs.exportFile;
     if (!dialog.Execute(Handle())) return;
+    if (dialog.filterIndex == CommonDialogs::kExportFactsFilter) {
+        tk::ReplaceFileContents(dialog.fileName, FontFactsCsv(fontList_->Names()));
+        return;
+    }
     tk::ReplaceFileContents(dialog.fileName, logic::JoinLinesCrLf(fontList_->Names()));
 }
 

@@ -4,7 +4,7 @@ namespace letterloom {
 
 CommonDialogs::CommonDialogs(tk::Printer& printer) : printerSetup(printer), print(printer) {
     exportFile.defaultExt = "txt";
-    exportFile.filter = "文本文件 (*.txt)|*.txt";
+    exportFile.filter = "文本文件 (*.txt)|*.txt|CSV (*.csv)|*.csv";
     exportFile.title = "导出字体列表";
 }
 

@@ -14,8 +14,10 @@ struct CommonDialogs {
 
     tk::PrinterSetupDialog printerSetup;
     tk::ColorDialog color;
-    // The font list export's file; it proposes the last chosen name again.
+    // The font list export's file, plain names (filter 1) or a table with the families' facts
+    // (filter 2); it proposes the last chosen name and type again.
     tk::SaveDialog exportFile;
+    static constexpr int kExportFactsFilter = 2;
     tk::PrintDialog print;
 };
 

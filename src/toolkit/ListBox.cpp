@@ -106,6 +106,37 @@ void ListBox::SetItemHeight(int height) {
     Invalidate();
 }
 
+LRESULT ListBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A byte of typed text (an ANSI window gets a double-byte character as two of them); control
+    // characters and DEL go on to the control.
+    if (msg == WM_CHAR && typeAhead_ && wParam >= 0x20 && wParam <= 0xFF && wParam != 0x7F) {
+        TypeAhead(static_cast<char>(wParam));
+        return 0;
+    }
+    return Window::HandleMessage(msg, wParam, lParam);
+}
+
+void ListBox::TypeAhead(char byte) {
+    const std::string& prefix = typed_.Type(byte, ticks_());
+    const int found = logic::FirstBeginningWith(
+        Count(), [this](int index) { return Item(index); }, prefix);
+    if (found < 0) return;
+    SelectAlone(found);
+    if (onClick) onClick();
+}
+
+void ListBox::SelectAlone(int index) {
+    if (selection_ == Selection::Extended) {
+        // As a plain click: the one selected item, the anchor of a later Shift+click, the caret.
+        ::SendMessageA(Handle(), LB_SETSEL, FALSE, -1);
+        ::SendMessageA(Handle(), LB_SETSEL, TRUE, index);
+        ::SendMessageA(Handle(), LB_SETANCHORINDEX, index, 0);
+        ::SendMessageA(Handle(), LB_SETCARETINDEX, index, FALSE);
+    } else {
+        ::SendMessageA(Handle(), LB_SETCURSEL, index, 0);
+    }
+}
+
 void ListBox::OnCommand(WORD code, WORD) {
     if (code == LBN_SELCHANGE && onClick) onClick();
 }

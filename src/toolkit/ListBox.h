@@ -5,8 +5,10 @@
 #include <exception>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "logic/TypeAhead.h"
 #include "toolkit/Canvas.h"
 #include "toolkit/Color.h"
 #include "toolkit/FontSpec.h"
@@ -44,6 +46,15 @@ public:
 
     Canvas& GetCanvas() { return canvas_; }
 
+    // Finding items by typing: the characters typed within a second of each other make a prefix,
+    // and the first item that begins with it (logic::BeginsWith) becomes the selected and current
+    // one, alone, as a plain click on it would make it, onClick included. Nothing moves when no
+    // item begins with the prefix. Control characters (Backspace, Escape) keep their meaning; the
+    // control's own one-letter search no longer runs.
+    void EnableTypeAhead() { typeAhead_ = true; }
+    // The millisecond counter that times the typing: GetTickCount unless replaced.
+    void SetTickSource(std::function<DWORD()> ticks) { ticks_ = std::move(ticks); }
+
     // The user changed the selection, by mouse or keyboard.
     std::function<void()> onClick;
     // Draws item index inside rect on GetCanvas(); state holds ODS_SELECTED, ODS_FOCUS.
@@ -52,7 +63,12 @@ public:
     void OnCommand(WORD code, WORD id) override;
     void OnDrawItem(DRAWITEMSTRUCT* item) override;
 
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
 private:
+    void TypeAhead(char byte);
+    void SelectAlone(int index);
     void DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error);
 
     FontSpec font_;
@@ -62,6 +78,9 @@ private:
     Canvas canvas_;
     // The item whose drawing failed and was reported, until it draws again; -1 for none.
     int failedItem_ = -1;
+    bool typeAhead_ = false;
+    logic::TypedPrefix typed_;
+    std::function<DWORD()> ticks_ = [] { return ::GetTickCount(); };
 };
 
 }  // namespace tk

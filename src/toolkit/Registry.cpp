@@ -63,6 +63,30 @@ std::string RegistryKey::ReadString(const std::string& name) const {
     return std::string(data.data());
 }
 
+std::map<std::string, std::string> RegistryKey::ReadStringValues() const {
+    std::map<std::string, std::string> values;
+    DWORD count = 0, longestName = 0, longestData = 0;
+    if (!key_ ||
+        ::RegQueryInfoKeyA(key_.get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &count,
+                           &longestName, &longestData, nullptr, nullptr) != ERROR_SUCCESS)
+        return values;
+    // The longest name is counted in UTF-16 units; a double-byte character takes two bytes here.
+    std::vector<char> name(2 * longestName + 2);
+    std::vector<char> data(longestData + 1);
+    for (DWORD index = 0; index < count; ++index) {
+        DWORD nameSize = static_cast<DWORD>(name.size());
+        DWORD dataSize = longestData;
+        DWORD type = 0;
+        if (::RegEnumValueA(key_.get(), index, name.data(), &nameSize, nullptr, &type,
+                            reinterpret_cast<BYTE*>(data.data()), &dataSize) != ERROR_SUCCESS)
+            continue;
+        if (type != REG_SZ && type != REG_EXPAND_SZ) continue;
+        data[dataSize < longestData ? dataSize : longestData] = '\0';
+        values.emplace(std::string(name.data(), nameSize), std::string(data.data()));
+    }
+    return values;
+}
+
 int32_t RegistryKey::ReadInteger(const std::string& name) const {
     DWORD type = 0;
     int32_t value = 0;

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <map>
 #include <string>
 
 #include "toolkit/Error.h"
@@ -42,6 +43,9 @@ public:
     bool ValueExists(const std::string& name) const;
     // REG_SZ or REG_EXPAND_SZ (not expanded), up to the first NUL.
     std::string ReadString(const std::string& name) const;
+    // Every value of type REG_SZ or REG_EXPAND_SZ (not expanded), by name; the others are left
+    // out. An unopened key has none.
+    std::map<std::string, std::string> ReadStringValues() const;
     // At most 4 bytes of type REG_DWORD.
     int32_t ReadInteger(const std::string& name) const;
     void WriteString(const std::string& name, const std::string& value);

@@ -7,11 +7,14 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <map>
+#include <set>
 #include <sstream>
 
 #include "SaveDialogDriver.h"
 #include "print/CommonDialogs.h"
 #include "support/ProgramFixture.h"
+#include "support/UnixPrograms.h"
 #include "toolkit/Error.h"
 #include "toolkit/FileReplace.h"
 #include "toolkit/UniqueHandle.h"
@@ -65,8 +68,10 @@ protected:
 
     // File > 导出字体列表 as the menu runs it, the save dialog answered with this name (or
     // cancelled); returns the driver for what it saw.
-    std::unique_ptr<testsupport::SaveDialogDriver> Export(std::optional<std::string> answer) {
-        auto driver = std::make_unique<testsupport::SaveDialogDriver>(kTitle, std::move(answer));
+    std::unique_ptr<testsupport::SaveDialogDriver> Export(std::optional<std::string> answer,
+                                                          int fileType = 0) {
+        auto driver =
+            std::make_unique<testsupport::SaveDialogDriver>(kTitle, std::move(answer), fileType);
         ::SendMessageA(form->Handle(), WM_COMMAND, form->FileMenu().CommandId("ExportFontList"), 0);
         EXPECT_TRUE(testsupport::Settle());  // whatever the command posted has run too
         return driver;
@@ -146,6 +151,130 @@ TEST_F(ExportFontListTest, FolderThatIsMissingOrATargetThatIsAFolderCannotBeMade
         }
     }
     EXPECT_TRUE(FilesIn(folder).empty());
+}
+
+using Rows = std::vector<std::vector<std::string>>;
+
+// A file's rows as Python's csv module reads them (read_csv.py beside this file).
+Rows ReadCsv(const std::string& unixPath) {
+    const std::string out = unixPath + ".rows";
+    ::DeleteFileA(testsupport::WindowsPath(out).c_str());
+    testsupport::RunUnix("Z:\\usr\\bin\\python3 \"" LETTERLOOM_TESTS_SOURCE_DIR
+                         "/read_csv.py\" \"" +
+                         unixPath + "\" \"" + out + "\"");
+    EXPECT_TRUE(testsupport::WaitFor([&] { return Exists(testsupport::WindowsPath(out)); }));
+    Rows rows;
+    std::string field;
+    for (const char c : ReadAll(testsupport::WindowsPath(out))) {
+        if (c == '\x1e') {
+            rows.emplace_back();
+        } else if (c == '\x1f') {
+            if (rows.empty()) rows.emplace_back();
+            rows.back().push_back(std::exchange(field, {}));
+        } else {
+            field += c;
+        }
+    }
+    // Each row was ended after its fields: the last one opened is empty.
+    if (!rows.empty()) rows.pop_back();
+    return rows;
+}
+
+// What the test's own enumeration of a family finds: its character sets and its type.
+struct Enumerated {
+    std::set<std::string> charsets;
+    std::string type;
+};
+
+int CALLBACK NoteFace(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType,
+                      LPARAM param) {
+    // The documented values of the sets these tests meet.
+    std::istringstream names(
+        "0 ANSI 238 EASTEUROPE 204 RUSSIAN 161 GREEK 162 TURKISH 186 BALTIC 134 GB2312 "
+        "128 SHIFTJIS 129 HANGUL 136 CHINESEBIG5 130 JOHAB");
+    std::string name = std::to_string(font->lfCharSet);
+    for (std::pair<int, std::string> entry; names >> entry.first >> entry.second;)
+        if (entry.first == font->lfCharSet) name = entry.second;
+    auto& found = *reinterpret_cast<Enumerated*>(param);
+    found.charsets.insert(name);
+    // A bitmap font's metrics are plain ones, without the flags.
+    const auto opentype = [&] {
+        return (reinterpret_cast<const NEWTEXTMETRICEXA*>(metrics)->ntmTm.ntmFlags &
+                (NTM_PS_OPENTYPE | NTM_TT_OPENTYPE)) != 0;
+    };
+    if (found.type.empty())
+        found.type = (fontType & RASTER_FONTTYPE)     ? "raster"
+                     : opentype()                     ? "OpenType"
+                     : (fontType & TRUETYPE_FONTTYPE) ? "TrueType"
+                                                      : "other";
+    return TRUE;
+}
+
+Enumerated Enumerate(const std::string& family) {
+    Enumerated found;
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    family.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    const tk::WindowDC screen(nullptr);
+    ::EnumFontFamiliesExA(screen.get(), &wanted, NoteFace, reinterpret_cast<LPARAM>(&found), 0);
+    return found;
+}
+
+std::set<std::string> Words(const std::string& text) {
+    std::set<std::string> words;
+    std::istringstream in(text);
+    for (std::string word; in >> word;) words.insert(word);
+    return words;
+}
+
+TEST_F(ExportFontListTest, CsvTypeWritesOneRowOfFactsPerFamilyThatAStandardReaderReads) {
+    const std::string unixFile = LETTERLOOM_TESTS_BINARY_DIR "/export-facts.csv";
+    ::DeleteFileA(testsupport::WindowsPath(unixFile).c_str());
+    const std::string typed = testsupport::WindowsPath(LETTERLOOM_TESTS_BINARY_DIR "/export-facts");
+    const auto driver = Export(typed, 1);  // the second type; the name gets its extension
+    EXPECT_EQ(driver->Answered(), 1);
+    EXPECT_TRUE(driver->Others().empty());
+    EXPECT_EQ(program->dialogs.exportFile.filterIndex, 2);
+
+    const std::string bytes = ReadAll(testsupport::WindowsPath(unixFile));
+    const std::vector<std::string> names = form->FontList().Names();
+    const Rows rows = ReadCsv(unixFile);
+    ASSERT_EQ(rows.size(), names.size() + 1) << (rows.empty() ? bytes : rows[0][0]);
+    EXPECT_EQ(rows[0], (std::vector<std::string>{"Name", "Character sets", "Pitch and family",
+                                                 "Type", "Weights and styles", "Font file"}));
+    std::map<std::string, std::vector<std::string>> byName;
+    for (size_t i = 0; i < names.size(); ++i) {
+        EXPECT_EQ(rows[i + 1].size(), 6u) << names[i];
+        EXPECT_EQ(rows[i + 1][0], names[i]);
+        byName[names[i]] = rows[i + 1];
+    }
+    // Every row ends with CR LF, and no name holds a line break.
+    EXPECT_EQ(std::count(bytes.begin(), bytes.end(), '\n'), static_cast<long>(rows.size()));
+    EXPECT_EQ(bytes.find("\r\n", bytes.size() - 2), bytes.size() - 2);
+
+    EXPECT_EQ(byName["Default"], (std::vector<std::string>{"Default", "", "", "", "", ""}));
+    const struct {
+        const char* family;
+        const char* type;
+        const char* styles;
+        const char* fileEnd;
+    } families[] = {
+        {"Liberation Sans", "TrueType", "Regular Bold Italic Bold Italic",
+         "LiberationSans-Regular.ttf"},
+        {"C059", "OpenType", "Regular Bold Italic Bold Italic", "C059-Roman.otf"},
+        {"Courier", "raster", "Regular", "coure.fon"},
+        {"\xCE\xC4\xC8\xAA\xE6\xE4\xD5\xFD\xBA\xDA", "TrueType", "Medium", "wqy-zenhei.ttc"},
+    };
+    for (const auto& family : families) {
+        const auto row = byName.find(family.family);
+        ASSERT_NE(row, byName.end()) << family.family;
+        const Enumerated expected = Enumerate(family.family);
+        EXPECT_EQ(expected.type, family.type) << family.family;
+        EXPECT_EQ(row->second[3], expected.type) << family.family;
+        EXPECT_EQ(Words(row->second[1]), expected.charsets) << family.family;
+        EXPECT_EQ(row->second[4], family.styles) << family.family;
+        EXPECT_TRUE(row->second[5].ends_with(family.fileEnd)) << row->second[5];
+    }
 }
 
 // The build folder's full-disk fixture mounts a tiny file system filled to its last byte, with

@@ -10,6 +10,7 @@
 
 #include "print/FontListPrintout.h"
 #include "settings/SettingsStore.h"
+#include "support/UnixPrograms.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Printer.h"
 #include "toolkit/UniqueHandle.h"
@@ -18,16 +19,13 @@ namespace printtest {
 
 namespace {
 
+using testsupport::RunUnix;
+using testsupport::WindowsPath;
+
 // The output folder as the Linux side names it, from the environment of the test run.
 std::string UnixPdfDir() {
     const char* dir = std::getenv("LETTERLOOM_PDF_DIR");
     return dir ? dir : "";
-}
-
-std::string WindowsPath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    std::replace(path.begin(), path.end(), '/', '\\');
-    return path;
 }
 
 std::string Utf8ToAnsi(const std::string& text) {
@@ -46,20 +44,6 @@ double Attribute(const std::string& tag, const char* name) {
     const std::string key = std::string(name) + "=\"";
     const size_t at = tag.find(key);
     return at == std::string::npos ? 0 : std::atof(tag.c_str() + at + key.size());
-}
-
-// Runs a Linux program (Wine starts it natively) and waits for it. Its exit code does not come
-// back through Wine: the caller looks for what it made.
-void RunUnix(const std::string& commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::string line = commandLine;
-    if (!::CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                          &startup, &process))
-        return;
-    const tk::UniqueKernelHandle processHandle(process.hProcess), threadHandle(process.hThread);
-    ::WaitForSingleObject(process.hProcess, 60000);
 }
 
 // cups-pdf writes a file and then makes it readable to its owner only: a complete file ends with

@@ -21,9 +21,11 @@ std::string TextOf(HWND hwnd) {
 
 }  // namespace
 
-SaveDialogDriver::SaveDialogDriver(std::string title, std::optional<std::string> answer)
+SaveDialogDriver::SaveDialogDriver(std::string title, std::optional<std::string> answer,
+                                   int fileType)
     : title_(std::move(title)),
       answer_(std::move(answer)),
+      fileType_(fileType),
       watcher_([this](HWND dialog) { return Answer(dialog); }) {}
 
 std::vector<std::string> SaveDialogDriver::Others() const {
@@ -41,6 +43,13 @@ bool SaveDialogDriver::Answer(HWND dialog) {
     // to it by then, they are filled.
     shown_.Reach();
     proposed_ = box ? TextOf(box) : "<no file name box>";
+    if (HWND types = ::GetDlgItem(dialog, cmb1); answer_ && types && fileType_ > 0) {
+        // As a pick in the drop-down list: the dialog hears of it as it would from the user.
+        ::SendMessageA(types, CB_SETCURSEL, fileType_, 0);
+        for (const WORD code : {CBN_SELCHANGE, CBN_SELENDOK})
+            ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb1, code),
+                           reinterpret_cast<LPARAM>(types));
+    }
     if (answer_ && box)
         ::SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(answer_->c_str()));
     ::InterlockedIncrement(&answered_);

@@ -13,8 +13,9 @@ namespace testsupport {
 
 class SaveDialogDriver {
 public:
-    // With a name the dialog is confirmed with it; without one it is cancelled.
-    SaveDialogDriver(std::string title, std::optional<std::string> answer);
+    // With a name the dialog is confirmed with it, after choosing entry fileType (from 0) of its
+    // file type box; without one it is cancelled.
+    SaveDialogDriver(std::string title, std::optional<std::string> answer, int fileType = 0);
 
     int Answered() const { return answered_; }
     // The name the last save dialog proposed when it opened.
@@ -27,6 +28,7 @@ private:
 
     std::string title_;
     std::optional<std::string> answer_;
+    int fileType_;
     volatile LONG answered_ = 0;
     std::string proposed_;
     HWND answeredDialog_ = nullptr;

@@ -122,6 +122,54 @@ TEST_F(SelectionTest, TestFontIsSetOnlyWhenItsPageOpens) {
     EXPECT_EQ(form->FontTest().Memo().GetFont().Size(), 24);
 }
 
+// The first family whose name begins with an ASCII prefix, ignoring case; -1 for none.
+int FirstFamilyBeginningWith(tk::ListBox& list, const std::string& prefix) {
+    for (int i = 0; i < list.Count(); ++i)
+        if (::_strnicmp(list.Item(i).c_str(), prefix.c_str(), prefix.size()) == 0) return i;
+    return -1;
+}
+
+TEST_F(SelectionTest, TypingSelectsTheFirstFamilyBeginningWithWhatWasTypedWithinASecond) {
+    tk::ListBox& list = form->FontList().List();
+    DWORD now = 0xFFFFF000;  // the counter wraps on the way
+    list.SetTickSource([&] { return now; });
+    testsupport::ClickListItem(list, 1, MK_SHIFT);  // several selected: typing selects one again
+    ASSERT_EQ(VisibleTabs(), kMode1);
+    const struct {
+        DWORD pauseMs;
+        const char* typed;
+        const char* found;  // the prefix whose first family is then selected
+    } steps[] = {
+        {5000, "lib", "Lib"}, {500, "q", "Lib"},    // "libq" begins no name: nothing moves
+        {1001, "d", "D"},     {1000, "ej", "Dej"},  // a pause of one second still extends
+        {1001, "\bLi", "Li"},                       // Backspace is no character of a name
+    };
+    for (const auto& step : steps) {
+        now += step.pauseMs;
+        testsupport::TypeText(list.Handle(), step.typed);
+        const int expected = FirstFamilyBeginningWith(list, step.found);
+        ASSERT_GE(expected, 0) << step.found;
+        EXPECT_EQ(list.ItemIndex(), expected) << step.typed;
+        EXPECT_TRUE(list.Selected(expected)) << step.typed;
+        EXPECT_EQ(list.SelCount(), 1) << step.typed;
+        EXPECT_EQ(VisibleTabs(), kMode2) << step.typed;
+    }
+    testsupport::ClickTab(form->Pages(), "字体测试");
+    EXPECT_EQ(form->FontTest().FontNameLabel().Text(),
+              "字体: " + list.Item(FirstFamilyBeginningWith(list, "Li")));
+
+    // The selected-fonts list finds its fonts the same way, and the pick leads to mode 3.
+    testsupport::ClickTab(form->Pages(), "字体列表");
+    testsupport::ClickListItem(list, 0);
+    testsupport::ClickListItem(list, FirstFamilyBeginningWith(list, "Lib"), MK_SHIFT);
+    testsupport::ClickTab(form->Pages(), "已选字体");
+    tk::ListBox& selected = form->SelectedFonts().List();
+    selected.SetTickSource([&] { return now; });
+    testsupport::TypeText(selected.Handle(), "d");
+    EXPECT_EQ(selected.ItemIndex(), FirstFamilyBeginningWith(selected, "D"));
+    EXPECT_EQ(form->SelectionMode(), 3);
+}
+
 }  // namespace
 
 namespace {

@@ -12,6 +12,8 @@ FontItemList::FontItemList(tk::TabSheet& sheet, tk::ListBox::Selection selection
     list_.Create(sheet_.Handle(), selection, designItemHeight);
     list_.SetFont(font);
     list_.GetCanvas().UseFontCache(&faces);
+    // A family is found by typing the start of its name, and the pages follow as after a click.
+    list_.EnableTypeAhead();
     list_.onClick = [this] {
         if (onClick) onClick();
     };

@@ -43,6 +43,11 @@ void PressKey(HWND hwnd, UINT key, bool shift, bool control) {
     Pump();
 }
 
+void TypeText(HWND hwnd, const std::string& text) {
+    for (const char byte : text) ::SendMessageA(hwnd, WM_CHAR, static_cast<unsigned char>(byte), 1);
+    Pump();
+}
+
 bool ClickTabShowing(tk::PageControl& pages, const std::string& caption) {
     const auto captions = pages.VisibleTabCaptions();
     HWND strip = ::FindWindowExA(pages.Handle(), nullptr, WC_TABCONTROLA, nullptr);

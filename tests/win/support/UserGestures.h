@@ -17,6 +17,8 @@ namespace testsupport {
 void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);
 // A key press on a window, with the Shift or Ctrl key held if asked.
 void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
+// Typed text: one character message per byte, as the system gives them to an ANSI window.
+void TypeText(HWND hwnd, const std::string& text);
 // The toolkit's objects behind this process's top-level windows, shown or not.
 std::vector<tk::Window*> ProcessTopLevelWindows();
 // The first of them of type T (a dialog the program made for one use), or null.
