@@ -6,6 +6,7 @@
 #include "logic/SelectionMode.h"
 #include "logic/WindowFloor.h"
 #include "print/FontNamesWorker.h"
+#include "print/FontSearchWorker.h"
 #include "resources/resource_ids.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
@@ -71,6 +72,8 @@ MainWindow::MainWindow(logic::Settings& settings, std::vector<std::string>& font
     AddShortcut(
         VK_ESCAPE, 0, [this] { ShowAllFonts(); }, fontList_->List().Handle());
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::CreatePages() {
     pages_.Create(Handle(), SongTi(-12), kTabWidth);

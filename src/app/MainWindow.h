@@ -15,7 +15,6 @@
 #include "app/pages/SelectedFontsPage.h"
 #include "logic/Settings.h"
 #include "logic/WindowFloor.h"
-#include "print/FontSearchWorker.h"
 #include "print/PrintTools.h"
 #include "settings/WindowPlacementStore.h"
 #include "toolkit/Action.h"
@@ -28,6 +27,8 @@
 
 namespace letterloom {
 
+class FontSearchWorker;
+
 class MainWindow : public tk::Form {
 public:
     // settings are loaded at the first showing and saved at the close; fontNames are collected at
@@ -35,6 +36,8 @@ public:
     // help file's viewer.
     MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames, PrintTools& printing,
                HtmlHelp& help);
+    // Stops a font search that runs.
+    ~MainWindow() override;
 
     // Runs once the first showing has ended, also when a step of it failed.
     std::function<void()> onFirstShowingEnd;

@@ -5,6 +5,7 @@
 #include "app/FindFontsDialog.h"
 #include "app/MainWindow.h"
 #include "logic/FontFilter.h"
+#include "print/FontSearchWorker.h"
 #include "toolkit/GlyphCoverage.h"
 
 namespace letterloom {
