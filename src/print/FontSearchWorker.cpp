@@ -8,6 +8,16 @@ namespace letterloom {
 
 namespace {
 constexpr size_t kProgressSteps = 100;
+// The interface thread waits at most about a stretch for drawing text; the rests cost the search
+// about a fifth of its time.
+constexpr LONGLONG kWorkStretchMs = 3;
+constexpr DWORD kRestMs = 1;
+
+LONGLONG Ticks() {
+    LARGE_INTEGER now;
+    ::QueryPerformanceCounter(&now);
+    return now.QuadPart;
+}
 }  // namespace
 
 FontSearchWorker::FontSearchWorker(std::vector<std::string> names, std::wstring characters,
@@ -36,12 +46,26 @@ std::vector<std::string> FontSearchWorker::Finish() {
 void FontSearchWorker::Search() {
     // Nothing may leave a thread's function: what fails reaches Finish.
     try {
+        // The interface thread goes first whenever it has something to do. Under Wine the
+        // priority never reaches the host's scheduler, and the font machinery's lock, held for
+        // most of each family, goes back to a thread that takes it again at once before a
+        // waiting one: the interface thread's drawing would wait for the whole search. So the
+        // search rests a moment after every stretch of work.
+        ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
         tk::GlyphCoverage coverage;
         const size_t step = names_.size() / kProgressSteps + 1;
+        LARGE_INTEGER frequency;
+        ::QueryPerformanceFrequency(&frequency);
+        const LONGLONG stretch = frequency.QuadPart * kWorkStretchMs / 1000;
+        LONGLONG restAfter = Ticks() + stretch;
         for (size_t i = 0; i < names_.size() && !stop_; ++i) {
             if (coverage.HasGlyphs(names_[i], characters_)) found_.push_back(names_[i]);
             if ((i + 1) % step == 0)
                 ::PostMessageA(window_, progressMessage_, id_, static_cast<LPARAM>(i + 1));
+            if (Ticks() >= restAfter) {
+                ::Sleep(kRestMs);
+                restAfter = Ticks() + stretch;
+            }
         }
     } catch (...) {
         error_ = std::current_exception();
