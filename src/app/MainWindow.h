@@ -69,8 +69,6 @@ public:
     // Stops a search that runs; a filtered list shows every family again, without status text.
     void ShowAllFonts();
     bool FontSearchRunning() const { return search_ != nullptr; }
-    // The texts confirmed in the find dialog during this run, newest first.
-    const std::vector<std::string>& FindHistory() const { return findHistory_; }
 
 protected:
     void FormShow() override;
@@ -150,6 +148,7 @@ private:
         std::vector<std::string> names;
     };
     std::optional<FontFilter> filter_;
+    // The texts confirmed in the find dialog during this run, newest first.
     std::vector<std::string> findHistory_;
     // The running search, the text it is for, and the number of searches started.
     std::unique_ptr<FontSearchWorker> search_;
