@@ -11,6 +11,7 @@
 
 #include "BenchProgram.h"
 #include "NoStoredPlacement.h"
+#include "PumpRecorder.h"
 #include "app/Program.h"
 #include "charmap/CharCellPainter.h"
 #include "charmap/CharMapRenderer.h"
@@ -25,7 +26,6 @@ namespace {
 using letterloom::MainWindow;
 
 constexpr int kRuns = 15;
-constexpr UINT kMarker = WM_APP + 1;
 
 double NowMs() {
     static LARGE_INTEGER frequency = [] {
@@ -42,75 +42,6 @@ double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
-
-// Keeps one marker message waiting in the interface thread's queue at all times: each time a
-// message pump takes it, a helper thread posts the next. The times at which the markers are
-// taken are the times at which waiting messages ran.
-class PumpRecorder {
-public:
-    PumpRecorder() {
-        WNDCLASSA wc{};
-        wc.lpfnWndProc = WindowProc;
-        wc.hInstance = ::GetModuleHandleA(nullptr);
-        wc.lpszClassName = "CharMapBenchMarker";
-        ::RegisterClassA(&wc);
-        window_ = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    wc.hInstance, nullptr);
-        ::SetWindowLongPtrA(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-        taken_.reset(::CreateEventA(nullptr, FALSE, FALSE, nullptr));
-        thread_.reset(::CreateThread(nullptr, 0, Poster, this, 0, nullptr));
-    }
-    ~PumpRecorder() {
-        ::InterlockedExchange(&stop_, 1);
-        ::SetEvent(taken_.get());
-        ::WaitForSingleObject(thread_.get(), INFINITE);
-        ::DestroyWindow(window_);
-    }
-    PumpRecorder(const PumpRecorder&) = delete;
-    PumpRecorder& operator=(const PumpRecorder&) = delete;
-
-    // Posts the first marker; later ones follow each pump.
-    void Start() {
-        times_.clear();
-        recording_ = true;
-        ::PostMessageA(window_, kMarker, 0, 0);
-    }
-    void Stop() {
-        recording_ = false;
-        MSG msg;
-        while (::PeekMessageA(&msg, window_, kMarker, kMarker, PM_REMOVE)) {
-        }
-    }
-    const std::vector<double>& Times() const { return times_; }
-
-private:
-    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-        if (msg == kMarker) {
-            auto* self = reinterpret_cast<PumpRecorder*>(::GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-            if (self && self->recording_) {
-                self->times_.push_back(NowMs());
-                ::SetEvent(self->taken_.get());
-            }
-            return 0;
-        }
-        return ::DefWindowProcA(hwnd, msg, wParam, lParam);
-    }
-    static DWORD WINAPI Poster(void* param) {
-        auto* self = static_cast<PumpRecorder*>(param);
-        while (true) {
-            ::WaitForSingleObject(self->taken_.get(), INFINITE);
-            if (self->stop_) return 0;
-            ::PostMessageA(self->window_, kMarker, 0, 0);
-        }
-    }
-
-    HWND window_ = nullptr;
-    tk::UniqueKernelHandle taken_;
-    tk::UniqueKernelHandle thread_;
-    volatile LONG stop_ = 0;
-    bool recording_ = false;
-    std::vector<double> times_;
-};
 
 // Font names are GBK; the figures go to a UTF-8 terminal.
 std::string ForTerminal(const std::string& gbk) {
@@ -236,14 +167,7 @@ Watched WatchedBuild(letterloom::MainWindow& form, PumpRecorder& recorder) {
     form.CharMap().Build(form.FontList().CurrentName());
     const double end = NowMs();
     recorder.Stop();
-    double previous = start;
-    double longest = 0;
-    for (double t : recorder.Times()) {
-        if (t < start || t > end) continue;
-        longest = std::max(longest, t - previous);
-        previous = t;
-    }
-    return {end - start, std::max(longest, end - previous)};
+    return {end - start, LongestGap(recorder.Times(), start, end)};
 }
 
 // The name padded to a width of terminal columns; Chinese characters take two.

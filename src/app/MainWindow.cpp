@@ -6,6 +6,7 @@
 #include "logic/SelectionMode.h"
 #include "logic/WindowFloor.h"
 #include "print/FontNamesWorker.h"
+#include "print/FontSearchWorker.h"
 #include "resources/resource_ids.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
@@ -67,7 +68,12 @@ MainWindow::MainWindow(logic::Settings& settings, std::vector<std::string>& font
 
     CreatePages();
     LayoutClient();
+    AddShortcut('F', tk::kControlHeld, [this] { OnFindFonts(); });
+    AddShortcut(
+        VK_ESCAPE, 0, [this] { ShowAllFonts(); }, fontList_->List().Handle());
 }
+
+MainWindow::~MainWindow() = default;
 
 void MainWindow::CreatePages() {
     pages_.Create(Handle(), SongTi(-12), kTabWidth);
@@ -100,6 +106,10 @@ void MainWindow::CreateMenus() {
     actions_.Add(donate_);
 
     fileMenu_.AddItem("Configure", "配置(&C)", 0, [this] { OnConfigure(); });
+    fileMenu_.AddSeparator();
+    fileMenu_.AddItem("FindFonts", "查找可显示文字的字体(&F)...\tCtrl+F", 12,
+                      [this] { OnFindFonts(); });
+    fileMenu_.AddItem("ShowAllFonts", "显示全部字体(&A)", 14, [this] { ShowAllFonts(); });
     fileMenu_.AddSeparator();
     fileMenu_.AddItem("ExportFontList", "导出字体列表(&E)", 11, [this] { OnExportFontList(); });
     fileMenu_.AddSeparator();
@@ -142,6 +152,14 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         const LRESULT result = tk::Form::HandleMessage(msg, wParam, lParam);
         placement_.ShowRestoredState();
         return result;
+    }
+    if (msg == kFontSearchProgress) {
+        OnFontSearchProgress(wParam, lParam);
+        return 0;
+    }
+    if (msg == kFontSearchDone) {
+        OnFontSearchDone(wParam);
+        return 0;
     }
     if (msg == WM_DESTROY) placement_.SaveAtDestruction();
     return tk::Form::HandleMessage(msg, wParam, lParam);

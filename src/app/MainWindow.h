@@ -3,6 +3,7 @@
 // bar, and the one routine that keeps the pages in line with the font selection.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@
 
 namespace letterloom {
 
+class FontSearchWorker;
+
 class MainWindow : public tk::Form {
 public:
     // settings are loaded at the first showing and saved at the close; fontNames are collected at
@@ -33,6 +36,8 @@ public:
     // help file's viewer.
     MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames, PrintTools& printing,
                HtmlHelp& help);
+    // Stops a font search that runs.
+    ~MainWindow() override;
 
     // Runs once the first showing has ended, also when a step of it failed.
     std::function<void()> onFirstShowingEnd;
@@ -57,6 +62,14 @@ public:
     // 0 nothing selected, 1 one font, 2 several fonts, 3 several with one picked on their page.
     uint8_t SelectionMode() const;
 
+    // Searches the families for those with a glyph for every character of text, on a thread of
+    // its own, stopping a search that runs; when it ends, the font list shows only them and the
+    // status bar names the filter. A text with no character to judge shows every family.
+    void FindFonts(const std::string& text);
+    // Stops a search that runs; a filtered list shows every family again, without status text.
+    void ShowAllFonts();
+    bool FontSearchRunning() const { return search_ != nullptr; }
+
 protected:
     void FormShow() override;
     void FormResize() override;
@@ -65,6 +78,10 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // What the font search posts to the window (see FontSearchWorker).
+    static constexpr UINT kFontSearchProgress = WM_APP + 1;
+    static constexpr UINT kFontSearchDone = WM_APP + 2;
+
     void CreateMenus();
     void CreatePages();
     void LayoutClient();
@@ -73,7 +90,16 @@ private:
     // The test and map pages follow the current font of the font list or the selected-fonts list.
     void FollowFont(const std::function<std::string()>& currentName);
 
+    // The font list shows the filter's families, or every family, from its first item on the
+    // font-list page.
+    void ShowFontList();
+    const std::vector<std::string>& ShownNames() const;
+    void StopFontSearch();
+    void OnFontSearchProgress(WPARAM id, LPARAM judged);
+    void OnFontSearchDone(WPARAM id);
+
     // The commands of the File and Help menus.
+    void OnFindFonts();
     void OnConfigure();
     void OnExportFontList();
     void OnPrintFontList();
@@ -115,6 +141,19 @@ private:
                                     logic::kSettingsSubKey,
                                     logic::kPlacementSubKey,
                                     {logic::kMinTrackSize, logic::kMinTrackSize}};
+
+    // The font list's filter while it shows: the text and the families found for it.
+    struct FontFilter {
+        std::string text;
+        std::vector<std::string> names;
+    };
+    std::optional<FontFilter> filter_;
+    // The texts confirmed in the find dialog during this run, newest first.
+    std::vector<std::string> findHistory_;
+    // The running search, the text it is for, and the number of searches started.
+    std::unique_ptr<FontSearchWorker> search_;
+    std::string searchText_;
+    WPARAM searchesStarted_ = 0;
 
     bool shown_ = false;
     // The outer size the pages were last synchronised with on a resize.

@@ -23,9 +23,7 @@ void MainWindow::OnConfigure() {
     ConfigDialog dialog(Handle(), settings_);
     if (dialog.ShowModal() != tk::kModalOk) return;
     ApplyItemSizes();
-    fontList_->ShowNames(fontNames_);
-    pages_.SetActivePage(&fontList_->Sheet());
-    SyncPages(true);
+    ShowFontList();
 }
 
 void MainWindow::OnExportFontList() {
@@ -39,7 +37,7 @@ void MainWindow::OnExportFontList() {
 }
 
 void MainWindow::OnPrintFontList() {
-    ShowPrintOptions(printing_, Handle(), fontNames_, settings_.previewText);
+    ShowPrintOptions(printing_, Handle(), ShownNames(), settings_.previewText);
 }
 
 void MainWindow::OnPrintCharMaps() {

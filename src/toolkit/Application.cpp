@@ -32,6 +32,7 @@ bool Application::ProcessOneMessage() {
         exitCode_ = static_cast<int>(msg.wParam);
         return true;
     }
+    if (Form::RunShortcut(msg)) return true;
     if (Form* form = Form::DialogKeysTarget(msg.hwnd);
         form && ::IsDialogMessageA(form->Handle(), &msg))
         return true;

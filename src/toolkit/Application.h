@@ -30,7 +30,8 @@ public:
     int Run();
     // Runs every message that is waiting, then returns.
     void ProcessMessages();
-    // Runs one waiting message; false when the queue was empty.
+    // Runs one waiting message, a key press that is a form's shortcut as that shortcut; false when
+    // the queue was empty.
     bool ProcessOneMessage();
     // Updates every registered action, as the loop does whenever the queue runs empty.
     void DoIdle();

@@ -1,5 +1,6 @@
 #include "toolkit/Form.h"
 
+#include <utility>
 #include <vector>
 
 #include "toolkit/Application.h"
@@ -56,6 +57,35 @@ Form* Form::DialogKeysTarget(HWND hwnd) {
     HWND root = hwnd ? ::GetAncestor(hwnd, GA_ROOT) : nullptr;
     auto* form = dynamic_cast<Form*>(FromHandle(root));
     return form && form->dialogKeys_ ? form : nullptr;
+}
+
+void Form::AddShortcut(UINT key, unsigned modifiers, std::function<void()> action, HWND onlyIn) {
+    shortcuts_.push_back({key, modifiers, onlyIn, std::move(action)});
+}
+
+bool Form::RunShortcut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN && msg.message != WM_SYSKEYDOWN) return false;
+    HWND root = msg.hwnd ? ::GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+    auto* form = dynamic_cast<Form*>(FromHandle(root));
+    if (!form || form->shortcuts_.empty() || !::IsWindowEnabled(root)) return false;
+    const auto held = [](int key, unsigned modifier) {
+        return ::GetKeyState(key) < 0 ? modifier : 0u;
+    };
+    const unsigned modifiers =
+        held(VK_SHIFT, kShiftHeld) | held(VK_CONTROL, kControlHeld) | held(VK_MENU, kAltHeld);
+    for (const Shortcut& shortcut : form->shortcuts_) {
+        if (shortcut.key != msg.wParam || shortcut.modifiers != modifiers) continue;
+        if (shortcut.onlyIn && shortcut.onlyIn != msg.hwnd) continue;
+        // Copied, since the action may add shortcuts.
+        const std::function<void()> action = shortcut.action;
+        try {
+            action();
+        } catch (...) {
+            Application::Instance().HandleCurrentException();
+        }
+        return true;
+    }
+    return false;
 }
 
 int Form::ShowModal() {

@@ -2,7 +2,9 @@
 // Top-level windows: shown, resized, asked whether they may close, and run modally.
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "toolkit/FontSpec.h"
 #include "toolkit/UniqueHandle.h"
@@ -13,6 +15,13 @@ namespace tk {
 constexpr int kModalNone = 0;
 constexpr int kModalOk = IDOK;
 constexpr int kModalCancel = IDCANCEL;
+
+// The modifier keys held with a shortcut's key.
+enum ShortcutModifier : unsigned {
+    kShiftHeld = 1,
+    kControlHeld = 2,
+    kAltHeld = 4,
+};
 
 class Form : public Window {
 public:
@@ -37,6 +46,14 @@ public:
     void SetDialogKeys(bool on) { dialogKeys_ = on; }
     static Form* DialogKeysTarget(HWND hwnd);
 
+    // Runs action when key is pressed with exactly these modifiers in the form, or only in the
+    // control onlyIn when one is given; the key then goes no further. A disabled form (under a
+    // modal dialog) runs none.
+    void AddShortcut(UINT key, unsigned modifiers, std::function<void()> action,
+                     HWND onlyIn = nullptr);
+    // Runs the shortcut that a message of the loop stands for; false when it stands for none.
+    static bool RunShortcut(const MSG& msg);
+
 protected:
     virtual void FormShow() {}
     // The client area took a new size; not called for a minimise.
@@ -47,11 +64,19 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    struct Shortcut {
+        UINT key;
+        unsigned modifiers;
+        HWND onlyIn;
+        std::function<void()> action;
+    };
+
     FontSpec font_;
     UniqueFont fontHandle_;
     int modalResult_ = kModalNone;
     bool modal_ = false;
     bool dialogKeys_ = false;
+    std::vector<Shortcut> shortcuts_;
 };
 
 }  // namespace tk

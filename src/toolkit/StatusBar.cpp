@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 namespace tk {
 
 void StatusBar::Create(HWND parent, const std::vector<int>& panelWidths, int height) {
@@ -20,6 +22,21 @@ void StatusBar::ParentResized() {
     ::GetClientRect(::GetParent(Handle()), &client);
     SetBounds(0, client.bottom - height_, client.right, height_);
     if (onResize) onResize();
+}
+
+void StatusBar::SetPanelText(int panel, const std::string& text) {
+    ::SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(panel),
+                   reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string StatusBar::PanelText(int panel) const {
+    // The length may come in characters rather than bytes: room for two bytes each.
+    const WORD length = LOWORD(::SendMessageA(Handle(), SB_GETTEXTLENGTHA, panel, 0));
+    std::string text(2 * static_cast<size_t>(length) + 1, '\0');
+    ::SendMessageA(Handle(), SB_GETTEXTA, static_cast<WPARAM>(panel),
+                   reinterpret_cast<LPARAM>(text.data()));
+    text.resize(::strlen(text.c_str()));
+    return text;
 }
 
 namespace {

@@ -2,6 +2,7 @@
 // Status bar docked at the bottom of its parent, of a fixed height, with panels of fixed widths
 // and no size grip.
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "toolkit/Window.h"
@@ -14,6 +15,10 @@ public:
     // Re-docks the bar after its parent's size changed, then runs onResize.
     void ParentResized();
     std::function<void()> onResize;
+
+    // The text a panel shows (panels count from 0).
+    void SetPanelText(int panel, const std::string& text);
+    std::string PanelText(int panel) const;
 
 private:
     int height_ = 0;

@@ -157,6 +157,8 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndPictures) {
     EXPECT_EQ(form->MenuBar().Caption("Help"), "帮助(&H)");
     EXPECT_EQ(form->FileMenu().Caption("ExportFontList"), "导出字体列表(&E)");
     EXPECT_EQ(form->FileMenu().Caption("Exit"), "退出(&E)");
+    EXPECT_EQ(form->FileMenu().Caption("FindFonts"), "查找可显示文字的字体(&F)...\tCtrl+F");
+    EXPECT_EQ(form->FileMenu().Caption("ShowAllFonts"), "显示全部字体(&A)");
     EXPECT_EQ(form->FileMenu().ImageIndex("Exit"), 5);
     EXPECT_EQ(form->FileMenu().ImageIndex("PrintFontList"), 4);
     EXPECT_EQ(form->FileMenu().ImageIndex("PrintCharMaps"), 4);
@@ -165,7 +167,7 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndPictures) {
     EXPECT_EQ(form->CharMap().PopupMenu().Caption("AppendToBuffer"), "复制到缓冲区(&T)");
     EXPECT_EQ(form->CharMap().PopupMenu().ImageIndex("CopyBuffer"), 7);
     EXPECT_EQ(form->Images().Count(), 21);
-    EXPECT_EQ(::GetMenuItemCount(form->FileMenu().Handle()), 10);
+    EXPECT_EQ(::GetMenuItemCount(form->FileMenu().Handle()), 13);
     EXPECT_EQ(::GetMenuItemCount(form->HelpMenu().Handle()), 6);
 }
 

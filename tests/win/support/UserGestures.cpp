@@ -48,6 +48,19 @@ void TypeText(HWND hwnd, const std::string& text) {
     Pump();
 }
 
+void PostKeyPress(HWND hwnd, UINT key, bool control) {
+    BYTE state[256] = {};
+    ::GetKeyboardState(state);
+    state[VK_CONTROL] = control ? 0x80 : 0;
+    ::SetKeyboardState(state);
+    ::PostMessageA(hwnd, WM_KEYDOWN, key, 1);
+    ::PostMessageA(hwnd, WM_KEYUP, key, 0xC0000001);
+    Pump();
+    state[VK_CONTROL] = 0;
+    ::SetKeyboardState(state);
+    Pump();
+}
+
 bool ClickTabShowing(tk::PageControl& pages, const std::string& caption) {
     const auto captions = pages.VisibleTabCaptions();
     HWND strip = ::FindWindowExA(pages.Handle(), nullptr, WC_TABCONTROLA, nullptr);

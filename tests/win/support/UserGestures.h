@@ -19,6 +19,10 @@ void ClickListItem(tk::ListBox& list, int index, WPARAM keys = 0);
 void PressKey(HWND hwnd, UINT key, bool shift = false, bool control = false);
 // Typed text: one character message per byte, as the system gives them to an ANSI window.
 void TypeText(HWND hwnd, const std::string& text);
+
+// The same posted to the window, so that it reaches it through the message loop, as typed keys
+// do, where the forms' shortcuts see it; the messages it causes have run on return.
+void PostKeyPress(HWND hwnd, UINT key, bool control = false);
 // The toolkit's objects behind this process's top-level windows, shown or not.
 std::vector<tk::Window*> ProcessTopLevelWindows();
 // The first of them of type T (a dialog the program made for one use), or null.
