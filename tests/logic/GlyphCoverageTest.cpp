@@ -1,0 +1,31 @@
+#include "logic/GlyphCoverage.h"
+
+#include <gtest/gtest.h>
+
+namespace logic {
+namespace {
+
+TEST(CellCharacter, OnlyASingleUnitIsACharacter) {
+    const struct {
+        std::wstring converted;
+        std::optional<wchar_t> expected;
+    } cases[] = {
+        {L"A", L'A'},
+        {L"\x20AC", L'\x20AC'},  // 0x80 in code page 936
+        {L"", std::nullopt},     // a lone lead byte, an unassigned byte
+        {L"AB", std::nullopt},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CellCharacter(c.converted), c.expected) << c.converted.size();
+}
+
+TEST(CoverageText, CountsTheCellsWithAGlyph) {
+    GlyphCoverage coverage;
+    EXPECT_EQ(CoverageText(coverage), "0 / 224");
+    coverage.set(0).set(223).set(65);
+    EXPECT_EQ(CoverageText(coverage), "3 / 224");
+    EXPECT_EQ(CoverageText(coverage.set()), "224 / 224");
+}
+
+}  // namespace
+}  // namespace logic
