@@ -22,6 +22,21 @@ void StatusBar::ParentResized() {
     if (onResize) onResize();
 }
 
+void StatusBar::SetPanelText(int panel, const std::string& text) {
+    // The same text again would only repaint the panel.
+    if (PanelText(panel) == text) return;
+    ::SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(panel),
+                   reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+std::string StatusBar::PanelText(int panel) const {
+    const LRESULT length = ::SendMessageA(Handle(), SB_GETTEXTLENGTHA, panel, 0);
+    std::string text(LOWORD(length) + 1u, '\0');
+    ::SendMessageA(Handle(), SB_GETTEXTA, panel, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(LOWORD(length));
+    return text;
+}
+
 namespace {
 constexpr UINT_PTR kShowTimer = 1;
 constexpr DWORD kFrameMs = 16;

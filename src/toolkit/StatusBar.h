@@ -2,6 +2,7 @@
 // Status bar docked at the bottom of its parent, of a fixed height, with panels of fixed widths
 // and no size grip.
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "toolkit/Window.h"
@@ -13,6 +14,9 @@ public:
     void Create(HWND parent, const std::vector<int>& panelWidths, int height);
     // Re-docks the bar after its parent's size changed, then runs onResize.
     void ParentResized();
+    // The text of a panel (0 is the first).
+    void SetPanelText(int panel, const std::string& text);
+    std::string PanelText(int panel) const;
     std::function<void()> onResize;
 
 private:
