@@ -19,6 +19,8 @@ constexpr int kDesignClientHeight = 285;
 constexpr int kStatusBarHeight = 19;
 constexpr int kProgressWidth = 200;
 constexpr int kProgressHeight = 17;
+// The progress bar lies over the first panel; the second is free for the map's glyph count.
+constexpr int kGlyphCountPanel = 1;
 constexpr int kTabWidth = 90;
 constexpr int kFirstShowPause = 1000;
 constexpr int kLastShowPause = 200;
@@ -89,7 +91,9 @@ void MainWindow::CreatePages() {
     selectedFonts_->onClick = [this] { SyncPages(false); };
     fontTest_ = std::make_unique<FontTestPage>(testSheet, *this, images_, printing_.dialogs.color,
                                                settings_);
-    charMap_ = std::make_unique<CharMapPage>(mapSheet, *this, images_, progressBar_);
+    charMap_ = std::make_unique<CharMapPage>(mapSheet, *this, images_, progressBar_, settings_,
+                                             statusBar_, kGlyphCountPanel);
+    charMap_->onMarksChanged = [this] { SyncPages(false); };
 }
 
 void MainWindow::CreateMenus() {
