@@ -19,13 +19,5 @@ TEST(CellCharacter, OnlyASingleUnitIsACharacter) {
         EXPECT_EQ(CellCharacter(c.converted), c.expected) << c.converted.size();
 }
 
-TEST(CoverageText, CountsTheCellsWithAGlyph) {
-    GlyphCoverage coverage;
-    EXPECT_EQ(CoverageText(coverage), "0 / 224");
-    coverage.set(0).set(223).set(65);
-    EXPECT_EQ(CoverageText(coverage), "3 / 224");
-    EXPECT_EQ(CoverageText(coverage.set()), "224 / 224");
-}
-
 }  // namespace
 }  // namespace logic

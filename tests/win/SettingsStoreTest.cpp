@@ -152,15 +152,6 @@ TEST_F(SettingsStoreTest, TextOfAnotherTypeIsReportedAndTheOthersStillLoad) {
     EXPECT_EQ(settings.fontListPoints, 30);
 }
 
-// A stored choice of another type leaves the marks off and every other value as stored.
-TEST_F(SettingsStoreTest, MarksOfAnotherTypeAreReportedAndStayOff) {
-    StoreText("MarkMissingGlyphs", "1");
-    StoreInteger("字体列表大小", 30);
-    EXPECT_EQ(LoadError(), "对 'MarkMissingGlyphs' 的无效数据类型");
-    EXPECT_FALSE(settings.markMissingGlyphs);
-    EXPECT_EQ(settings.fontListPoints, 30);
-}
-
 TEST_F(SettingsStoreTest, TestTextErrorNamesTheValueAsRead) {
     Store("TryString", REG_BINARY, "ab", 2);
     EXPECT_EQ(LoadError(), "对 'TRYString' 的无效数据类型");
