@@ -20,6 +20,7 @@ constexpr int kDesignClientHeight = 285;
 constexpr int kStatusBarHeight = 19;
 constexpr int kProgressWidth = 200;
 constexpr int kProgressHeight = 17;
+// The progress bar lies over the first panel; the second is free for the map's glyph count.
 constexpr int kTabWidth = 90;
 constexpr int kFirstShowPause = 1000;
 constexpr int kLastShowPause = 200;
@@ -95,7 +96,12 @@ void MainWindow::CreatePages() {
     selectedFonts_->onClick = [this] { SyncPages(false); };
     fontTest_ = std::make_unique<FontTestPage>(testSheet, *this, images_, printing_.dialogs.color,
                                                settings_);
-    charMap_ = std::make_unique<CharMapPage>(mapSheet, *this, images_, progressBar_);
+    charMap_ = std::make_unique<CharMapPage>(mapSheet, *this, images_, progressBar_, settings_);
+    charMap_->onGlyphCount = [this](const std::string& text) {
+        glyphCountStatus_ = text;
+        ShowStatus();
+    };
+    charMap_->onMarksChanged = [this] { SyncPages(false); };
 }
 
 void MainWindow::CreateMenus() {
@@ -130,6 +136,14 @@ void MainWindow::CreateMenus() {
     mainMenu_.AddSubmenu("File", "文件(&F)", fileMenu_);
     mainMenu_.AddSubmenu("Help", "帮助(&H)", helpMenu_);
     mainMenu_.AttachTo(Handle());
+}
+
+void MainWindow::ShowStatus() {
+    // The status bar's second panel (the progress bar lies over the first) names the filter and
+    // counts the glyphs of a marked map, whichever of them applies.
+    std::string text = filterStatus_;
+    if (!text.empty() && !glyphCountStatus_.empty()) text += "  ";
+    statusBar_.SetPanelText(1, text + glyphCountStatus_);
 }
 
 void MainWindow::LayoutClient() {

@@ -85,6 +85,8 @@ private:
     void CreateMenus();
     void CreatePages();
     void LayoutClient();
+    // The status texts of the filter and of the map's glyph count, in the status bar.
+    void ShowStatus();
     void ShowTabsForMode(uint8_t mode);
     void FillSelectedFonts();
     // The test and map pages follow the current font of the font list or the selected-fonts list.
@@ -155,6 +157,8 @@ private:
     std::string searchText_;
     WPARAM searchesStarted_ = 0;
 
+    std::string filterStatus_;
+    std::string glyphCountStatus_;
     bool shown_ = false;
     // The outer size the pages were last synchronised with on a resize.
     logic::OuterSize syncedSize_{0, 0};

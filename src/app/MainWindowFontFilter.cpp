@@ -10,11 +10,6 @@
 
 namespace letterloom {
 
-namespace {
-// The status bar's second panel; the progress bar lies over the first.
-constexpr int kFilterPanel = 1;
-}  // namespace
-
 void MainWindow::OnFindFonts() {
     FindFontsDialog dialog(Handle(), findHistory_);
     const std::optional<std::string> text = dialog.Ask();
@@ -44,7 +39,8 @@ void MainWindow::ShowAllFonts() {
     StopFontSearch();
     if (!filter_) return;
     filter_.reset();
-    statusBar_.SetPanelText(kFilterPanel, "");
+    filterStatus_.clear();
+    ShowStatus();
     ShowFontList();
 }
 
@@ -65,9 +61,9 @@ void MainWindow::OnFontSearchDone(WPARAM id) {
     progressBar_.SetPosition(0);
     filter_ = FontFilter{searchText_, search->Finish()};
     ShowFontList();
-    statusBar_.SetPanelText(
-        kFilterPanel,
-        logic::FilterStatusText(filter_->text, filter_->names.size(), fontNames_.size()));
+    filterStatus_ =
+        logic::FilterStatusText(filter_->text, filter_->names.size(), fontNames_.size());
+    ShowStatus();
 }
 
 const std::vector<std::string>& MainWindow::ShownNames() const {

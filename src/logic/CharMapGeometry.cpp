@@ -90,4 +90,33 @@ CellOrigin HighlightCellOrigin(int32_t x, int32_t y, int cellSize) {
 
 std::string CellLabel(int code) { return "字符 #" + std::to_string(code); }
 
+int MovedCode(int code, CellMove move, int columns) {
+    if (move == CellMove::Last) return kLastCode;
+    if (code < kFirstCode || code > kLastCode) return kFirstCode;
+    const int c = static_cast<int>(std::min<int64_t>(AtLeastOne(columns), kCellCount));
+    const int column = (code - kFirstCode) % c;
+    switch (move) {
+        case CellMove::Left:
+            return column > 0 ? code - 1 : code;
+        case CellMove::Right:
+            return column < c - 1 && code < kLastCode ? code + 1 : code;
+        case CellMove::Up:
+            return code - c >= kFirstCode ? code - c : code;
+        case CellMove::Down:
+            return code + c <= kLastCode ? code + c : code;
+        case CellMove::First:
+        case CellMove::Last:
+            break;
+    }
+    return kFirstCode;
+}
+
+int32_t PositionShowing(int32_t top, int32_t height, int32_t position, int32_t visible) {
+    const int64_t bottom = static_cast<int64_t>(top) + height;
+    if (top < position || height > visible) return top;
+    if (bottom > static_cast<int64_t>(position) + visible)
+        return static_cast<int32_t>(bottom - visible);
+    return position;
+}
+
 }  // namespace logic

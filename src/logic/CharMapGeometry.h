@@ -52,4 +52,17 @@ CellOrigin HighlightCellOrigin(int32_t x, int32_t y, int cellSize);
 // "字符 #<code>"
 std::string CellLabel(int code);
 
+// The moves of the highlighted cell that the keyboard makes.
+enum class CellMove { Left, Right, Up, Down, First, Last };
+
+// The code the highlight moves to from the cell of `code` in a grid of `columns` columns. Moves
+// stop at the grid's edges: no wrap into the next or the previous row, nothing past code 255.
+// With no cell highlighted (a code outside 32..255) every move but Last goes to code 32.
+int MovedCode(int code, CellMove move, int columns);
+
+// The scroll position that shows the band from `top` to `top + height` in a view `visible`
+// pixels high, now at `position`: the position itself when the band shows whole, otherwise the
+// nearest one that shows it (its top, when it is higher than the view).
+int32_t PositionShowing(int32_t top, int32_t height, int32_t position, int32_t visible);
+
 }  // namespace logic

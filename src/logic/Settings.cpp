@@ -21,6 +21,7 @@ Settings DefaultSettings() {
     settings.testText = "用这来测试所有字体              ";
     settings.fontListPoints = 16;
     settings.selectedListPoints = 24;
+    settings.markMissingGlyphs = false;
     return settings;
 }
 

@@ -12,6 +12,7 @@ struct Settings {
     std::string testText;        // the font test page's text
     int32_t fontListPoints;      // item size of the font list
     int32_t selectedListPoints;  // item size of the selected-fonts list
+    bool markMissingGlyphs;      // the character map marks the cells without a glyph of the font
 };
 
 Settings DefaultSettings();
@@ -26,6 +27,8 @@ inline constexpr char kTestTextReadValue[] = "TRYString";
 inline constexpr char kFontListPointsValue[] = "字体列表大小";
 // The trailing spaces are part of the stored value name.
 inline constexpr char kSelectedListPointsValue[] = "已选字体大小   ";
+// 0 or 1; any other number counts as 1.
+inline constexpr char kMarkMissingGlyphsValue[] = "MarkMissingGlyphs";
 inline constexpr char kPlacementSubKey[] = "FormPosition";
 
 // "对 '<name>' 的无效数据类型"

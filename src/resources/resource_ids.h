@@ -9,7 +9,7 @@
 /* Toolbar and menu pictures: IMAGELIST_COUNT images of IMAGELIST_SIZE x IMAGELIST_SIZE
    pixels side by side, 24-bit, transparent where the colour is RGB(255, 0, 255). */
 #define IDB_IMAGELIST 101
-#define IMAGELIST_COUNT 21
+#define IMAGELIST_COUNT 22
 #define IMAGELIST_SIZE 16
 
 /* Start-up picture, 299 x 117 pixels. */

@@ -33,6 +33,10 @@ void ReadValues(logic::Settings& settings) {
          [&] { settings.fontListPoints = key.ReadInteger(logic::kFontListPointsValue); });
     read(logic::kSelectedListPointsValue,
          [&] { settings.selectedListPoints = key.ReadInteger(logic::kSelectedListPointsValue); });
+    // Missing or unreadable, the choice stays off.
+    read(logic::kMarkMissingGlyphsValue, [&] {
+        settings.markMissingGlyphs = key.ReadInteger(logic::kMarkMissingGlyphsValue) != 0;
+    });
     if (firstFailure) std::rethrow_exception(firstFailure);
 }
 
@@ -44,6 +48,7 @@ void WriteValues(const logic::Settings& settings) {
     key.WriteString(logic::kTestTextValue, settings.testText);
     key.WriteInteger(logic::kFontListPointsValue, settings.fontListPoints);
     key.WriteInteger(logic::kSelectedListPointsValue, settings.selectedListPoints);
+    key.WriteInteger(logic::kMarkMissingGlyphsValue, settings.markMissingGlyphs ? 1 : 0);
 }
 
 }  // namespace

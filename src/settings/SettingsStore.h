@@ -7,7 +7,7 @@ namespace letterloom {
 // Reads the stored values over settings; raises an Error for the first value of the wrong type or
 // size, after reading every other value.
 void LoadSettings(logic::Settings& settings);
-// Writes all four values; raises an Error naming the first value that cannot be written.
+// Writes all five values; raises an Error naming the first value that cannot be written.
 void SaveSettings(const logic::Settings& settings);
 
 }  // namespace letterloom

@@ -40,6 +40,11 @@ void Edit::OnCommand(WORD code, WORD) {
     if (code == EN_CHANGE && !settingText_ && onChange) onChange();
 }
 
+LRESULT Edit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_KEYDOWN && onKeyDown && onKeyDown(static_cast<UINT>(wParam))) return 0;
+    return Window::HandleMessage(msg, wParam, lParam);
+}
+
 HBRUSH Edit::OnControlColor(HDC dc) {
     ::SetTextColor(dc, ToRGB(font_.color));
     ::SetBkColor(dc, ToRGB(color_));

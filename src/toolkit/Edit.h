@@ -27,9 +27,14 @@ public:
 
     // The text changed, by typing or by program.
     std::function<void()> onChange;
+    // A key pressed in the box; true when it was used, and the box then does not take it.
+    std::function<bool(UINT key)> onKeyDown;
 
     void OnCommand(WORD code, WORD id) override;
     HBRUSH OnControlColor(HDC dc) override;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     FontSpec font_;

@@ -120,6 +120,9 @@ LRESULT ScrollBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 SetPosition(position_ - distance);
             return 0;
         }
+        case WM_KEYDOWN:
+            if (onKeyDown && onKeyDown(static_cast<UINT>(wParam))) return 0;
+            return Window::HandleMessage(msg, wParam, lParam);
         case WM_SIZE:
             ContentResized();
             return 0;

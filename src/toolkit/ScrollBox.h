@@ -28,6 +28,8 @@ public:
     // The wheel turned while the box had the focus; positive away from the user, 120 a notch.
     // Without a handler the box scrolls by the distance.
     std::function<void(int distance)> onMouseWheel;
+    // A key pressed while the box has the focus; true when it was used.
+    std::function<bool(UINT key)> onKeyDown;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -25,6 +25,8 @@ void StatusBar::ParentResized() {
 }
 
 void StatusBar::SetPanelText(int panel, const std::string& text) {
+    // The same text again would only repaint the panel.
+    if (PanelText(panel) == text) return;
     ::SendMessageA(Handle(), SB_SETTEXTA, static_cast<WPARAM>(panel),
                    reinterpret_cast<LPARAM>(text.c_str()));
 }

@@ -14,11 +14,10 @@ public:
     void Create(HWND parent, const std::vector<int>& panelWidths, int height);
     // Re-docks the bar after its parent's size changed, then runs onResize.
     void ParentResized();
-    std::function<void()> onResize;
-
     // The text a panel shows (panels count from 0).
     void SetPanelText(int panel, const std::string& text);
     std::string PanelText(int panel) const;
+    std::function<void()> onResize;
 
 private:
     int height_ = 0;

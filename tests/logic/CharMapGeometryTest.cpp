@@ -132,5 +132,45 @@ TEST(CellLabel, NamesTheCode) {
     EXPECT_EQ(CellLabel(255), "字符 #255");
 }
 
+TEST(MovedCode, StopsAtTheGridsEdges) {
+    using M = CellMove;
+    const struct {
+        int code;
+        M move;
+        int columns;
+        int expected;
+    } cases[] = {
+        {33, M::Left, 5, 32},    {32, M::Left, 5, 32},     {37, M::Left, 5, 37},  // row start
+        {32, M::Right, 5, 33},   {36, M::Right, 5, 36},    {254, M::Right, 5, 255},
+        {255, M::Right, 5, 255},  // last cell
+        {255, M::Right, 7, 255},  // a full last row ends at its last column
+        {37, M::Up, 5, 32},      {36, M::Up, 5, 36},       {255, M::Up, 5, 250},
+        {32, M::Down, 5, 37},    {250, M::Down, 5, 255},   {251, M::Down, 5, 251},  // no cell
+        {248, M::Down, 7, 255},  {249, M::Down, 7, 249},   {100, M::First, 5, 32},
+        {100, M::Last, 5, 255},  {0, M::Right, 5, 32},     {0, M::Down, 5, 32},   // none yet
+        {0, M::Last, 5, 255},    {0, M::First, 5, 32},     {40, M::Down, 0, 41},  // one column
+        {40, M::Right, 0, 40},   {200, M::Down, 255, 200}, {200, M::Left, 255, 199},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(MovedCode(c.code, c.move, c.columns), c.expected)
+            << c.code << " move " << static_cast<int>(c.move) << " columns " << c.columns;
+}
+
+TEST(PositionShowing, ScrollsOnlyAsFarAsNeeded) {
+    const struct {
+        int32_t top, height, position, visible, expected;
+    } cases[] = {
+        {140, 70, 100, 300, 100},  // shows whole
+        {70, 70, 100, 300, 70},    // above the view
+        {420, 70, 100, 300, 190},  // below it: its bottom at the view's bottom
+        {330, 70, 100, 300, 100},  // ends exactly at the bottom
+        {0, 70, 0, 50, 0},         // taller than the view: its top
+        {350, 70, 0, 50, 350},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PositionShowing(c.top, c.height, c.position, c.visible), c.expected)
+            << c.top << " in " << c.position << "+" << c.visible;
+}
+
 }  // namespace
 }  // namespace logic

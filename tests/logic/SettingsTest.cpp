@@ -16,6 +16,7 @@ TEST(DefaultSettings, FillsEveryField) {
     EXPECT_EQ(config.testText.size(), 32u);
     EXPECT_EQ(config.fontListPoints, 16);
     EXPECT_EQ(config.selectedListPoints, 24);
+    EXPECT_FALSE(config.markMissingGlyphs);
 }
 
 TEST(DefaultSettings, TestTextIsGbk) {
@@ -32,6 +33,7 @@ TEST(SettingsNames, Bytes) {
     EXPECT_EQ(std::string_view(kTestTextValue).size(), 9u);
     EXPECT_EQ(std::string_view(kTestTextReadValue), "TRYString");
     EXPECT_EQ(std::string_view(kPlacementSubKey), "FormPosition");
+    EXPECT_EQ(std::string_view(kMarkMissingGlyphsValue), "MarkMissingGlyphs");
     EXPECT_EQ(std::string_view(kFontListPointsValue),
               "\xD7\xD6\xCC\xE5\xC1\xD0\xB1\xED\xB4\xF3\xD0\xA1");
     EXPECT_EQ(std::string_view(kFontListPointsValue).size(), 12u);

@@ -49,6 +49,25 @@ protected:
     void Wheel(int distance) {
         ::SendMessageA(::GetFocus(), WM_MOUSEWHEEL, MAKEWPARAM(0, distance), MAKELPARAM(100, 100));
     }
+    // A key pressed on the focused window, through the message loop as typed keys go.
+    void Type(UINT key, bool control = false) {
+        BYTE state[256] = {};
+        ::GetKeyboardState(state);
+        state[VK_CONTROL] = control ? 0x80 : 0;
+        ::SetKeyboardState(state);
+        ::PostMessageA(::GetFocus(), WM_KEYDOWN, key, 1);
+        ::PostMessageA(::GetFocus(), WM_KEYUP, key, 0xC0000001);
+        testsupport::Pump();
+        state[VK_CONTROL] = 0;
+        ::SetKeyboardState(state);
+    }
+    // Whether the whole cell of the code shows in the scroll box.
+    bool InView(int code) {
+        const int top = logic::CellOriginFor(code, kS, 5, 0, 0).top;
+        const int position = form->CharMap().Scroller().Position();
+        return top >= position &&
+               top + kS <= position + form->CharMap().Scroller().ClientRect().bottom;
+    }
 };
 
 int Differences(tk::MemoryBitmap& a, tk::MemoryBitmap& b) {
@@ -275,6 +294,49 @@ TEST_F(PickTest, ClicksOnTheMapOrBesideItGiveTheFocusToTheScrollBox) {
     ::SendMessageA(form->CharMap().Scroller().Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point);
     ::SendMessageA(form->CharMap().Scroller().Handle(), WM_LBUTTONUP, 0, point);
     EXPECT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
+}
+
+TEST_F(PickTest, KeysMoveTheHighlightWithinTheGridAndEnterOrSpaceAppend) {
+    ASSERT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
+    Type(VK_RIGHT);  // nothing highlighted yet: the first cell
+    EXPECT_TRUE(IsHighlighted(32));
+    for (int i = 0; i < 3; ++i) Type(VK_RIGHT);
+    Type(VK_DOWN);
+    Type(VK_RETURN);
+    const int code = 32 + 3 + form->CharMap().State().mapColumns;
+    std::string expected = "TestBuffer";
+    expected += static_cast<char>(code);
+    EXPECT_EQ(Buffer(), expected);
+    EXPECT_TRUE(IsHighlighted(code));
+    EXPECT_EQ(Highlighted(), 1);
+
+    Type(VK_END);
+    EXPECT_TRUE(InView(255));
+    Type(VK_RETURN);
+    Type(VK_RIGHT);  // the grid ends here
+    Type(VK_DOWN);
+    Type(VK_SPACE);
+    EXPECT_EQ(Buffer(), expected + "\xFF\xFF");
+    EXPECT_TRUE(IsHighlighted(255));
+    EXPECT_EQ(Highlighted(), 1);
+
+    Type(VK_HOME);
+    EXPECT_EQ(form->CharMap().Scroller().Position(), 0);
+    EXPECT_EQ(form->CharMap().State().currentChar, 32);
+    EXPECT_EQ(Highlighted(), 1);
+}
+
+TEST_F(PickTest, TabFromTheBufferReachesTheMapWhereCtrlCCopiesTheBuffer) {
+    form->CharMap().Buffer().SetFocus();
+    Type(VK_TAB);
+    ASSERT_EQ(::GetFocus(), form->CharMap().Scroller().Handle());
+    EXPECT_EQ(Buffer(), "TestBuffer");
+    form->CharMap().Buffer().SetText("copied");
+    Type('C', true);
+    EXPECT_EQ(charmaptest::ClipboardTextSeenByAnotherProcess(), "copied");
+    EXPECT_EQ(Buffer(), "copied");
+    Type(VK_TAB);  // and back
+    EXPECT_EQ(::GetFocus(), form->CharMap().Buffer().Handle());
 }
 
 // The system's minimise and restore, as the caption buttons give them: the map is neither built

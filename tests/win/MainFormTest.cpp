@@ -166,7 +166,7 @@ TEST_F(MainFormTest, MenusCarryTheirCaptionsAndPictures) {
     EXPECT_EQ(form->HelpMenu().ImageIndex("Donate"), -1);
     EXPECT_EQ(form->CharMap().PopupMenu().Caption("AppendToBuffer"), "复制到缓冲区(&T)");
     EXPECT_EQ(form->CharMap().PopupMenu().ImageIndex("CopyBuffer"), 7);
-    EXPECT_EQ(form->Images().Count(), 21);
+    EXPECT_EQ(form->Images().Count(), 22);
     EXPECT_EQ(::GetMenuItemCount(form->FileMenu().Handle()), 13);
     EXPECT_EQ(::GetMenuItemCount(form->HelpMenu().Handle()), 6);
 }

@@ -109,6 +109,7 @@ void ExpectRecord(const logic::Settings& settings, const logic::Settings& expect
     EXPECT_EQ(settings.testText, expected.testText) << where;
     EXPECT_EQ(settings.fontListPoints, expected.fontListPoints) << where;
     EXPECT_EQ(settings.selectedListPoints, expected.selectedListPoints) << where;
+    EXPECT_EQ(settings.markMissingGlyphs, expected.markMissingGlyphs) << where;
 }
 
 class RegistryValuesSweepTest : public ::testing::Test {
@@ -130,8 +131,9 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
     } values[] = {{logic::kPreviewTextValue, logic::kPreviewTextValue, true},
                   {logic::kTestTextValue, logic::kTestTextReadValue, true},
                   {logic::kFontListPointsValue, logic::kFontListPointsValue, false},
-                  {logic::kSelectedListPointsValue, logic::kSelectedListPointsValue, false}};
-    const logic::Settings good{"kept", "typed", 11, 22};
+                  {logic::kSelectedListPointsValue, logic::kSelectedListPointsValue, false},
+                  {logic::kMarkMissingGlyphsValue, logic::kMarkMissingGlyphsValue, false}};
+    const logic::Settings good{"kept", "typed", 11, 22, true};
     int cases = 0;
     for (size_t v = 0; v < std::size(values); ++v) {
         for (const DWORD type : kTypes) {
@@ -144,6 +146,9 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
                       &good.fontListPoints, 4);
                 Store(logic::kSettingsSubKey, logic::kSelectedListPointsValue, REG_DWORD,
                       &good.selectedListPoints, 4);
+                const int32_t markOn = 1;
+                Store(logic::kSettingsSubKey, logic::kMarkMissingGlyphsValue, REG_DWORD, &markOn,
+                      4);
                 const std::string data = CaseData(size);
                 Store(logic::kSettingsSubKey, values[v].name, type, data.data(), size);
                 const Snapshot before = Stored();
@@ -166,9 +171,11 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
                     loaded.testText = expected.text.value_or(defaults.testText);
                 else if (v == 2)
                     loaded.fontListPoints = expected.integer.value_or(defaults.fontListPoints);
-                else
+                else if (v == 3)
                     loaded.selectedListPoints =
                         expected.integer.value_or(defaults.selectedListPoints);
+                else  // any number but 0 is on; the default is off
+                    loaded.markMissingGlyphs = expected.integer.value_or(0) != 0;
                 ExpectRecord(settings, loaded, where);
                 EXPECT_EQ(Stored(), before) << where;  // a load changes nothing stored
                 // The save at close keeps the user's other values.
@@ -179,7 +186,7 @@ TEST_F(RegistryValuesSweepTest, SettingsValuesOfEveryTypeAndSize) {
             }
         }
     }
-    EXPECT_EQ(cases, 4 * 8 * 8);
+    EXPECT_EQ(cases, 5 * 8 * 8);
 }
 
 TEST_F(RegistryValuesSweepTest, PlacementValuesOfEveryTypeAndSize) {

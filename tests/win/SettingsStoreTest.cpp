@@ -72,14 +72,15 @@ TEST_F(SettingsStoreTest, WithoutTheKeyTheDefaultsStay) {
     EXPECT_EQ(settings.testText, "用这来测试所有字体" + std::string(14, ' '));
     EXPECT_EQ(settings.fontListPoints, 16);
     EXPECT_EQ(settings.selectedListPoints, 24);
+    EXPECT_FALSE(settings.markMissingGlyphs);
 }
 
-TEST_F(SettingsStoreTest, SaveWritesExactlyTheFourValuesByteForByte) {
+TEST_F(SettingsStoreTest, SaveWritesExactlyTheFiveValuesByteForByte) {
     settings.previewText = "";
     settings.fontListPoints = -7;
     letterloom::SaveSettings(settings);
     const auto values = StoredValues();
-    ASSERT_EQ(values.size(), 4u);
+    ASSERT_EQ(values.size(), 5u);
 
     const StoredValue& prev = values.at("PrevString");
     EXPECT_EQ(prev.type, static_cast<DWORD>(REG_SZ));
@@ -97,17 +98,24 @@ TEST_F(SettingsStoreTest, SaveWritesExactlyTheFourValuesByteForByte) {
     const StoredValue& selected = values.at("已选字体大小   ");
     EXPECT_EQ(selected.type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(selected.data, (std::vector<unsigned char>{24, 0, 0, 0}));
+
+    const StoredValue& marks = values.at("MarkMissingGlyphs");
+    EXPECT_EQ(marks.type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(marks.data, (std::vector<unsigned char>{0, 0, 0, 0}));
 }
 
 TEST_F(SettingsStoreTest, SavedValuesLoadBack) {
-    settings = {"preview", "line one\r\nline two", 0, -3};
+    settings = {"preview", "line one\r\nline two", 0, -3, true};
     letterloom::SaveSettings(settings);
+    EXPECT_EQ(StoredValues().at("MarkMissingGlyphs").data,
+              (std::vector<unsigned char>{1, 0, 0, 0}));
     settings = logic::DefaultSettings();
     letterloom::LoadSettings(settings);
     EXPECT_EQ(settings.previewText, "preview");
     EXPECT_EQ(settings.testText, "line one\r\nline two");
     EXPECT_EQ(settings.fontListPoints, 0);
     EXPECT_EQ(settings.selectedListPoints, -3);
+    EXPECT_TRUE(settings.markMissingGlyphs);
 }
 
 TEST_F(SettingsStoreTest, SaveOverwritesValuesOfAnotherType) {

@@ -1,4 +1,6 @@
 // Building the map that the character map page shows.
+#include <optional>
+
 #include "app/pages/CharMapPage.h"
 #include "charmap/CharMapRenderer.h"
 #include "toolkit/Application.h"
@@ -30,6 +32,7 @@ private:
 void CharMapPage::StopBuild() {
     state_.drawingContinue = false;
     state_.restartRequest.reset();
+    ShowGlyphCount("");
 }
 
 void CharMapPage::Build(const std::string& fontName) {
@@ -54,13 +57,18 @@ void CharMapPage::Build(const std::string& fontName) {
         buffer_.SetFont(bufferFont);
         fontLabel_.SetText("字体: " + name);
         PrepareMapPicture(bitmap, state_.mapReady);
+        // Asked of the canvas font the cells will take their style from.
+        std::optional<logic::GlyphCoverage> missingMarks;
+        if (settings_.markMissingGlyphs)
+            missingMarks = MapGlyphCoverage(name, MapCellSize, bitmap.GetCanvas());
+        ShowGlyphCount(missingMarks ? logic::CoverageText(*missingMarks) : "");
         // The image shows the waiting picture; the bitmap gets back the last map, of the size the
         // new one most likely has.
         map_.TakePicture(bitmap);
         // The new picture has no highlighted cell.
         state_.selectedPoint = {-1, -1};
         RenderCharMap(name, MapCellSize, state_.mapColumns, bitmap, progress_,
-                      state_.drawingContinue);
+                      state_.drawingContinue, missingMarks);
         // The main window closed during the build: there is nothing left to show the map in.
         if (tk::Application::Instance().Terminated()) return;
         request = state_.restartRequest;

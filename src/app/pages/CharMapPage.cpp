@@ -19,15 +19,17 @@ constexpr int kBufferPoints = 12;
 constexpr int kFontLabelWidth = 400;
 // The dotted frame of a highlighted cell lies this far inside the cell.
 constexpr int kFrameInset = 3;
+constexpr int kMarkMissingImage = 21;
 
 }  // namespace
 
 CharMapPage::CharMapPage(tk::TabSheet& sheet, tk::Form& window, const tk::ImageList& images,
-                         tk::ProgressBar& progress)
+                         tk::ProgressBar& progress, logic::Settings& settings)
     : sheet_(sheet),
       window_(window),
       images_(images),
       progress_(progress),
+      settings_(settings),
       popupMenu_(window, true, &images) {
     copy_.name = "Copy";
     copy_.category = "缓冲";
@@ -43,6 +45,21 @@ CharMapPage::CharMapPage(tk::TabSheet& sheet, tk::Form& window, const tk::ImageL
     clear_.imageIndex = 8;
     clear_.onExecute = [this](tk::Action&) { buffer_.SetText(""); };
     actions_.Add(clear_);
+    markMissing_.name = "MarkMissingGlyphs";
+    markMissing_.category = "字符映射表";
+    markMissing_.caption = "缺少的字形";
+    markMissing_.hint = "标出缺少的字形";
+    markMissing_.imageIndex = kMarkMissingImage;
+    // A press goes by what the button shows; the settings give what it shows.
+    markMissing_.onExecute = [this](tk::Action& self) {
+        settings_.markMissingGlyphs = !self.Checked();
+        self.SetChecked(settings_.markMissingGlyphs);
+        if (onMarksChanged) onMarksChanged();
+    };
+    markMissing_.onUpdate = [this](tk::Action& self) {
+        self.SetChecked(settings_.markMissingGlyphs);
+    };
+    actions_.Add(markMissing_);
 
     popupMenu_.AddItem("AppendToBuffer", "复制到缓冲区(&T)", 9, [this] { AppendCurrentChar(); });
     popupMenu_.AddItem("ClearBuffer", "清除缓冲区", 8, [this] { buffer_.SetText(""); });
@@ -53,6 +70,7 @@ CharMapPage::CharMapPage(tk::TabSheet& sheet, tk::Form& window, const tk::ImageL
     scroller_.Create(sheet_.Handle());
     scroller_.onClick = [this] { scroller_.SetFocus(); };
     scroller_.onMouseWheel = [this](int distance) { OnWheel(distance); };
+    scroller_.onKeyDown = [this](UINT key) { return OnKey(key); };
     map_.Create(scroller_.Handle());
     map_.onResize = [this] { scroller_.ContentResized(); };
     map_.onMouseDown = [this](tk::MouseButton button, int x, int y) { OnMouseDown(button, x, y); };
@@ -83,11 +101,14 @@ void CharMapPage::CreateToolbar() {
     bufferFont.SetSize(kBufferPoints);
     buffer_.SetFont(bufferFont);
     buffer_.SetText("TestBuffer");
+    buffer_.onKeyDown = [this](UINT key) { return TabToMap(key); };
     toolbar_.AddControl(buffer_, kBufferWidth);
 
     toolbar_.AddSeparator();
     copyButton_ = toolbar_.AddActionButton(copy_, false);
     clearButton_ = toolbar_.AddActionButton(clear_, false);
+    toolbar_.AddSeparator();
+    markMissingButton_ = toolbar_.AddActionButton(markMissing_, true);
     toolbar_.AddSeparator();
     fontLabel_.Create(toolbar_.Handle(), "");
     fontLabel_.SetFont(window_.GetFont());
@@ -110,16 +131,19 @@ void CharMapPage::HighlightCell(int32_t x, int32_t y) {
     canvas.brushColor = tk::kClWhite;
 }
 
-void CharMapPage::OnMouseDown(tk::MouseButton button, int32_t x, int32_t y) {
+void CharMapPage::Pick(MapPoint point) {
     MapPoint& picked = state_.selectedPoint;
-    if (state_.mapReady && button == tk::MouseButton::Left && IsCharCell(x, y)) {
-        if (picked.x >= 0) HighlightCell(picked.x, picked.y);
-        HighlightCell(x, y);
-        map_.Repaint();
-        picked = {x, y};
-        state_.currentChar =
-            static_cast<uint8_t>(logic::CodeAtPoint(x, y, MapCellSize, state_.mapColumns));
-    }
+    if (picked.x >= 0) HighlightCell(picked.x, picked.y);
+    HighlightCell(point.x, point.y);
+    map_.Repaint();
+    picked = point;
+    state_.currentChar =
+        static_cast<uint8_t>(logic::CodeAtPoint(point.x, point.y, MapCellSize, state_.mapColumns));
+}
+
+void CharMapPage::OnMouseDown(tk::MouseButton button, int32_t x, int32_t y) {
+    const MapPoint& picked = state_.selectedPoint;
+    if (state_.mapReady && button == tk::MouseButton::Left && IsCharCell(x, y)) Pick({x, y});
     // The menu works on the cell picked last, wherever the right button went down.
     if (picked.x >= 0 && button == tk::MouseButton::Right) {
         POINT at{};
@@ -127,6 +151,10 @@ void CharMapPage::OnMouseDown(tk::MouseButton button, int32_t x, int32_t y) {
         popupMenu_.Popup(at.x, at.y);
     }
     scroller_.SetFocus();
+}
+
+void CharMapPage::ShowGlyphCount(const std::string& text) {
+    if (onGlyphCount) onGlyphCount(text);
 }
 
 void CharMapPage::OnWheel(int32_t distance) {

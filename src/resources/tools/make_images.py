@@ -4,7 +4,7 @@
 Usage: make_images.py OUTPUT_DIR [--art-dir DIR] [--preview PREVIEW.png]
 
 Writes into OUTPUT_DIR:
-  imagelist.bmp   the 21 toolbar and menu images side by side (336 x 16, 24-bit,
+  imagelist.bmp   the 22 toolbar and menu images side by side (352 x 16, 24-bit,
                   transparent pixels in magenta for ImageList_AddMasked)
   letterloom.ico  the program icon (16, 32 and 48 pixels, 32-bit with AND masks)
   splash.bmp      the start-up picture (299 x 117, 24-bit)
@@ -33,7 +33,7 @@ import zlib
 HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_ART_DIR = os.path.normpath(os.path.join(HERE, "..", "art"))
 
-IMAGELIST_COUNT = 21
+IMAGELIST_COUNT = 22
 IMAGELIST_SIZE = 16
 MASK_COLOUR = (255, 0, 255)
 SPLASH_SIZE = (299, 117)
