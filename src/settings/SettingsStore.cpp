@@ -48,7 +48,10 @@ void WriteValues(const logic::Settings& settings) {
     key.WriteString(logic::kTestTextValue, settings.testText);
     key.WriteInteger(logic::kFontListPointsValue, settings.fontListPoints);
     key.WriteInteger(logic::kSelectedListPointsValue, settings.selectedListPoints);
-    key.WriteInteger(logic::kMarkMissingGlyphsValue, settings.markMissingGlyphs ? 1 : 0);
+    // Written once the user has turned the marks on: until then the key holds exactly the four
+    // values it always held.
+    if (settings.markMissingGlyphs || key.ValueExists(logic::kMarkMissingGlyphsValue))
+        key.WriteInteger(logic::kMarkMissingGlyphsValue, settings.markMissingGlyphs ? 1 : 0);
 }
 
 }  // namespace

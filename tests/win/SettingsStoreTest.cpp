@@ -75,12 +75,12 @@ TEST_F(SettingsStoreTest, WithoutTheKeyTheDefaultsStay) {
     EXPECT_FALSE(settings.markMissingGlyphs);
 }
 
-TEST_F(SettingsStoreTest, SaveWritesExactlyTheFiveValuesByteForByte) {
+TEST_F(SettingsStoreTest, SaveWritesExactlyTheFourValuesByteForByte) {
     settings.previewText = "";
     settings.fontListPoints = -7;
     letterloom::SaveSettings(settings);
     const auto values = StoredValues();
-    ASSERT_EQ(values.size(), 5u);
+    ASSERT_EQ(values.size(), 4u);
 
     const StoredValue& prev = values.at("PrevString");
     EXPECT_EQ(prev.type, static_cast<DWORD>(REG_SZ));
@@ -99,9 +99,16 @@ TEST_F(SettingsStoreTest, SaveWritesExactlyTheFiveValuesByteForByte) {
     EXPECT_EQ(selected.type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(selected.data, (std::vector<unsigned char>{24, 0, 0, 0}));
 
-    const StoredValue& marks = values.at("MarkMissingGlyphs");
-    EXPECT_EQ(marks.type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(marks.data, (std::vector<unsigned char>{0, 0, 0, 0}));
+    // The marks' value comes once they are turned on, and stays to remember them off.
+    for (const bool marks : {true, false}) {
+        settings.markMissingGlyphs = marks;
+        letterloom::SaveSettings(settings);
+        const StoredValue stored = StoredValues().at("MarkMissingGlyphs");
+        EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
+        EXPECT_EQ(stored.data,
+                  (std::vector<unsigned char>{static_cast<unsigned char>(marks), 0, 0, 0}));
+    }
+    EXPECT_EQ(StoredValues().size(), 5u);
 }
 
 TEST_F(SettingsStoreTest, SavedValuesLoadBack) {
