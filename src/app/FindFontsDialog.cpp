@@ -30,7 +30,7 @@ FindFontsDialog::FindFontsDialog(HWND owner, const std::vector<std::string>& his
     cancelButton_.Create(Handle(), "取消", IDCANCEL);
     cancelButton_.SetBounds(at(240), at(40), at(83), at(25));
     cancelButton_.onClick = [this] { SetModalResult(tk::kModalCancel); };
-    focused_ = text_.Handle();
+    RememberFocus(text_.Handle());
     SetDialogKeys(true);
 }
 
@@ -39,18 +39,6 @@ std::optional<std::string> FindFontsDialog::Ask() {
     ::SendMessageA(text_.Handle(), CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     if (ShowModal() != tk::kModalOk) return std::nullopt;
     return text_.Text();
-}
-
-LRESULT FindFontsDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // A plain window takes the focus itself when activated; hand it on to the control that had it.
-    if (msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(Handle(), focus)) focused_ = focus;
-    } else if (msg == WM_SETFOCUS && focused_ && ::IsWindow(focused_)) {
-        ::SetFocus(focused_);
-        return 0;
-    }
-    return tk::Form::HandleMessage(msg, wParam, lParam);
 }
 
 }  // namespace letterloom

@@ -26,17 +26,12 @@ public:
     tk::Button& OkButton() { return okButton_; }
     tk::Button& CancelButton() { return cancelButton_; }
 
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
 private:
     // Declared in the order of the keyboard focus.
     tk::Label label_;
     tk::ComboBox text_;
     tk::Button okButton_;
     tk::Button cancelButton_;
-    // The control that had the focus when the dialog was last deactivated.
-    HWND focused_ = nullptr;
 };
 
 }  // namespace letterloom

@@ -71,19 +71,7 @@ void ConfigDialog::CreateControls() {
     okButton_.SetBounds(296, 104, 75, 25);
     okButton_.SetGlyph(tk::Glyph::Tick);
     okButton_.onClick = [this] { OnOk(); };
-    focused_ = fontListPoints_.Handle();
-}
-
-LRESULT ConfigDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    // A plain window takes the focus itself when activated; hand it on to the control that had it.
-    if (msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = ::GetFocus();
-        if (focus && ::IsChild(Handle(), focus)) focused_ = focus;
-    } else if (msg == WM_SETFOCUS && focused_ && ::IsWindow(focused_)) {
-        ::SetFocus(focused_);
-        return 0;
-    }
-    return tk::Form::HandleMessage(msg, wParam, lParam);
+    RememberFocus(fontListPoints_.Handle());
 }
 
 void ConfigDialog::OnOk() {

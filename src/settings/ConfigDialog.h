@@ -22,9 +22,6 @@ public:
     tk::Button& OkButton() { return okButton_; }
     tk::Button& CancelButton() { return cancelButton_; }
 
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
 private:
     void CreateControls();
     void OnOk();
@@ -40,8 +37,6 @@ private:
     tk::ComboBox previewText_;
     tk::Button cancelButton_;
     tk::Button okButton_;
-    // The control that had the focus when the dialog was last deactivated.
-    HWND focused_ = nullptr;
 };
 
 }  // namespace letterloom

@@ -115,6 +115,13 @@ int Form::ShowModal() {
 }
 
 LRESULT Form::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_ACTIVATE && LOWORD(wParam) == WA_INACTIVE && focused_) {
+        HWND focus = ::GetFocus();
+        if (focus && ::IsChild(Handle(), focus)) focused_ = focus;
+    } else if (msg == WM_SETFOCUS && focused_ && ::IsWindow(focused_)) {
+        ::SetFocus(focused_);
+        return 0;
+    }
     switch (msg) {
         case WM_GETFONT:
             return reinterpret_cast<LRESULT>(fontHandle_.get());

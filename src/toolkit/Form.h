@@ -44,6 +44,9 @@ public:
     int ModalResult() const { return modalResult_; }
     // Dialog keys (Tab, Enter, Esc) are handled for forms that ask for them.
     void SetDialogKeys(bool on) { dialogKeys_ = on; }
+    // Hands the focus, when the form is activated, to the control that had it when the form was
+    // last deactivated (first to this one), as dialogs do; a plain window would take it itself.
+    void RememberFocus(HWND first) { focused_ = first; }
     static Form* DialogKeysTarget(HWND hwnd);
 
     // Runs action when key is pressed with exactly these modifiers in the form, or only in the
@@ -76,6 +79,7 @@ private:
     int modalResult_ = kModalNone;
     bool modal_ = false;
     bool dialogKeys_ = false;
+    HWND focused_ = nullptr;
     std::vector<Shortcut> shortcuts_;
 };
 
