@@ -5,7 +5,7 @@
 //
 //   FontSearchBench.exe [runs]
 //
-// run-font-bench.sh runs it with the machine's fonts and with a large generated font set.
+// run-search-bench.sh runs it with the machine's fonts and with a large generated font set.
 #include <windows.h>
 
 #include <algorithm>

@@ -52,10 +52,11 @@ struct Amounts {
     int printouts = 100;  // of each kind
     int configRoundTrips = 100;
     int exports = 100;
+    int fontSearches = 100;
 
     Amounts Divided(int by) const {
         return {mapBuilds / by, pageSwitches / by,     selectionChanges / by, testPageChanges / by,
-                printouts / by, configRoundTrips / by, exports / by};
+                printouts / by, configRoundTrips / by, exports / by,          fontSearches / by};
     }
 };
 
@@ -442,6 +443,20 @@ void Exports(letterloom::MainWindow& form, int count) {
     }
 }
 
+// Searches for the fonts that can set a text: a third left to finish, a third stopped by a new
+// search, a third stopped by showing every font; Esc on the list shows every font at the end.
+void FontSearches(letterloom::MainWindow& form, int count) {
+    const char* const texts[] = {"Aa", "永", "αβγ"};
+    for (int i = 0; i < count; ++i) {
+        form.FindFonts(texts[i % 3]);
+        if (i % 3 == 1) form.FindFonts(texts[(i + 1) % 3]);
+        if (i % 3 == 2) form.ShowAllFonts();
+        testsupport::WaitFor([&form] { return !form.FontSearchRunning(); });
+    }
+    testsupport::PostKeyPress(form.FontList().List().Handle(), VK_ESCAPE);
+    OneFontOnTheListPage(form);
+}
+
 struct Figures {
     int modesSeen[4] = {};
     PrintFigures print;
@@ -485,6 +500,7 @@ void Round(letterloom::MainWindow& form, OnNextPump& during, const Amounts& amou
     step("printouts", [&] { Printouts(form, amounts.printouts, figures.print); });
     step("configuration", [&] { ConfigRoundTrips(form, amounts.configRoundTrips); });
     step("exports", [&] { Exports(form, amounts.exports); });
+    step("font searches", [&] { FontSearches(form, amounts.fontSearches); });
 }
 
 // What the platform itself keeps, per use, of kernel handles and private bytes, measured here
@@ -614,9 +630,10 @@ int main(int argc, char** argv) {
             figures.modesSeen[3], full.testPageChanges);
         std::printf(
             "                  printouts: %d font lists and %d character maps finished, %d"
-            " cancelled, %d declined; %d configuration round trips, %d exports\n",
+            " cancelled, %d declined; %d configuration round trips, %d exports, %d font"
+            " searches\n",
             figures.print.fontLists, figures.print.charMaps, figures.print.cancelled,
-            figures.print.declined, full.configRoundTrips, full.exports);
+            figures.print.declined, full.configRoundTrips, full.exports, full.fontSearches);
         // The platform's share, for the saves and the cancelled jobs this round made.
         const int saves = full.exports;
         const int aborts = figures.print.cancelled;

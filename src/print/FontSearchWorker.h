@@ -25,7 +25,6 @@ public:
     FontSearchWorker& operator=(const FontSearchWorker&) = delete;
 
     WPARAM Id() const { return id_; }
-    size_t Total() const { return names_.size(); }
     // Asks the search to stop after the family it is judging, and waits for it.
     void Stop() noexcept;
     // Waits for the end; the families found, in the order given, or what the search threw.
