@@ -23,7 +23,7 @@
 #include "app/Program.h"
 #include "logic/FontFilter.h"
 #include "toolkit/Application.h"
-#include "toolkit/GlyphCoverage.h"
+#include "toolkit/FontGlyphs.h"
 
 namespace {
 
@@ -39,7 +39,7 @@ double Worst(const std::vector<double>& values) {
 // The texts are GBK; the figures go to a UTF-8 terminal, padded to a width of its columns, in
 // which Chinese characters take two.
 std::string Padded(const std::string& gbk, size_t columns) {
-    const std::wstring wide = tk::WideFromAnsi(gbk);
+    const std::wstring wide = tk::AnsiToWide(gbk);
     char utf8[256] = {};
     ::WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), static_cast<int>(wide.size()), utf8,
                           sizeof utf8 - 1, nullptr, nullptr);
@@ -102,13 +102,13 @@ double SpinningGap(PumpRecorder& recorder, double ms) {
 
 // The same checks with no thread and no messages: the floor.
 double BareChecks(const std::vector<std::string>& names, const std::string& text) {
-    const std::wstring wide = tk::WideFromAnsi(text);
+    const std::wstring wide = tk::AnsiToWide(text);
     const std::u16string judged =
         logic::CharactersToJudge(std::u16string(wide.begin(), wide.end()));
     const std::wstring characters(judged.begin(), judged.end());
     const double start = Now();
-    tk::GlyphCoverage coverage;
-    for (const std::string& name : names) coverage.HasGlyphs(name, characters);
+    tk::GlyphProbe coverage;
+    for (const std::string& name : names) coverage.HasAll(name, characters);
     return Now() - start;
 }
 

@@ -6,7 +6,7 @@
 #include "app/MainWindow.h"
 #include "logic/FontFilter.h"
 #include "print/FontSearchWorker.h"
-#include "toolkit/GlyphCoverage.h"
+#include "toolkit/FontGlyphs.h"
 
 namespace letterloom {
 
@@ -20,7 +20,7 @@ void MainWindow::OnFindFonts() {
 
 void MainWindow::FindFonts(const std::string& text) {
     StopFontSearch();
-    const std::wstring wide = tk::WideFromAnsi(text);
+    const std::wstring wide = tk::AnsiToWide(text);
     const std::u16string judged =
         logic::CharactersToJudge(std::u16string(wide.begin(), wide.end()));
     if (judged.empty()) {

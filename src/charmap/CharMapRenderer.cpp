@@ -81,7 +81,7 @@ logic::GlyphCoverage MapGlyphCoverage(const std::string& fontName, int32_t cellS
         characters += *character;
         cells.push_back(code - logic::kFirstCode);
     }
-    const std::vector<bool> present = tk::FontHasGlyphs(glyphFont, characters);
+    const std::vector<bool> present = tk::GlyphProbe().Present(glyphFont, characters);
     logic::GlyphCoverage coverage;
     for (size_t i = 0; i < cells.size(); ++i)
         coverage.set(static_cast<size_t>(cells[i]), present[i]);

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "toolkit/GlyphCoverage.h"
+#include "toolkit/FontGlyphs.h"
 
 namespace letterloom {
 
@@ -52,14 +52,14 @@ void FontSearchWorker::Search() {
         // waiting one: the interface thread's drawing would wait for the whole search. So the
         // search rests a moment after every stretch of work.
         ::SetThreadPriority(::GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
-        tk::GlyphCoverage coverage;
+        tk::GlyphProbe coverage;
         const size_t step = names_.size() / kProgressSteps + 1;
         LARGE_INTEGER frequency;
         ::QueryPerformanceFrequency(&frequency);
         const LONGLONG stretch = frequency.QuadPart * kWorkStretchMs / 1000;
         LONGLONG restAfter = Ticks() + stretch;
         for (size_t i = 0; i < names_.size() && !stop_; ++i) {
-            if (coverage.HasGlyphs(names_[i], characters_)) found_.push_back(names_[i]);
+            if (coverage.HasAll(names_[i], characters_)) found_.push_back(names_[i]);
             if ((i + 1) % step == 0)
                 ::PostMessageA(window_, progressMessage_, id_, static_cast<LPARAM>(i + 1));
             if (Ticks() >= restAfter) {

@@ -1,9 +1,16 @@
 #include "toolkit/FontGlyphs.h"
 
+#include <algorithm>
+
 #include "toolkit/Error.h"
-#include "toolkit/UniqueHandle.h"
 
 namespace tk {
+
+namespace {
+// The glyph table does not depend on the size; a small font is the cheapest to realise.
+constexpr int kProbeHeight = -8;
+constexpr WORD kMissingGlyph = 0xFFFF;
+}  // namespace
 
 std::wstring AnsiToWide(std::string_view text) {
     if (text.empty()) return {};
@@ -16,21 +23,37 @@ std::wstring AnsiToWide(std::string_view text) {
     return wide;
 }
 
-std::vector<bool> FontHasGlyphs(const FontSpec& font, std::wstring_view characters) {
-    std::vector<bool> present(characters.size(), false);
-    if (characters.empty()) return present;
+GlyphProbe::GlyphProbe() : dc_(::CreateCompatibleDC(nullptr)) {
+    if (!dc_) ThrowLastError("CreateCompatibleDC");
+}
+
+bool GlyphProbe::Indices(const FontSpec& font, std::wstring_view characters) {
     const LOGFONTA logFont = font.ToLogFont();
     const UniqueFont handle(::CreateFontIndirectA(&logFont));
-    if (!handle) ThrowLastError("CreateFontIndirect");
-    const WindowDC screen(nullptr);
-    const SelectScope selection(screen.get(), handle.get());
-    std::vector<WORD> indices(characters.size());
-    // Without a glyph of the font's own, the index is 0xFFFF.
-    if (::GetGlyphIndicesW(screen.get(), characters.data(), static_cast<int>(characters.size()),
-                           indices.data(), GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR)
-        ThrowLastError("GetGlyphIndices");
-    for (size_t i = 0; i < indices.size(); ++i) present[i] = indices[i] != 0xFFFF;
+    if (!handle) return false;
+    const SelectScope selected(dc_.get(), handle.get());
+    indices_.resize(characters.size());
+    const DWORD done =
+        ::GetGlyphIndicesW(dc_.get(), characters.data(), static_cast<int>(characters.size()),
+                           indices_.data(), GGI_MARK_NONEXISTING_GLYPHS);
+    return done != GDI_ERROR && done == characters.size();
+}
+
+std::vector<bool> GlyphProbe::Present(const FontSpec& font, std::wstring_view characters) {
+    std::vector<bool> present(characters.size(), false);
+    if (characters.empty()) return present;
+    if (!Indices(font, characters)) ThrowLastError("GetGlyphIndices " + font.name);
+    for (size_t i = 0; i < indices_.size(); ++i) present[i] = indices_[i] != kMissingGlyph;
     return present;
+}
+
+bool GlyphProbe::HasAll(const std::string& face, std::wstring_view characters) {
+    if (characters.empty()) return true;
+    FontSpec font;
+    font.name = face;
+    font.height = kProbeHeight;
+    if (!Indices(font, characters)) return false;
+    return std::find(indices_.begin(), indices_.end(), kMissingGlyph) == indices_.end();
 }
 
 }  // namespace tk
