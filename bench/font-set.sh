@@ -1,15 +1,15 @@
 # shellcheck shell=bash
 # Sourced by the benchmarks that run with a large generated set of extra font families: makes
-# the set once with make-font-set.py (kept in the build folder), writes its fontconfig file to
-# $conf, and starts a display (a virtual one when there is none) and a wineserver for the
-# prefix, all stopped when the sourcing script exits. Needs $root, $here, $build (absolute) and
-# $count.
+# the set once with make-font-set.py (kept in build/bench-fonts, shared by both architectures),
+# writes its fontconfig file to $conf, and starts a display (a virtual one when there is none)
+# and a wineserver for the prefix, all stopped when the sourcing script exits. Needs $root,
+# $here, $build (absolute) and $count.
 #
 # The extra fonts reach only the benchmark: they are added through a fontconfig file of their
 # own (FONTCONFIG_FILE) for its process, not installed on the machine or in the Wine prefix.
 : "${root:?}" "${here:?}" "${build:?}" "${count:?}"
 
-fonts="$build/bench-fonts/$count"
+fonts="$root/build/bench-fonts/$count"
 if [ ! -f "$fonts/.complete" ]; then
   echo "making $count font families in $fonts" >&2
   rm -rf "$fonts"

@@ -15,7 +15,7 @@ build="${1:-$LETTERLOOM_BUILD_DIR}"
 count="${2:-5000}"
 exe="$build/bench/PrintBench.exe"
 [ -f "$exe" ] || { echo "run-print-bench.sh: build $exe first" >&2; exit 1; }
-conf="$build/bench-fonts/$count/fonts.conf"
+conf="$root/build/bench-fonts/$count/fonts.conf"
 [ -f "$conf" ] || { echo "run-print-bench.sh: run bench/run-font-bench.sh first" >&2; exit 1; }
 
 # shellcheck source=print-env.sh
