@@ -8,8 +8,10 @@ namespace tk {
 
 void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
     selection_ = selection;
+    // The items live here, not in the control (LBS_NODATA): filling and emptying a list of tens
+    // of thousands of items then takes one message each instead of one an item.
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED |
-                  LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+                  LBS_NODATA | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
     if (selection == Selection::Extended) style |= LBS_EXTENDEDSEL;
     CreateSystemControl("LISTBOX", 0, style, parent);
     if (font_.HasFace()) SetFont(font_);
@@ -25,32 +27,30 @@ void ListBox::SetFont(const FontSpec& font) {
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
-    ::SendMessageA(Handle(), WM_SETREDRAW, FALSE, 0);
+    std::vector<std::string> whole;
+    whole.reserve(items.size());
+    for (const auto& item : items) whole.push_back(logic::WholeCharacters(item));
+    items_ = std::move(whole);
     ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
-    size_t bytes = 0;
-    for (const auto& item : items) bytes += item.size() + 1;
-    ::SendMessageA(Handle(), LB_INITSTORAGE, items.size(), bytes);
-    for (const auto& item : items) AddItem(item);
-    ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
+    ::SendMessageA(Handle(), LB_SETCOUNT, items_.size(), 0);
     Invalidate();
 }
 
 void ListBox::AddItem(const std::string& item) {
-    const std::string whole = logic::WholeCharacters(item);
-    ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(whole.c_str()));
+    items_.push_back(logic::WholeCharacters(item));
+    ::SendMessageA(Handle(), LB_ADDSTRING, 0, 0);
 }
 
-void ListBox::Clear() { ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+void ListBox::Clear() {
+    items_.clear();
+    ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+}
 
-int ListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
+int ListBox::Count() const { return static_cast<int>(items_.size()); }
 
 std::string ListBox::Item(int index) const {
-    const LRESULT length = ::SendMessageA(Handle(), LB_GETTEXTLEN, index, 0);
-    if (length == LB_ERR) return {};
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    ::SendMessageA(Handle(), LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
-    text.resize(static_cast<size_t>(length));
-    return text;
+    if (index < 0 || static_cast<size_t>(index) >= items_.size()) return {};
+    return items_[static_cast<size_t>(index)];
 }
 
 int ListBox::ItemIndex() const {

@@ -1,5 +1,5 @@
 #pragma once
-// Owner-drawn list box of fixed item height. Before the drawing handler runs, the list prepares
+// Owner-drawn list box of fixed item height, whose items it keeps itself. Before the drawing handler runs, the list prepares
 // its canvas (its font, its background, or the highlight colours for a selected item); after it,
 // the list draws the focus frame of the focused item itself.
 #include <exception>
@@ -71,6 +71,7 @@ private:
     void SelectAlone(int index);
     void DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error);
 
+    std::vector<std::string> items_;
     FontSpec font_;
     UniqueFont fontHandle_;
     Color color_ = kClWindow;
