@@ -32,8 +32,7 @@ int main(int argc, char** argv) {
     const NoStoredPlacement noStoredPlacement;
     letterloom::Program program;
     letterloom::MainWindow& form = program.mainWindow;
-    form.Show(true);
-    app.ProcessMessages();
+    ShowBenchProgram(app, form);
 
     // Presses OK in every configuration dialog that shows, noting when it did.
     double pressedAt = 0;

@@ -121,8 +121,7 @@ int main(int argc, char** argv) {
     letterloom::Program program;
     letterloom::MainWindow& form = program.mainWindow;
     app.SetMainForm(&form);
-    form.Show(true);
-    app.ProcessMessages();
+    ShowBenchProgram(app, form);
     PumpRecorder recorder;
 
     std::printf("font families %zu; all times in ms, median / worst of %d runs\n",

@@ -589,7 +589,7 @@ int main(int argc, char** argv) {
     {
         letterloom::Program program;
         letterloom::MainWindow& form = program.mainWindow;
-        form.Show(true);
+        ShowBenchProgram(tk::Application::Instance(), form);
         form.SetBounds(0, 0, 640, 600);
         Pump();
         OnNextPump during;

@@ -28,9 +28,12 @@ void FirstScreenfulFonts::Prepare(const std::vector<std::string>& names,
     tk::Canvas& canvas = target_.GetCanvas();
     const RECT clip{0, 0, target_.Width(), target_.Height()};
     for (size_t row = 0; row < rows; ++row) {
-        // The same description as the list's preview font, so the same realisation.
+        // The same descriptions as the list's name and preview fonts, so the same realisations.
         tk::FontSpec& font = canvas.Font();
         font = look.listFont;
+        font.name = logic::kNameFace;
+        font.SetSize(logic::kNamePoints);
+        canvas.TextRect(clip, logic::kNameLeft, 0, names[row]);
         font.name = names[row];
         font.height = logic::PreviewCellHeight(itemHeight);
         canvas.TextRect(clip, 0, logic::kPreviewTop, look.preview);

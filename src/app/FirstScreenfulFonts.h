@@ -1,8 +1,8 @@
 #pragma once
-// The faces of the font list's first screenful, realised and their preview glyphs drawn once off
-// screen, on the thread that collects the font names while the first showing pauses. The list's
-// own fonts of the same description then find the platform's realised faces and glyphs, so the
-// first painting of the list (a maximised window at first start) no longer builds them.
+// The faces of the font list's first screenful and of its names, realised and their glyphs drawn
+// once off screen, on the thread that collects the font names before they count as ready. The
+// list's own fonts of the same description then find the platform's realised faces and glyphs,
+// so the first painting of the list (a maximised window at first start) no longer builds them.
 #include <cstdint>
 #include <string>
 #include <vector>

@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include <future>
+#include <memory>
 #include <utility>
 
 #include "logic/SelectionMode.h"
@@ -24,6 +24,8 @@ constexpr int kProgressHeight = 17;
 constexpr int kTabWidth = 90;
 constexpr int kFirstShowPause = 1000;
 constexpr int kLastShowPause = 200;
+// In the status bar while the installed families are being collected after the first showing.
+constexpr char kCollectingFontsText[] = "正在收集已安装的字体...";
 
 tk::FontSpec SongTi(int height) {
     tk::FontSpec font;
@@ -50,9 +52,13 @@ private:
 
 }  // namespace
 
-MainWindow::MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames,
-                       PrintTools& printing, HtmlHelp& help)
-    : settings_(settings), fontNames_(fontNames), printing_(printing), help_(help) {
+MainWindow::MainWindow(logic::Settings& settings, FontNamesWorker& fontNamesWorker,
+                       std::vector<std::string>& fontNames, PrintTools& printing, HtmlHelp& help)
+    : settings_(settings),
+      fontNamesWorker_(fontNamesWorker),
+      fontNames_(fontNames),
+      printing_(printing),
+      help_(help) {
     images_.LoadFromResource(IDB_IMAGELIST, IMAGELIST_SIZE, RGB(255, 0, 255));
     tk::Form::SetFont(SongTi(-13));
     CreateForm("Letterloom", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, WS_EX_CONTROLPARENT,
@@ -74,7 +80,7 @@ MainWindow::MainWindow(logic::Settings& settings, std::vector<std::string>& font
         VK_ESCAPE, 0, [this] { ShowAllFonts(); }, fontList_->List().Handle());
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() { fontNamesWorker_.NotifyWhenReady(nullptr, 0); }
 
 void MainWindow::CreatePages() {
     pages_.Create(Handle(), SongTi(-12), kTabWidth);
@@ -141,9 +147,13 @@ void MainWindow::CreateMenus() {
 void MainWindow::ShowStatus() {
     // The status bar's second panel (the progress bar lies over the first) names the filter and
     // counts the glyphs of a marked map, whichever of them applies.
-    std::string text = filterStatus_;
-    if (!text.empty() && !glyphCountStatus_.empty()) text += "  ";
-    statusBar_.SetPanelText(1, text + glyphCountStatus_);
+    std::string text;
+    for (const std::string* part : {&collectingStatus_, &filterStatus_, &glyphCountStatus_}) {
+        if (part->empty()) continue;
+        if (!text.empty()) text += "  ";
+        text += *part;
+    }
+    statusBar_.SetPanelText(1, text);
 }
 
 void MainWindow::LayoutClient() {
@@ -175,6 +185,10 @@ LRESULT MainWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         OnFontSearchDone(wParam);
         return 0;
     }
+    if (msg == kFontNamesReady) {
+        OnFontNamesReady();
+        return 0;
+    }
     if (msg == WM_DESTROY) placement_.SaveAtDestruction();
     return tk::Form::HandleMessage(msg, wParam, lParam);
 }
@@ -188,34 +202,81 @@ void MainWindow::FormShow() {
     });
     SetText("Letterloom");
     tk::Application::Instance().SetTitle("Letterloom");
-    // The names are collected while the steps up to the pause and the pause run; they are needed
-    // only after it. The faces of the list's first screenful are realised there too, once the
-    // settings give the items' look, since the window's first painting would otherwise build
-    // each of them.
-    std::promise<FirstScreenLook> lookGiven;
-    FontNamesWorker fontNames(fontNames_, [this, lookLater = lookGiven.get_future().share()](
-                                              const std::vector<std::string>& names) {
-        // A step that fails before giving the look leaves the faces to the list, as does a face
-        // that fails here: the list reports it as it draws.
-        try {
-            firstScreenFaces_.Prepare(names, lookLater.get());
-        } catch (const std::exception&) {
-        }
-    });
-    // Destroyed before the worker is waited for, so that a failing step never leaves it waiting.
-    std::promise<FirstScreenLook> look = std::move(lookGiven);
-    LoadSettings(settings_);
-    ApplyItemSizes();
-    tk::ListBox& list = fontList_->List();
-    look.set_value({list.GetFont(), list.ItemHeight(), settings_.previewText});
+    // The names are collected from the program's start; the steps up to the pause and the pause
+    // run meanwhile. Names that take longer fill the list when they come, the window working.
+    try {
+        LoadSettings(settings_);
+        ApplyItemSizes();
+    } catch (...) {
+        // The showing ends here. The names are still taken when they come, for the configuration
+        // dialog to fill the list with them.
+        fontNamesWorker_.ThenOnWorker(nullptr);
+        fillListWithNames_ = false;
+        fontNamesWorker_.NotifyWhenReady(Handle(), kFontNamesReady);
+        throw;
+    }
+    GiveFirstScreenLook();
     tk::Pause(kFirstShowPause);
-    fontNames.Finish();
-    fontList_->ShowNames(fontNames_);
+    if (fontNamesWorker_.Ready()) {
+        fontNamesArrived_ = true;
+        fontNames_ = fontNamesWorker_.Take();
+        fontList_->ShowNames(fontNames_);
+    } else {
+        WaitForFontNames();
+    }
     fontTest_->StartAt24Points();
     pages_.SetActivePage(&fontList_->Sheet());
     SyncPages(true);
     fontTest_->ShowStoredText();
     tk::Pause(kLastShowPause);
+}
+
+void MainWindow::GiveFirstScreenLook() {
+    // The faces of the list's first screenful are realised on the worker's thread, once the
+    // settings give the items' look, since the window's first painting would otherwise build
+    // each of them; the worker keeps them. Without them the list builds its faces itself.
+    FontNamesWorker::NamesStep prepare;
+    try {
+        const tk::ListBox& list = fontList_->List();
+        FirstScreenLook look{list.GetFont(), list.ItemHeight(), settings_.previewText};
+        auto faces = std::make_shared<FirstScreenfulFonts>();
+        prepare = [faces, look = std::move(look)](const std::vector<std::string>& names) {
+            faces->Prepare(names, look);
+        };
+    } catch (const std::exception&) {
+    }
+    fontNamesWorker_.ThenOnWorker(std::move(prepare));
+}
+
+void MainWindow::WaitForFontNames() {
+    collectingStatus_ = kCollectingFontsText;
+    ShowStatus();
+    progressBar_.SetMarquee(true);
+    EnableNameCommands(false);
+    fontNamesWorker_.NotifyWhenReady(Handle(), kFontNamesReady);
+}
+
+void MainWindow::OnFontNamesReady() {
+    if (fontNamesArrived_ || !fontNamesWorker_.Ready()) return;
+    fontNamesArrived_ = true;
+    if (fillListWithNames_) {
+        progressBar_.SetMarquee(false);
+        collectingStatus_.clear();
+        ShowStatus();
+        EnableNameCommands(true);
+    }
+    fontNames_ = fontNamesWorker_.Take();
+    if (!fillListWithNames_) return;
+    // As the first showing does, but the window shows already: each of its parts paints as a
+    // message of its own, so that the window's other messages run between them.
+    fontList_->ShowNames(fontNames_);
+    pages_.SetActivePage(&fontList_->Sheet());
+    SyncPages(true, Painting::Later);
+}
+
+void MainWindow::EnableNameCommands(bool enabled) {
+    for (const char* command : {"FindFonts", "ShowAllFonts", "ExportFontList", "PrintFontList"})
+        fileMenu_.SetEnabled(command, enabled);
 }
 
 void MainWindow::FormResize() {
@@ -281,7 +342,7 @@ void MainWindow::FollowFont(const std::function<std::string()>& currentName) {
     if (pages_.ActivePage() == &fontTest_->Sheet()) fontTest_->ShowFont(currentName());
 }
 
-void MainWindow::SyncPages(bool refill) {
+void MainWindow::SyncPages(bool refill, Painting painting) {
     using logic::DesignatedList;
     // The mode is taken anew for each step, since a step may change it.
     const auto designated = [this] { return logic::DesignatedListForMode(SelectionMode()); };
@@ -293,7 +354,10 @@ void MainWindow::SyncPages(bool refill) {
         if (refill) FillSelectedFonts();
         FollowFont([this] { return selectedFonts_->CurrentName(); });
     }
-    pages_.Repaint();
+    if (painting == Painting::Now)
+        pages_.Repaint();
+    else
+        pages_.Invalidate();
 }
 
 }  // namespace letterloom

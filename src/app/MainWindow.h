@@ -27,16 +27,17 @@
 
 namespace letterloom {
 
+class FontNamesWorker;
 class FontSearchWorker;
 
 class MainWindow : public tk::Form {
 public:
-    // settings are loaded at the first showing and saved at the close; fontNames are collected at
-    // the first showing; printing lends the dialogs of the print and export commands, help the
-    // help file's viewer.
-    MainWindow(logic::Settings& settings, std::vector<std::string>& fontNames, PrintTools& printing,
-               HtmlHelp& help);
-    // Stops a font search that runs.
+    // settings are loaded at the first showing and saved at the close; fontNames receives the
+    // names that the worker collects; printing lends the dialogs of the print and export
+    // commands, help the help file's viewer.
+    MainWindow(logic::Settings& settings, FontNamesWorker& fontNamesWorker,
+               std::vector<std::string>& fontNames, PrintTools& printing, HtmlHelp& help);
+    // Stops a font search that runs and the notice of the font names.
     ~MainWindow() override;
 
     // Runs once the first showing has ended, also when a step of it failed.
@@ -55,8 +56,10 @@ public:
     const tk::ImageList& Images() const { return images_; }
 
     // Derives the selection mode, shows the tabs it allows and rebuilds what the active page
-    // shows; refill rebuilds the selected-fonts list when the font-list page is active.
-    void SyncPages(bool refill);
+    // shows; refill rebuilds the selected-fonts list when the font-list page is active. The
+    // pages are painted before it returns, or later, as the window's paint messages come.
+    enum class Painting { Now, Later };
+    void SyncPages(bool refill, Painting painting = Painting::Now);
     // The item heights of both lists from the settings' sizes.
     void ApplyItemSizes();
     // 0 nothing selected, 1 one font, 2 several fonts, 3 several with one picked on their page.
@@ -69,6 +72,9 @@ public:
     // Stops a search that runs; a filtered list shows every family again, without status text.
     void ShowAllFonts();
     bool FontSearchRunning() const { return search_ != nullptr; }
+    // Whether the installed families have come from the worker: at the first showing, or later
+    // when collecting them took longer than its pause, and then they fill the list.
+    bool FontNamesArrived() const { return fontNamesArrived_; }
 
 protected:
     void FormShow() override;
@@ -81,6 +87,16 @@ private:
     // What the font search posts to the window (see FontSearchWorker).
     static constexpr UINT kFontSearchProgress = WM_APP + 1;
     static constexpr UINT kFontSearchDone = WM_APP + 2;
+    // The font names' worker has them (see FontNamesWorker::NotifyWhenReady).
+    static constexpr UINT kFontNamesReady = WM_APP + 3;
+
+    // The first screenful's look, for the font names' worker to prepare its faces.
+    void GiveFirstScreenLook();
+    // The window shows while the names are still being collected: the status bar says so and
+    // the commands that need the names wait for them.
+    void WaitForFontNames();
+    void OnFontNamesReady();
+    void EnableNameCommands(bool enabled);
 
     void CreateMenus();
     void CreatePages();
@@ -113,6 +129,7 @@ private:
     void OnAbout();
 
     logic::Settings& settings_;
+    FontNamesWorker& fontNamesWorker_;
     std::vector<std::string>& fontNames_;
     PrintTools& printing_;
     HtmlHelp& help_;
@@ -131,8 +148,6 @@ private:
     // The faces of both lists' items, kept realised from one painting to the next; enough for
     // two screenfuls of small items.
     tk::FontCache listItemFaces_{256};
-    // Touched only by the font names' worker until it has ended.
-    FirstScreenfulFonts firstScreenFaces_;
     std::unique_ptr<FontListPage> fontList_;
     std::unique_ptr<SelectedFontsPage> selectedFonts_;
     std::unique_ptr<FontTestPage> fontTest_;
@@ -157,6 +172,10 @@ private:
     std::string searchText_;
     WPARAM searchesStarted_ = 0;
 
+    bool fontNamesArrived_ = false;
+    // False once the first showing has failed: the names then wait for the configuration dialog.
+    bool fillListWithNames_ = true;
+    std::string collectingStatus_;
     std::string filterStatus_;
     std::string glyphCountStatus_;
     bool shown_ = false;

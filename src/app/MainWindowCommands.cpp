@@ -27,6 +27,7 @@ void MainWindow::OnConfigure() {
 }
 
 void MainWindow::OnExportFontList() {
+    if (!fontNamesArrived_) return;
     tk::SaveDialog& dialog = printing_.dialogs.exportFile;
     if (!dialog.Execute(Handle())) return;
     if (dialog.filterIndex == CommonDialogs::kExportFactsFilter) {
@@ -37,6 +38,7 @@ void MainWindow::OnExportFontList() {
 }
 
 void MainWindow::OnPrintFontList() {
+    if (!fontNamesArrived_) return;
     ShowPrintOptions(printing_, Handle(), ShownNames(), settings_.previewText);
 }
 

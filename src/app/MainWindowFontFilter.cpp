@@ -11,6 +11,8 @@
 namespace letterloom {
 
 void MainWindow::OnFindFonts() {
+    // The search needs the names; its menu item is greyed meanwhile, its shortcut does nothing.
+    if (!fontNamesArrived_) return;
     FindFontsDialog dialog(Handle(), findHistory_);
     const std::optional<std::string> text = dialog.Ask();
     if (!text) return;

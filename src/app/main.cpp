@@ -7,10 +7,14 @@
 #include "app/Program.h"
 #include "app/SplashScreen.h"
 #include "app/VisualStyles.h"
+#include "print/FontNamesProcess.h"
 #include "resources/resource_ids.h"
 #include "toolkit/Application.h"
+#include "toolkit/ProgramOutput.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
+    // A run that only collects the font names for the program that started it.
+    if (letterloom::IsFontNamesRequest(commandLine)) return letterloom::WriteFontNames();
     letterloom::EnableVisualStyles();
 
     // The toolkit's controls need their window classes whatever the platform's version.
@@ -30,7 +34,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         app.HandleCurrentException();
     }
     try {
-        letterloom::Program program;
+        letterloom::Program program([self = tk::OwnProgramPath()](std::stop_token stop) {
+            return letterloom::CollectFontNamesInHelper(self, stop);
+        });
         program.mainWindow.onFirstShowingEnd = [&splash] { splash.reset(); };
         return app.Run();
     } catch (...) {

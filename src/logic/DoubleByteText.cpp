@@ -12,17 +12,21 @@ bool IsLeadByte(char c) {
 
 }  // namespace
 
-std::string WholeCharacters(std::string_view text) {
+size_t WholeCharactersLength(std::string_view text) {
     size_t i = 0;
     while (i < text.size()) {
         if (!IsLeadByte(text[i])) {
             ++i;
             continue;
         }
-        if (i + 1 == text.size()) return std::string(text.substr(0, i));
+        if (i + 1 == text.size()) return i;
         i += 2;
     }
-    return std::string(text);
+    return text.size();
+}
+
+std::string WholeCharacters(std::string_view text) {
+    return std::string(text.substr(0, WholeCharactersLength(text)));
 }
 
 }  // namespace logic

@@ -9,5 +9,7 @@ namespace logic {
 // length, for example). The window system reads past the end of such a text: it takes the
 // terminator for the missing second byte.
 std::string WholeCharacters(std::string_view text);
+// Its length, for cutting a text in place.
+size_t WholeCharactersLength(std::string_view text);
 
 }  // namespace logic

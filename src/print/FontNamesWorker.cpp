@@ -2,37 +2,63 @@
 
 #include <utility>
 
-#include "print/InstalledFonts.h"
-
 namespace letterloom {
 
-FontNamesWorker::FontNamesWorker(std::vector<std::string>& target,
-                                 std::function<void(const std::vector<std::string>&)> afterNames)
-    : target_(target), thread_([this, afterNames = std::move(afterNames)] {
-          // Nothing may leave a thread's function: what fails reaches Finish.
-          try {
-              names_ = CollectInstalledFontNames();
-              if (afterNames) afterNames(names_);
-          } catch (...) {
-              error_ = std::current_exception();
-          }
-      }) {}
+FontNamesWorker::FontNamesWorker(FontNamesSource source)
+    : source_(std::move(source)), thread_([this](std::stop_token stop) { Run(stop); }) {}
 
 FontNamesWorker::~FontNamesWorker() {
-    Join();
-    // Left early (a later step failed): the names still become the list.
-    if (!finished_ && !error_) target_ = std::move(names_);
-}
-
-void FontNamesWorker::Finish() {
-    Join();
-    finished_ = true;
-    if (error_) std::rethrow_exception(error_);
-    target_ = std::move(names_);
-}
-
-void FontNamesWorker::Join() noexcept {
+    thread_.request_stop();
     if (thread_.joinable()) thread_.join();
+}
+
+void FontNamesWorker::Run(std::stop_token stop) {
+    // Nothing may leave a thread's function: what fails reaches Take.
+    try {
+        names_ = source_(stop);
+    } catch (...) {
+        error_ = std::current_exception();
+    }
+    {
+        std::unique_lock lock(mutex_);
+        if (!stepGiven_.wait(lock, stop, [this] { return hasStep_; })) return;
+    }
+    // step_ no longer changes once given. It only prepares: the names are as good without it.
+    if (step_ && !error_) try {
+            step_(names_);
+        } catch (...) {
+        }
+    const std::lock_guard lock(mutex_);
+    ready_ = true;
+    if (notifyWindow_) ::PostMessageA(notifyWindow_, notifyMessage_, 0, 0);
+}
+
+void FontNamesWorker::ThenOnWorker(NamesStep step) {
+    {
+        const std::lock_guard lock(mutex_);
+        if (hasStep_) return;
+        hasStep_ = true;
+        step_ = std::move(step);
+    }
+    stepGiven_.notify_one();
+}
+
+bool FontNamesWorker::Ready() const {
+    const std::lock_guard lock(mutex_);
+    return ready_;
+}
+
+void FontNamesWorker::NotifyWhenReady(HWND window, UINT message) {
+    const std::lock_guard lock(mutex_);
+    notifyWindow_ = window;
+    notifyMessage_ = message;
+    if (ready_ && window) ::PostMessageA(window, message, 0, 0);
+}
+
+std::vector<std::string> FontNamesWorker::Take() {
+    if (!Ready()) return {};
+    if (error_) std::rethrow_exception(std::exchange(error_, nullptr));
+    return std::exchange(names_, {});
 }
 
 }  // namespace letterloom

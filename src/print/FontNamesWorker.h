@@ -1,38 +1,60 @@
 #pragma once
-// Builds the installed font names on a thread of their own. The first enumeration of fonts in a
-// process has the platform read every font file, which takes far longer than anything else at
-// start-up; the interface thread meanwhile goes on with its own steps.
+// Collects the installed font names on a thread of its own from the moment it is made, so that
+// the program's other start-up steps, and the window, go on meanwhile.
+#include <windows.h>
+
+#include <condition_variable>
 #include <exception>
 #include <functional>
+#include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
 
 namespace letterloom {
 
+// Collects the names; returns soon, with anything, once stop is requested.
+using FontNamesSource = std::function<std::vector<std::string>(std::stop_token stop)>;
+
 class FontNamesWorker {
 public:
-    // Starts collecting the names for target; then, on the same thread, hands them to afterNames
-    // if given. target is touched only on the caller's thread.
-    explicit FontNamesWorker(
-        std::vector<std::string>& target,
-        std::function<void(const std::vector<std::string>&)> afterNames = nullptr);
-    // Waits for the worker; unless Finish ran, the names it collected go to the target.
+    explicit FontNamesWorker(FontNamesSource source);
+    // Stops the source and waits for the thread.
     ~FontNamesWorker();
     FontNamesWorker(const FontNamesWorker&) = delete;
     FontNamesWorker& operator=(const FontNamesWorker&) = delete;
 
-    // Waits for the worker and gives its names to the target, or throws what it threw.
-    void Finish();
+    // What runs on the worker's thread with the collected names before they are ready (the
+    // first screenful's faces); given once, from the thread that made the worker, nullptr for
+    // nothing. The names are not ready until it is given. The step, and what it holds, live as
+    // long as the worker.
+    using NamesStep = std::function<void(const std::vector<std::string>&)>;
+    void ThenOnWorker(NamesStep step);
+
+    bool Ready() const;
+    // Posts message to window once the names are ready, at once if they are. A null window
+    // stops the notice.
+    void NotifyWhenReady(HWND window, UINT message);
+    // The names once ready, or throws what collecting them threw. Once: later calls give none.
+    std::vector<std::string> Take();
 
 private:
-    void Join() noexcept;
+    void Run(std::stop_token stop);
 
-    std::vector<std::string>& target_;
+    FontNamesSource source_;
+    mutable std::mutex mutex_;
+    std::condition_variable_any stepGiven_;
+    bool hasStep_ = false;
+    NamesStep step_;
+    bool ready_ = false;
+    HWND notifyWindow_ = nullptr;
+    UINT notifyMessage_ = 0;
+    // Written by the thread before ready_, read by the owner after it.
     std::vector<std::string> names_;
     std::exception_ptr error_;
-    bool finished_ = false;
-    std::thread thread_;
+    // Last, so that it starts once everything above is made and stops before it goes.
+    std::jthread thread_;
 };
 
 }  // namespace letterloom

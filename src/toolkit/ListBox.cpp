@@ -27,10 +27,8 @@ void ListBox::SetFont(const FontSpec& font) {
 }
 
 void ListBox::SetItems(const std::vector<std::string>& items) {
-    std::vector<std::string> whole;
-    whole.reserve(items.size());
-    for (const auto& item : items) whole.push_back(logic::WholeCharacters(item));
-    items_ = std::move(whole);
+    items_ = items;
+    for (auto& item : items_) item.resize(logic::WholeCharactersLength(item));
     ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
     ::SendMessageA(Handle(), LB_SETCOUNT, items_.size(), 0);
     Invalidate();

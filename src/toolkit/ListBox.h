@@ -1,7 +1,7 @@
 #pragma once
-// Owner-drawn list box of fixed item height, whose items it keeps itself. Before the drawing handler runs, the list prepares
-// its canvas (its font, its background, or the highlight colours for a selected item); after it,
-// the list draws the focus frame of the focused item itself.
+// Owner-drawn list box of fixed item height, whose items it keeps itself. Before the drawing
+// handler runs, the list prepares its canvas (its font, its background, or the highlight colours
+// for a selected item); after it, the list draws the focus frame of the focused item itself.
 #include <exception>
 #include <functional>
 #include <string>

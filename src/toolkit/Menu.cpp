@@ -57,6 +57,10 @@ void Menu::AddSubmenu(const std::string& name, const std::string& caption, Menu&
     entries_.push_back({name, 0, -1, submenu.menu_, nullptr});
 }
 
+void Menu::SetEnabled(const std::string& name, bool enabled) {
+    ::EnableMenuItem(menu_, CommandId(name), MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED));
+}
+
 void Menu::AttachTo(HWND window) {
     if (!::SetMenu(window, menu_)) ThrowLastError("SetMenu");
     owner_.release();

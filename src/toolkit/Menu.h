@@ -35,6 +35,8 @@ public:
     void AddSubmenu(const std::string& name, const std::string& caption, Menu& submenu);
     // Makes this the window's menu bar; the window then owns the handle.
     void AttachTo(HWND window);
+    // Greys the named item, or makes it choosable again.
+    void SetEnabled(const std::string& name, bool enabled);
     // Opens the popup at a screen position over its window and runs the command chosen.
     void Popup(int x, int y);
 

@@ -75,6 +75,16 @@ void ProgressBar::ShowPosition() {
     shownAt_ = ::GetTickCount();
 }
 
+void ProgressBar::SetMarquee(bool running) {
+    if (!HandleAllocated() || running == marquee_) return;
+    marquee_ = running;
+    const LONG_PTR style = ::GetWindowLongPtrA(Handle(), GWL_STYLE);
+    ::SetWindowLongPtrA(Handle(), GWL_STYLE, running ? style | PBS_MARQUEE : style & ~PBS_MARQUEE);
+    ::SendMessageA(Handle(), PBM_SETMARQUEE, running, 0);
+    if (!running) ShowPosition();
+    Invalidate();
+}
+
 LRESULT ProgressBar::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TIMER && wParam == kShowTimer) {
         ShowPosition();

@@ -33,6 +33,10 @@ public:
     // far more than a step of the work it follows.
     void SetPosition(int position);
     int Position() const { return position_; }
+    // A bar that runs to and fro, for work whose progress cannot be known; off, the bar shows its
+    // position again.
+    void SetMarquee(bool running);
+    bool Marquee() const { return marquee_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -44,6 +48,7 @@ private:
     int position_ = 0;
     DWORD shownAt_ = 0;
     bool showPending_ = false;
+    bool marquee_ = false;
 };
 
 }  // namespace tk

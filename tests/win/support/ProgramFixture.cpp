@@ -4,6 +4,7 @@
 
 #include "logic/Settings.h"
 #include "shared/RegistryKeys.h"
+#include "support/Wait.h"
 #include "toolkit/Application.h"
 #include "toolkit/Menu.h"
 
@@ -64,6 +65,8 @@ void ProgramTest::CreateProgram() {
 
 void ProgramTest::ShowProgram() {
     form->Show(true);
+    // The names may come after the showing, its pauses being left out here.
+    EXPECT_TRUE(WaitFor([this] { return form->FontNamesArrived(); }));
     Pump();
 }
 

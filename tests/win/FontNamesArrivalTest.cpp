@@ -1,0 +1,135 @@
+// The installed families when they come after the window's first showing, and when they are
+// collected by a helper run of the program.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <stop_token>
+#include <string>
+#include <vector>
+
+#include "logic/NameRecords.h"
+#include "print/FontNamesProcess.h"
+#include "print/InstalledFonts.h"
+#include "support/DialogWatcher.h"
+#include "support/ProgramFixture.h"
+#include "toolkit/ProgramOutput.h"
+
+namespace {
+
+using testsupport::WaitFor;
+
+// Font names that come when the test lets them, or nothing once the program stops asking.
+class GatedNames {
+public:
+    GatedNames() : gate_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
+    letterloom::FontNamesSource Source() {
+        return [this](std::stop_token stop) {
+            const std::stop_callback ended(stop, [this] { ::SetEvent(gate_.get()); });
+            ::WaitForSingleObject(gate_.get(), INFINITE);
+            ++collected;
+            return stop.stop_requested() ? std::vector<std::string>{} : names;
+        };
+    }
+    void Open() { ::SetEvent(gate_.get()); }
+
+    std::vector<std::string> names{"Default", "Arial", "Courier New", "宋体"};
+    int collected = 0;
+
+private:
+    tk::UniqueKernelHandle gate_;
+};
+
+class FontNamesArrivalTest : public testsupport::ProgramTest {
+protected:
+    bool Greyed(const char* command) {
+        const UINT state = ::GetMenuState(form->FileMenu().Handle(),
+                                          form->FileMenu().CommandId(command), MF_BYCOMMAND);
+        return (state & MF_GRAYED) != 0;
+    }
+    std::string StatusText() { return form->StatusBar().PanelText(1); }
+    bool ProgressRunsToAndFro() {
+        return (::GetWindowLongA(form->ProgressBar().Handle(), GWL_STYLE) & PBS_MARQUEE) != 0;
+    }
+};
+
+TEST_F(FontNamesArrivalTest, NamesAfterTheShowingFillTheListAsAtTheShowing) {
+    GatedNames names;
+    program = std::make_unique<letterloom::Program>(names.Source());
+    form = &program->mainWindow;
+    form->Show(true);
+    // The window works while the names are collected, and says so.
+    ASSERT_TRUE(testsupport::Settle());
+    EXPECT_TRUE(form->Visible());
+    EXPECT_FALSE(form->FontNamesArrived());
+    EXPECT_EQ(form->FontList().List().Count(), 0);
+    EXPECT_EQ(StatusText(), "正在收集已安装的字体...");
+    EXPECT_TRUE(ProgressRunsToAndFro());
+    for (const char* command : {"FindFonts", "ShowAllFonts", "ExportFontList", "PrintFontList"})
+        EXPECT_TRUE(Greyed(command)) << command;
+    EXPECT_EQ(VisibleTabs(), std::vector<std::string>{"字体列表"});
+
+    names.Open();
+    ASSERT_TRUE(WaitFor([this] { return form->FontNamesArrived(); }));
+    ASSERT_TRUE(testsupport::Settle());
+    EXPECT_EQ(form->FontList().Names(), names.names);
+    EXPECT_EQ(program->fontNames, names.names);
+    EXPECT_EQ(form->FontList().List().ItemIndex(), 0);
+    EXPECT_EQ(form->FontList().SelectedNames(), std::vector<std::string>{"Default"});
+    // The pages follow the first family, as after a showing that had the names.
+    EXPECT_EQ(VisibleTabs(), (std::vector<std::string>{"字体列表", "字体测试", "字符映射表"}));
+    EXPECT_EQ(StatusText(), "");
+    EXPECT_FALSE(ProgressRunsToAndFro());
+    for (const char* command : {"FindFonts", "ShowAllFonts", "ExportFontList", "PrintFontList"})
+        EXPECT_FALSE(Greyed(command)) << command;
+    EXPECT_EQ(names.collected, 1);
+}
+
+TEST_F(FontNamesArrivalTest, ClosingWhileTheNamesAreCollectedStopsCollecting) {
+    GatedNames names;
+    program = std::make_unique<letterloom::Program>(names.Source());
+    form = &program->mainWindow;
+    form->Show(true);
+    ASSERT_TRUE(testsupport::Settle());
+    {
+        // Ctrl+F has no names to search yet: no dialog (one that came is closed and seen).
+        testsupport::DialogWatcher watcher([](HWND dialog) {
+            ::PostMessageA(dialog, WM_CLOSE, 0, 0);
+            return false;
+        });
+        testsupport::PostKeyPress(form->Handle(), 'F', true);
+        EXPECT_TRUE(testsupport::Settle());
+        EXPECT_TRUE(watcher.Seen().empty());
+    }
+    ExitThroughMenu();
+    EndProgram();
+    EXPECT_EQ(names.collected, 1);
+}
+
+TEST(FontNamesHelperTest, TheHelperRunGivesTheNamesOfThisProcess) {
+    const std::vector<std::string> here = letterloom::CollectInstalledFontNames();
+    ASSERT_GT(here.size(), 10u);
+    const std::string self = tk::OwnProgramPath();
+    const struct {
+        const char* what;
+        std::string program;
+        bool stopped;
+        std::vector<std::string> names;
+    } cases[] = {
+        {"the helper", self, false, here},
+        {"no helper program: collected here", self + ".missing.exe", false, here},
+        {"stopped before it ran", self, true, {}},
+    };
+    for (const auto& c : cases) {
+        std::stop_source stop;
+        if (c.stopped) stop.request_stop();
+        EXPECT_EQ(letterloom::CollectFontNamesInHelper(c.program, stop.get_token()), c.names)
+            << c.what;
+    }
+    std::stop_source stop;
+    EXPECT_EQ(tk::RunForOutput("\"" + self + "\" --font-names ", stop.get_token()),
+              logic::JoinNameRecords(here));
+}
+
+}  // namespace
