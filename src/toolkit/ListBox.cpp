@@ -142,6 +142,9 @@ void ListBox::OnCommand(WORD code, WORD) {
 }
 
 void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
+    // The control asks for every item in view at each painting, also when only a strip is
+    // invalid, as after a scroll by one item; one wholly outside the clip would change nothing.
+    if (!::RectVisible(item->hDC, &item->rcItem)) return;
     // The item's DC is lent for this message only: the canvas lets go of it on every path.
     struct Lent {
         Canvas& canvas;
