@@ -4,7 +4,11 @@
 // that differs (the preview of another row's font, a stale or half-painted row) is named and
 // counted, and the exit code is 1 if there is any.
 //
-//   ListStepBench.exe [downs [page downs [check every nth step]]]   defaults: 1000 100 1
+//   ListStepBench.exe [downs [page downs [check every nth step [ms between keys]]]]
+//
+// Defaults: 1000 100 1, and the keys come at the keyboard's repeat rate, as when a key is held,
+// with the program's message loop running its idle time between them. 0 ms between keys sends
+// each key as soon as the one before has been painted, with no idle time.
 //
 // run-step-bench.sh runs it with a large generated font set.
 #include <windows.h>
@@ -37,17 +41,39 @@ Figures Summary(std::vector<double> times) {
     return {times[times.size() / 2], times.back(), static_cast<int>(over)};
 }
 
+// The time between two keys of a held key at the keyboard's repeat rate setting (0 to 31: about
+// 2.5 to 30 a second).
+double RepeatInterval() {
+    DWORD speed = 31;
+    ::SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &speed, 0);
+    return 1000.0 / (2.5 + std::min<DWORD>(speed, 31) * 27.5 / 31.0);
+}
+
+// Runs the program's messages and idle time until due, as its message loop does.
+void RunLoopUntil(double due) {
+    tk::Application& app = tk::Application::Instance();
+    for (double now = Now(); now < due; now = Now()) {
+        if (app.ProcessOneMessage()) continue;
+        app.DoIdle();
+        ::MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(due - now) + 1, QS_ALLINPUT,
+                                      MWMO_INPUTAVAILABLE);
+    }
+}
+
 class ListStepper {
 public:
-    ListStepper(tk::ListBox& list, int checkEvery)
-        : list_(list), checkEvery_(checkEvery), shown_(1, 1), alone_(1, 1) {}
+    ListStepper(tk::ListBox& list, int checkEvery, double interval)
+        : list_(list), checkEvery_(checkEvery), interval_(interval), shown_(1, 1), alone_(1, 1) {}
 
-    // One key, posted to the list as a typed key reaches it through the message loop; returns
-    // the time until the list and everything the key changed have been painted.
+    // One key, posted to the list as a typed key reaches it through the message loop, once the
+    // time between keys has passed; returns the time until the list and everything the key
+    // changed have been painted.
     double Press(UINT key, const char* name) {
         tk::Application& app = tk::Application::Instance();
+        RunLoopUntil(lastKey_ + interval_);
         app.ProcessMessages();
         const double start = Now();
+        lastKey_ = start;
         ::PostMessageA(list_.Handle(), WM_KEYDOWN, key, 1);
         ::PostMessageA(list_.Handle(), WM_KEYUP, key, 0xC0000001);
         // PeekMessage hands out WM_PAINT while a window of the thread has an update region, so
@@ -129,6 +155,8 @@ private:
 
     tk::ListBox& list_;
     int checkEvery_;
+    double interval_;
+    double lastKey_ = 0;
     tk::MemoryBitmap shown_;
     tk::MemoryBitmap alone_;
     std::vector<uint32_t> shownBits_;
@@ -150,6 +178,7 @@ int main(int argc, char** argv) {
     const int downs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1000;
     const int pageDowns = argc > 2 ? std::max(1, std::atoi(argv[2])) : 100;
     const int checkEvery = argc > 3 ? std::max(1, std::atoi(argv[3])) : 1;
+    const double interval = argc > 4 ? std::max(0, std::atoi(argv[4])) : RepeatInterval();
     tk::Application& app = StartBenchProgram();
     const NoStoredPlacement noStoredPlacement;
     letterloom::Program program;
@@ -171,8 +200,12 @@ int main(int argc, char** argv) {
     std::printf(
         "from the key to the list repainted, median / worst; rows checked every %d step%s\n",
         checkEvery, checkEvery == 1 ? "" : "s");
+    if (interval > 0)
+        std::printf("a key every %.1f ms, the program's idle time between them\n", interval);
+    else
+        std::printf("each key as soon as the one before is painted, no idle time between them\n");
 
-    ListStepper stepper(list, checkEvery);
+    ListStepper stepper(list, checkEvery, interval);
     stepper.CheckRows("start");
     std::vector<double> downTimes, pageTimes;
     for (int i = 0; i < downs; ++i) downTimes.push_back(stepper.Press(VK_DOWN, "Down"));

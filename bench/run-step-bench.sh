@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Runs ListStepBench with a large generated set of extra font families (made here too when it is
 # missing; see font-set.sh): first a short run, since the first program to see a new font set
-# waits while Wine reads every new font file, then RUNS measured runs.
+# waits while Wine reads every new font file, then RUNS measured runs of each kind: the keys at
+# the keyboard's repeat rate with the program's idle time between them, as when a key is held,
+# and each key as soon as the one before is painted.
 #
 #   bench/run-step-bench.sh [BUILD_DIR] [COUNT] [RUNS]      defaults: build/win-ARCH, 10000, 2
 #
@@ -27,7 +29,10 @@ FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$exe" 10 2 >/dev/null || t
 status=0
 for run in $(seq "$runs"); do
   echo
-  echo "== with $count generated families, run $run of $runs"
+  echo "== with $count generated families, keys at the repeat rate, run $run of $runs"
   FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$exe" || status=1
+  echo
+  echo "== with $count generated families, keys back to back, run $run of $runs"
+  FONTCONFIG_FILE="$conf" "$root/scripts/wine-exec.sh" "$exe" 1000 100 1 0 || status=1
 done
 exit "$status"
