@@ -6,6 +6,14 @@
 
 namespace tk {
 
+namespace {
+// The DC a drawing lends the canvas, for that drawing only: let go of on every path.
+struct CanvasLoan {
+    Canvas& canvas;
+    ~CanvasLoan() { canvas.Attach(nullptr); }
+};
+}  // namespace
+
 void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
     selection_ = selection;
     DWORD style = WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | LBS_OWNERDRAWFIXED |
@@ -31,6 +39,7 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
     for (const auto& item : items) bytes += item.size() + 1;
     ::SendMessageA(Handle(), LB_INITSTORAGE, items.size(), bytes);
     for (const auto& item : items) AddItem(item);
+    ++contentVersion_;
     ::SendMessageA(Handle(), WM_SETREDRAW, TRUE, 0);
     Invalidate();
 }
@@ -38,9 +47,13 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
 void ListBox::AddItem(const std::string& item) {
     const std::string whole = logic::WholeCharacters(item);
     ::SendMessageA(Handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(whole.c_str()));
+    ++contentVersion_;
 }
 
-void ListBox::Clear() { ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0); }
+void ListBox::Clear() {
+    ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+    ++contentVersion_;
+}
 
 int ListBox::Count() const { return static_cast<int>(::SendMessageA(Handle(), LB_GETCOUNT, 0, 0)); }
 
@@ -103,6 +116,7 @@ int ListBox::ItemHeight() const {
 void ListBox::SetItemHeight(int height) {
     if (!logic::IsApplicableItemHeight(height)) return;
     ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+    ++contentVersion_;
     Invalidate();
 }
 
@@ -145,19 +159,9 @@ void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
     // The control asks for every item in view at each painting, also when only a strip is
     // invalid, as after a scroll by one item; one wholly outside the clip would change nothing.
     if (!::RectVisible(item->hDC, &item->rcItem)) return;
-    // The item's DC is lent for this message only: the canvas lets go of it on every path.
-    struct Lent {
-        Canvas& canvas;
-        ~Lent() { canvas.Attach(nullptr); }
-    } lent{canvas_};
-    canvas_.Attach(item->hDC);
-    canvas_.Font() = font_;
-    canvas_.brushColor = color_;
+    const CanvasLoan loan{canvas_};
     const int index = static_cast<int>(item->itemID);
-    if ((item->itemState & ODS_SELECTED) && index >= 0) {
-        canvas_.brushColor = kClHighlight;
-        canvas_.Font().color = kClHighlightText;
-    }
+    PrepareCanvas(item->hDC, (item->itemState & ODS_SELECTED) && index >= 0);
     if (index >= 0 && onDrawItem) {
         try {
             onDrawItem(index, item->rcItem, item->itemState);
@@ -170,6 +174,28 @@ void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
         canvas_.FillRect(item->rcItem);
     }
     if (item->itemState & ODS_FOCUS) canvas_.DrawFocusRect(item->rcItem);
+}
+
+bool ListBox::DrawItemOffscreen(int index, HDC dc, const RECT& rect) {
+    if (!onDrawItem) return true;
+    const CanvasLoan loan{canvas_};
+    PrepareCanvas(dc, false);
+    try {
+        onDrawItem(index, rect, 0);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void ListBox::PrepareCanvas(HDC dc, bool selected) {
+    canvas_.Attach(dc);
+    canvas_.Font() = font_;
+    canvas_.brushColor = color_;
+    if (selected) {
+        canvas_.brushColor = kClHighlight;
+        canvas_.Font().color = kClHighlightText;
+    }
 }
 
 void ListBox::DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error) {
