@@ -17,6 +17,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "BenchClock.h"
@@ -39,6 +40,15 @@ Figures Summary(std::vector<double> times) {
     std::sort(times.begin(), times.end());
     const auto over = std::count_if(times.begin(), times.end(), [](double t) { return t > 16.0; });
     return {times[times.size() / 2], times.back(), static_cast<int>(over)};
+}
+
+// A GBK name for the UTF-8 terminal.
+std::string Utf8(const std::string& gbk) {
+    wchar_t wide[256] = {};
+    ::MultiByteToWideChar(CP_ACP, 0, gbk.c_str(), -1, wide, 255);
+    char utf8[768] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8, sizeof utf8 - 1, nullptr, nullptr);
+    return utf8;
 }
 
 // The time between two keys of a held key at the keyboard's repeat rate setting (0 to 31: about
@@ -118,7 +128,7 @@ public:
             list_.OnDrawItem(&item);
             if (!SameRow(y, std::min(height, bottom - y))) {
                 std::printf("step %d (%s): row %d \"%s\" on screen differs from its own drawing\n",
-                            steps_, name, index, list_.Item(index).c_str());
+                            steps_, name, index, Utf8(list_.Item(index)).c_str());
                 ++mismatches_;
             }
         }
