@@ -46,7 +46,7 @@ int Application::Run() {
     while (!terminated_) {
         if (!ProcessOneMessage()) {
             DoIdle();
-            if (!terminated_) ::WaitMessage();
+            if (!terminated_) WaitForMessage();
         }
     }
     return exitCode_;
@@ -60,9 +60,19 @@ void Application::ProcessMessages() {
 void Application::DoIdle() {
     try {
         for (ActionList* list : actionLists_) list->UpdateAll();
+        // By index: a piece may add work, never remove any.
+        for (size_t i = 0; i < idleWork_.size(); ++i)
+            while (HIWORD(::GetQueueStatus(QS_ALLINPUT)) == 0 && idleWork_[i]->DoIdlePiece()) {
+            }
     } catch (...) {
         HandleCurrentException();
     }
+}
+
+void Application::WaitForMessage() {
+    // WaitMessage would wait for a message newer than the last look at the queue, and the idle
+    // work looks at it between its pieces.
+    ::MsgWaitForMultipleObjectsEx(0, nullptr, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 MainFormScope::MainFormScope(Form& form) {
@@ -113,6 +123,12 @@ void Application::AddActionList(ActionList* list) { actionLists_.push_back(list)
 void Application::RemoveActionList(ActionList* list) {
     actionLists_.erase(std::remove(actionLists_.begin(), actionLists_.end(), list),
                        actionLists_.end());
+}
+
+void Application::AddIdleWork(IdleWork* work) { idleWork_.push_back(work); }
+
+void Application::RemoveIdleWork(IdleWork* work) {
+    idleWork_.erase(std::remove(idleWork_.begin(), idleWork_.end(), work), idleWork_.end());
 }
 
 }  // namespace tk

@@ -1,6 +1,6 @@
 #pragma once
-// The application object: title and icon, the message loop with idle-time action updates,
-// running pending messages, and the standard report of errors that leave a handler.
+// The application object: title and icon, the message loop with idle-time action updates and
+// idle work, running pending messages, and the standard report of errors that leave a handler.
 #include <windows.h>
 
 #include <exception>
@@ -12,6 +12,17 @@ namespace tk {
 
 class ActionList;
 class Form;
+
+// Work that the message loop does a short piece at a time whenever its queue runs empty, until a
+// message waits or the work has nothing left for now.
+class IdleWork {
+public:
+    // One short piece; false when nothing is left for now.
+    virtual bool DoIdlePiece() = 0;
+
+protected:
+    ~IdleWork() = default;
+};
 
 class Application {
 public:
@@ -33,8 +44,11 @@ public:
     // Runs one waiting message, a key press that is a form's shortcut as that shortcut; false when
     // the queue was empty.
     bool ProcessOneMessage();
-    // Updates every registered action, as the loop does whenever the queue runs empty.
+    // Updates every registered action, then does idle work until a message waits or none is
+    // left, as the loop does whenever the queue runs empty.
     void DoIdle();
+    // Blocks until a message waits, also one that idle work has already seen waiting.
+    void WaitForMessage();
     void Terminate(int exitCode = 0);
     bool Terminated() const { return terminated_; }
     // Lets a process run a main window again after the last one ended the loop.
@@ -50,6 +64,8 @@ public:
 
     void AddActionList(ActionList* list);
     void RemoveActionList(ActionList* list);
+    void AddIdleWork(IdleWork* work);
+    void RemoveIdleWork(IdleWork* work);
 
 private:
     Application() = default;
@@ -60,6 +76,7 @@ private:
     bool terminated_ = false;
     int exitCode_ = 0;
     std::vector<ActionList*> actionLists_;
+    std::vector<IdleWork*> idleWork_;
 };
 
 // Makes a form the application's main form for as long as it lives: closing the form ends the

@@ -25,6 +25,7 @@ public:
     // been asked for, so a caller that selects only the font it asked for last is safe.
     HFONT Get(const FontSpec& wanted);
     size_t Size() const { return entries_.size(); }
+    size_t Capacity() const { return capacity_; }
 
 private:
     struct Entry;

@@ -104,7 +104,7 @@ int Form::ShowModal() {
     while (modalResult_ == kModalNone && HandleAllocated() && !app.Terminated()) {
         if (!app.ProcessOneMessage()) {
             app.DoIdle();
-            if (modalResult_ == kModalNone) ::WaitMessage();
+            if (modalResult_ == kModalNone) app.WaitForMessage();
         }
     }
     for (HWND hwnd : disabled)

@@ -6,6 +6,14 @@
 
 namespace tk {
 
+namespace {
+// The DC a drawing lends the canvas, for that drawing only: let go of on every path.
+struct CanvasLoan {
+    Canvas& canvas;
+    ~CanvasLoan() { canvas.Attach(nullptr); }
+};
+}  // namespace
+
 void ListBox::Create(HWND parent, Selection selection, int itemHeight) {
     selection_ = selection;
     // The items live here, not in the control (LBS_NODATA): filling and emptying a list of tens
@@ -31,17 +39,20 @@ void ListBox::SetItems(const std::vector<std::string>& items) {
     for (auto& item : items_) item.resize(logic::WholeCharactersLength(item));
     ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
     ::SendMessageA(Handle(), LB_SETCOUNT, items_.size(), 0);
+    ++contentVersion_;
     Invalidate();
 }
 
 void ListBox::AddItem(const std::string& item) {
     items_.push_back(logic::WholeCharacters(item));
     ::SendMessageA(Handle(), LB_ADDSTRING, 0, 0);
+    ++contentVersion_;
 }
 
 void ListBox::Clear() {
     items_.clear();
     ::SendMessageA(Handle(), LB_RESETCONTENT, 0, 0);
+    ++contentVersion_;
 }
 
 int ListBox::Count() const { return static_cast<int>(items_.size()); }
@@ -101,6 +112,7 @@ int ListBox::ItemHeight() const {
 void ListBox::SetItemHeight(int height) {
     if (!logic::IsApplicableItemHeight(height)) return;
     ::SendMessageA(Handle(), LB_SETITEMHEIGHT, 0, height);
+    ++contentVersion_;
     Invalidate();
 }
 
@@ -140,19 +152,12 @@ void ListBox::OnCommand(WORD code, WORD) {
 }
 
 void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
-    // The item's DC is lent for this message only: the canvas lets go of it on every path.
-    struct Lent {
-        Canvas& canvas;
-        ~Lent() { canvas.Attach(nullptr); }
-    } lent{canvas_};
-    canvas_.Attach(item->hDC);
-    canvas_.Font() = font_;
-    canvas_.brushColor = color_;
+    // The control asks for every item in view at each painting, also when only a strip is
+    // invalid, as after a scroll by one item; one wholly outside the clip would change nothing.
+    if (!::RectVisible(item->hDC, &item->rcItem)) return;
+    const CanvasLoan loan{canvas_};
     const int index = static_cast<int>(item->itemID);
-    if ((item->itemState & ODS_SELECTED) && index >= 0) {
-        canvas_.brushColor = kClHighlight;
-        canvas_.Font().color = kClHighlightText;
-    }
+    PrepareCanvas(item->hDC, (item->itemState & ODS_SELECTED) && index >= 0);
     if (index >= 0 && onDrawItem) {
         try {
             onDrawItem(index, item->rcItem, item->itemState);
@@ -165,6 +170,28 @@ void ListBox::OnDrawItem(DRAWITEMSTRUCT* item) {
         canvas_.FillRect(item->rcItem);
     }
     if (item->itemState & ODS_FOCUS) canvas_.DrawFocusRect(item->rcItem);
+}
+
+bool ListBox::DrawItemOffscreen(int index, HDC dc, const RECT& rect) {
+    if (!onDrawItem) return true;
+    const CanvasLoan loan{canvas_};
+    PrepareCanvas(dc, false);
+    try {
+        onDrawItem(index, rect, 0);
+        return true;
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
+void ListBox::PrepareCanvas(HDC dc, bool selected) {
+    canvas_.Attach(dc);
+    canvas_.Font() = font_;
+    canvas_.brushColor = color_;
+    if (selected) {
+        canvas_.brushColor = kClHighlight;
+        canvas_.Font().color = kClHighlightText;
+    }
 }
 
 void ListBox::DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error) {

@@ -45,6 +45,12 @@ public:
     void SetItemHeight(int height);
 
     Canvas& GetCanvas() { return canvas_; }
+    // Changes whenever the items or their height change.
+    unsigned ContentVersion() const { return contentVersion_; }
+    // Draws item index into dc within rect as the list draws it unselected and without the focus,
+    // for drawing ahead off screen; false when the drawing failed, which is left to the item's
+    // own drawing to report.
+    bool DrawItemOffscreen(int index, HDC dc, const RECT& rect);
 
     // Finding items by typing: the characters typed within a second of each other make a prefix,
     // and the first item that begins with it (logic::BeginsWith) becomes the selected and current
@@ -69,6 +75,8 @@ protected:
 private:
     void TypeAhead(char byte);
     void SelectAlone(int index);
+    // The canvas on dc with the list's font and its own or the highlight colours.
+    void PrepareCanvas(HDC dc, bool selected);
     void DrawingFailed(const DRAWITEMSTRUCT& item, const std::exception& error);
 
     std::vector<std::string> items_;
@@ -79,6 +87,7 @@ private:
     Canvas canvas_;
     // The item whose drawing failed and was reported, until it draws again; -1 for none.
     int failedItem_ = -1;
+    unsigned contentVersion_ = 0;
     bool typeAhead_ = false;
     logic::TypedPrefix typed_;
     std::function<DWORD()> ticks_ = [] { return ::GetTickCount(); };

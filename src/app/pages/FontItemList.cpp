@@ -8,7 +8,10 @@ namespace letterloom {
 FontItemList::FontItemList(tk::TabSheet& sheet, tk::ListBox::Selection selection,
                            int designItemHeight, const tk::FontSpec& font, tk::FontCache& faces,
                            const logic::Settings& settings)
-    : sheet_(sheet), settings_(settings) {
+    : sheet_(sheet),
+      settings_(settings),
+      // Each item keeps its preview face; one more face is the names' own.
+      drawingAhead_(list_, static_cast<int>(faces.Capacity()) - 1) {
     list_.Create(sheet_.Handle(), selection, designItemHeight);
     list_.SetFont(font);
     list_.GetCanvas().UseFontCache(&faces);

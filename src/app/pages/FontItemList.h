@@ -7,6 +7,7 @@
 #include "logic/Settings.h"
 #include "toolkit/FontCache.h"
 #include "toolkit/ListBox.h"
+#include "toolkit/ListDrawingAhead.h"
 #include "toolkit/PageControl.h"
 
 namespace letterloom {
@@ -31,6 +32,8 @@ private:
     tk::TabSheet& sheet_;
     const logic::Settings& settings_;
     tk::ListBox list_;
+    // The faces of the rows a step brings into view next are realised while the program is idle.
+    tk::ListDrawingAhead drawingAhead_;
 };
 
 }  // namespace letterloom
