@@ -1,6 +1,7 @@
 // Times the build of the on-screen character map in the real main window: the whole build
 // (without its fixed pause), the same cells drawn with no messages running between them, and the
-// longest time during a build in which waiting messages could not run.
+// longest time during a build in which waiting messages could not run; and one notch of the mouse
+// wheel on the finished map.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,6 +20,7 @@
 #include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace {
@@ -170,6 +172,27 @@ Watched WatchedBuild(letterloom::MainWindow& form, PumpRecorder& recorder) {
     return {end - start, LongestGap(recorder.Times(), start, end)};
 }
 
+// One notch of the wheel posted to the map's scroll box, until its messages, the paints they
+// bring among them, have run: toward the user from the top, then back, by turns.
+std::vector<double> WheelSteps(letterloom::MainWindow& form, int steps) {
+    tk::Application& app = tk::Application::Instance();
+    tk::ScrollBox& box = form.CharMap().Scroller();
+    box.SetPosition(0);
+    app.ProcessMessages();
+    std::vector<double> times;
+    for (int step = 0; step < steps; ++step) {
+        const bool down = step % 2 == 0;
+        const double start = NowMs();
+        ::PostMessageA(box.Handle(), WM_MOUSEWHEEL,
+                       MAKEWPARAM(0, down ? -WHEEL_DELTA : WHEEL_DELTA), MAKELPARAM(100, 100));
+        app.ProcessMessages();
+        ::GdiFlush();
+        times.push_back(NowMs() - start);
+        if (box.Position() != (down ? WHEEL_DELTA : 0)) std::printf("  the wheel did not scroll\n");
+    }
+    return times;
+}
+
 // The name padded to a width of terminal columns; Chinese characters take two.
 std::string Padded(const std::string& gbk, size_t columns) {
     wchar_t wide[128] = {};
@@ -198,7 +221,7 @@ int main() {
         "of %d builds without the fixed pause; cells: the same cells drawn with no messages\n"
         "running (the floor); quiet: every step of a build, with no messages running; gap: the\n"
         "longest stretch of a build in which waiting messages could not run (median of the\n"
-        "builds' longest / worst).\n\n",
+        "builds' longest / worst). wheel: median / worst.\n\n",
         kRuns);
     std::printf("%-20s %4s %7s %7s %7s %7s %10s %11s %13s\n", "font", "cols", "first", "build",
                 "cells", "quiet", "build/cells", "build/quiet", "gap med/max");
@@ -242,6 +265,9 @@ int main() {
                     std::printf("%s %s %.2f", i % 4 ? "," : "\n   ", kStepNames[i],
                                 Median(steps[i]));
                 std::printf("\n");
+                const std::vector<double> wheel = WheelSteps(form, 2 * kRuns);
+                std::printf("  wheel, one notch to the repainted map (ms): %.2f / %.2f\n",
+                            Median(wheel), *std::max_element(wheel.begin(), wheel.end()));
             }
         }
     }
