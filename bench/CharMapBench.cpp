@@ -116,17 +116,24 @@ double QuietBuildOnce(letterloom::MainWindow& form, const std::string& fontName,
     tk::Application& app = tk::Application::Instance();
     const double start = NowMs();
     StepClock clock(steps);
-    tk::FontSpec bufferFont = form.CharMap().Buffer().GetFont();
-    bufferFont.name = fontName;
-    form.CharMap().Buffer().SetFont(bufferFont);
+    if (form.CharMap().Buffer().GetFont().name != fontName) {
+        tk::FontSpec bufferFont = form.CharMap().Buffer().GetFont();
+        bufferFont.name = fontName;
+        form.CharMap().Buffer().SetFont(bufferFont);
+    }
     clock.Step(0);
-    form.CharMap().FontLabel().SetText("字体: " + fontName);
+    const std::string label = "字体: " + fontName;
+    if (form.CharMap().FontLabel().Text() != label) form.CharMap().FontLabel().SetText(label);
     clock.Step(1);
     tk::MemoryBitmap& bitmap = form.CharMap().State().work;
     bitmap.ResetCanvas();
     letterloom::PrepareMapPicture(bitmap, form.CharMap().State().mapReady);
     clock.Step(2);
-    form.CharMap().Map().TakePicture(bitmap);
+    form.CharMap().Map().TakeStandIn(bitmap, s * columns, s * logic::MapRowCount(columns));
+    form.CharMap().Scroller().SetPosition(
+        std::min(form.CharMap().Scroller().Position(),
+                 form.CharMap().Map().Picture().Height() -
+                     static_cast<int>(form.CharMap().Scroller().ClientRect().bottom)));
     clock.Step(3);
     const double beforePaint = NowMs();
     app.ProcessMessages();
