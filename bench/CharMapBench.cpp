@@ -142,7 +142,11 @@ double QuietBuildOnce(letterloom::MainWindow& form, const std::string& fontName,
     form.ProgressBar().SetPosition(0);
     form.ProgressBar().SetMax(logic::kCellCount - 1);
     bitmap.SetSize(s * columns, s * logic::MapRowCount(columns));
-    bitmap.GetCanvas().PatBlt(0, 0, bitmap.Width(), bitmap.Height(), WHITENESS);
+    // The cells cover their squares; only the empty ones after the last code are whitened.
+    const int emptyColumn = logic::kCellCount % columns;
+    if (emptyColumn > 0)
+        bitmap.GetCanvas().PatBlt(emptyColumn * s, bitmap.Height() - s, (columns - emptyColumn) * s,
+                                  s, WHITENESS);
     ::GdiFlush();
     clock.Step(5);
     letterloom::CharCellPainter painter(bitmap.GetCanvas(), fontName, s, columns, 0, 0);
