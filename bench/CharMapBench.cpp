@@ -282,6 +282,6 @@ int main() {
             }
         }
     }
-    std::printf("\ntargets: build/cells <= 1.5, longest gap <= 16 ms\n");
+    std::printf("\ntargets: build/cells <= 1.25, longest gap <= 16 ms\n");
     return 0;
 }
