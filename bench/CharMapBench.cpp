@@ -1,6 +1,7 @@
 // Times the build of the on-screen character map in the real main window: the whole build
 // (without its fixed pause), the same cells drawn with no messages running between them, and the
-// longest time during a build in which waiting messages could not run.
+// longest time during a build in which waiting messages could not run; and one notch of the mouse
+// wheel on the finished map.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,6 +20,7 @@
 #include "settings/SettingsStore.h"
 #include "toolkit/Application.h"
 #include "toolkit/MemoryBitmap.h"
+#include "toolkit/ScrollBox.h"
 #include "toolkit/UniqueHandle.h"
 
 namespace {
@@ -114,17 +116,24 @@ double QuietBuildOnce(letterloom::MainWindow& form, const std::string& fontName,
     tk::Application& app = tk::Application::Instance();
     const double start = NowMs();
     StepClock clock(steps);
-    tk::FontSpec bufferFont = form.CharMap().Buffer().GetFont();
-    bufferFont.name = fontName;
-    form.CharMap().Buffer().SetFont(bufferFont);
+    if (form.CharMap().Buffer().GetFont().name != fontName) {
+        tk::FontSpec bufferFont = form.CharMap().Buffer().GetFont();
+        bufferFont.name = fontName;
+        form.CharMap().Buffer().SetFont(bufferFont);
+    }
     clock.Step(0);
-    form.CharMap().FontLabel().SetText("字体: " + fontName);
+    const std::string label = "字体: " + fontName;
+    if (form.CharMap().FontLabel().Text() != label) form.CharMap().FontLabel().SetText(label);
     clock.Step(1);
     tk::MemoryBitmap& bitmap = form.CharMap().State().work;
     bitmap.ResetCanvas();
     letterloom::PrepareMapPicture(bitmap, form.CharMap().State().mapReady);
     clock.Step(2);
-    form.CharMap().Map().TakePicture(bitmap);
+    form.CharMap().Map().TakeStandIn(bitmap, s * columns, s * logic::MapRowCount(columns));
+    form.CharMap().Scroller().SetPosition(
+        std::min(form.CharMap().Scroller().Position(),
+                 form.CharMap().Map().Picture().Height() -
+                     static_cast<int>(form.CharMap().Scroller().ClientRect().bottom)));
     clock.Step(3);
     const double beforePaint = NowMs();
     app.ProcessMessages();
@@ -133,7 +142,11 @@ double QuietBuildOnce(letterloom::MainWindow& form, const std::string& fontName,
     form.ProgressBar().SetPosition(0);
     form.ProgressBar().SetMax(logic::kCellCount - 1);
     bitmap.SetSize(s * columns, s * logic::MapRowCount(columns));
-    bitmap.GetCanvas().PatBlt(0, 0, bitmap.Width(), bitmap.Height(), WHITENESS);
+    // The cells cover their squares; only the empty ones after the last code are whitened.
+    const int emptyColumn = logic::kCellCount % columns;
+    if (emptyColumn > 0)
+        bitmap.GetCanvas().PatBlt(emptyColumn * s, bitmap.Height() - s, (columns - emptyColumn) * s,
+                                  s, WHITENESS);
     ::GdiFlush();
     clock.Step(5);
     letterloom::CharCellPainter painter(bitmap.GetCanvas(), fontName, s, columns, 0, 0);
@@ -170,6 +183,27 @@ Watched WatchedBuild(letterloom::MainWindow& form, PumpRecorder& recorder) {
     return {end - start, LongestGap(recorder.Times(), start, end)};
 }
 
+// One notch of the wheel posted to the map's scroll box, until its messages, the paints they
+// bring among them, have run: toward the user from the top, then back, by turns.
+std::vector<double> WheelSteps(letterloom::MainWindow& form, int steps) {
+    tk::Application& app = tk::Application::Instance();
+    tk::ScrollBox& box = form.CharMap().Scroller();
+    box.SetPosition(0);
+    app.ProcessMessages();
+    std::vector<double> times;
+    for (int step = 0; step < steps; ++step) {
+        const bool down = step % 2 == 0;
+        const double start = NowMs();
+        ::PostMessageA(box.Handle(), WM_MOUSEWHEEL,
+                       MAKEWPARAM(0, down ? -WHEEL_DELTA : WHEEL_DELTA), MAKELPARAM(100, 100));
+        app.ProcessMessages();
+        ::GdiFlush();
+        times.push_back(NowMs() - start);
+        if (box.Position() != (down ? WHEEL_DELTA : 0)) std::printf("  the wheel did not scroll\n");
+    }
+    return times;
+}
+
 // The name padded to a width of terminal columns; Chinese characters take two.
 std::string Padded(const std::string& gbk, size_t columns) {
     wchar_t wide[128] = {};
@@ -198,7 +232,7 @@ int main() {
         "of %d builds without the fixed pause; cells: the same cells drawn with no messages\n"
         "running (the floor); quiet: every step of a build, with no messages running; gap: the\n"
         "longest stretch of a build in which waiting messages could not run (median of the\n"
-        "builds' longest / worst).\n\n",
+        "builds' longest / worst). wheel: median / worst.\n\n",
         kRuns);
     std::printf("%-20s %4s %7s %7s %7s %7s %10s %11s %13s\n", "font", "cols", "first", "build",
                 "cells", "quiet", "build/cells", "build/quiet", "gap med/max");
@@ -242,9 +276,12 @@ int main() {
                     std::printf("%s %s %.2f", i % 4 ? "," : "\n   ", kStepNames[i],
                                 Median(steps[i]));
                 std::printf("\n");
+                const std::vector<double> wheel = WheelSteps(form, 2 * kRuns);
+                std::printf("  wheel, one notch to the repainted map (ms): %.2f / %.2f\n",
+                            Median(wheel), *std::max_element(wheel.begin(), wheel.end()));
             }
         }
     }
-    std::printf("\ntargets: build/cells <= 1.5, longest gap <= 16 ms\n");
+    std::printf("\ntargets: build/cells <= 1.25, longest gap <= 16 ms\n");
     return 0;
 }

@@ -21,6 +21,40 @@ constexpr int kWaitingWidth = 500;
 constexpr int kWaitingHeight = 280;
 constexpr int kWaitingTextPoints = 12;
 
+// Draws the cells in order until drawingContinue is false or the program has ended; returns how
+// many it drew.
+int DrawCellRun(CharCellPainter& painter, tk::ProgressBar& progress, bool& drawingContinue) {
+    progress.SetPosition(0);
+    progress.SetMax(kLastCellIndex);
+    drawingContinue = true;
+    tk::Application& app = tk::Application::Instance();
+    tk::MessagePacer pacer;
+    int drawn = 0;
+    for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
+        if (!drawingContinue) break;
+        progress.SetPosition(code - logic::kFirstCode);
+        painter.Draw(code);
+        ++drawn;
+        pacer.Step();
+        // The main window closed while its messages ran: nothing is left to draw for.
+        if (app.Terminated()) break;
+    }
+    return drawn;
+}
+
+// Whitens the squares of a grid from the cell of index on: the rest of its row and the rows below.
+void WhitenCellsFrom(tk::Canvas& canvas, int32_t cellSize, int32_t columns, int32_t rows,
+                     int index) {
+    const int32_t row = index / columns;
+    if (row >= rows) return;
+    const int32_t column = index % columns;
+    canvas.PatBlt(column * cellSize, row * cellSize, (columns - column) * cellSize, cellSize,
+                  WHITENESS);
+    if (row + 1 < rows)
+        canvas.PatBlt(0, (row + 1) * cellSize, columns * cellSize, (rows - row - 1) * cellSize,
+                      WHITENESS);
+}
+
 }  // namespace
 
 RECT MakeRect(int32_t left, int32_t top, int32_t right, int32_t bottom) {
@@ -31,19 +65,7 @@ void DrawCharCells(const std::string& fontName, int32_t cellSize, int32_t column
                    int32_t y0, tk::Canvas& canvas, tk::ProgressBar& progress, bool& drawingContinue,
                    const std::optional<logic::GlyphCoverage>& missingMarks) {
     CharCellPainter painter(canvas, fontName, cellSize, columns, x0, y0, missingMarks);
-    progress.SetPosition(0);
-    progress.SetMax(kLastCellIndex);
-    drawingContinue = true;
-    tk::Application& app = tk::Application::Instance();
-    tk::MessagePacer pacer;
-    for (int code = logic::kFirstCode; code <= logic::kLastCode; ++code) {
-        if (!drawingContinue) break;
-        progress.SetPosition(code - logic::kFirstCode);
-        painter.Draw(code);
-        pacer.Step();
-        // The main window closed while its messages ran: nothing is left to draw for.
-        if (app.Terminated()) break;
-    }
+    DrawCellRun(painter, progress, drawingContinue);
 }
 
 void DrawCharCells(const std::string& fontName, int32_t cellSize, int32_t columns, int32_t x0,
@@ -61,9 +83,14 @@ void RenderCharMap(const std::string& fontName, int32_t cellSize, int32_t column
     const int32_t rows = logic::MapRowCount(columns);
     drawingContinue = true;
     bitmap.SetSize(cellSize * columns, cellSize * rows);
-    bitmap.GetCanvas().PatBlt(0, 0, cellSize * columns, cellSize * rows, WHITENESS);
-    DrawCharCells(fontName, cellSize, columns, 0, 0, bitmap.GetCanvas(), progress, drawingContinue,
-                  missingMarks);
+    tk::Canvas& canvas = bitmap.GetCanvas();
+    // Each cell's outline and inside cover its square whatever lay there, so only the squares that
+    // no cell covers are whitened: the empty ones after the last code before the cells, those
+    // after a stop once it came.
+    WhitenCellsFrom(canvas, cellSize, columns, rows, logic::kCellCount);
+    CharCellPainter painter(canvas, fontName, cellSize, columns, 0, 0, missingMarks);
+    const int drawn = DrawCellRun(painter, progress, drawingContinue);
+    if (drawn < logic::kCellCount) WhitenCellsFrom(canvas, cellSize, columns, rows, drawn);
     progress.SetPosition(0);
 }
 

@@ -36,7 +36,8 @@ void DrawCharCells(const std::string& fontName, int32_t cellSize, int32_t column
                    int32_t y0, tk::Canvas& canvas, tk::ProgressBar& progress,
                    bool& drawingContinue);
 
-// Sizes bitmap to the grid, whitens it and draws the cells; the bar ends at 0.
+// Sizes bitmap to the grid and draws the cells on white, the squares no cell reaches left white;
+// the bar ends at 0.
 void RenderCharMap(const std::string& fontName, int32_t cellSize, int32_t columns,
                    tk::MemoryBitmap& bitmap, tk::ProgressBar& progress, bool& drawingContinue,
                    const std::optional<logic::GlyphCoverage>& missingMarks = std::nullopt);

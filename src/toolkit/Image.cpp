@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
+
 namespace tk {
 
 namespace {
@@ -18,20 +20,31 @@ void Image::Create(HWND parent) {
 
 void Image::SetPicture(const MemoryBitmap& bitmap) {
     picture_.Assign(bitmap);
-    PictureChanged();
+    PictureChanged(picture_.Width(), picture_.Height());
 }
 
 void Image::TakePicture(MemoryBitmap& bitmap) {
     picture_.SwapPixels(bitmap);
-    PictureChanged();
+    PictureChanged(picture_.Width(), picture_.Height());
 }
 
-void Image::PictureChanged() {
+void Image::TakeStandIn(MemoryBitmap& bitmap, int width, int height) {
+    picture_.SwapPixels(bitmap);
+    PictureChanged(width, height);
+}
+
+void Image::PictureChanged(int width, int height) {
     if (!HandleAllocated()) return;
     const RECT before = BoundsRect();
+    // Resizing a window costs more than all the rest of a new picture; the image covers all of
+    // its window, so nothing else needs painting.
+    if (before.right - before.left == width && before.bottom - before.top == height) {
+        ::InvalidateRect(Handle(), nullptr, FALSE);
+        return;
+    }
     // Resizing would have the parent paint what the image uncovers at once; it is left to the
     // next paint instead, with the image itself.
-    ::SetWindowPos(Handle(), nullptr, 0, 0, picture_.Width(), picture_.Height(),
+    ::SetWindowPos(Handle(), nullptr, 0, 0, width, height,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
     const RECT after = BoundsRect();
     RECT changed{};
@@ -44,9 +57,22 @@ void Image::PictureChanged() {
 void Image::Paint() {
     PaintScope paint(Handle());
     const RECT& r = paint.Info().rcPaint;
+    const LONG right = picture_.Width();
+    const LONG bottom = picture_.Height();
     ::GdiFlush();
-    ::BitBlt(paint.Info().hdc, r.left, r.top, r.right - r.left, r.bottom - r.top, picture_.DC(),
-             r.left, r.top, SRCCOPY);
+    const RECT shown{r.left, r.top, std::min(r.right, right), std::min(r.bottom, bottom)};
+    if (!::IsRectEmpty(&shown))
+        ::BitBlt(paint.Info().hdc, shown.left, shown.top, shown.right - shown.left,
+                 shown.bottom - shown.top, picture_.DC(), shown.left, shown.top, SRCCOPY);
+    // Beyond a stand-in smaller than the window, what the parent would show there.
+    if (r.right <= right && r.bottom <= bottom) return;
+    const auto background =
+        reinterpret_cast<HBRUSH>(::GetClassLongPtrA(::GetParent(Handle()), GCLP_HBRBACKGROUND));
+    if (!background) return;
+    const RECT beside{std::max(r.left, right), r.top, r.right, r.bottom};
+    const RECT below{r.left, std::max(r.top, bottom), std::min(r.right, right), r.bottom};
+    if (!::IsRectEmpty(&beside)) ::FillRect(paint.Info().hdc, &beside, background);
+    if (!::IsRectEmpty(&below)) ::FillRect(paint.Info().hdc, &below, background);
 }
 
 LRESULT Image::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

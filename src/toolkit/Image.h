@@ -1,7 +1,7 @@
 #pragma once
-// A picture in a window of the picture's own size. The image keeps its own picture, copied from
-// or exchanged with the bitmaps it is given, and draws from it; drawing on Picture() changes what
-// it shows.
+// A picture in a window of the picture's own size, or of the size of the picture it stands in
+// for. The image keeps its own picture, copied from or exchanged with the bitmaps it is given, and
+// draws from it; drawing on Picture() changes what it shows.
 #include <functional>
 
 #include "toolkit/MemoryBitmap.h"
@@ -20,6 +20,10 @@ public:
     // Shows bitmap's pixels without copying them: the image and bitmap exchange pictures, so that
     // bitmap then holds the picture shown before.
     void TakePicture(MemoryBitmap& bitmap);
+    // As TakePicture, for a picture that stands in while one of width x height is made: the window
+    // takes that size, so that its parent sees no change when that picture comes, and shows its
+    // parent's background beyond the stand-in.
+    void TakeStandIn(MemoryBitmap& bitmap, int width, int height);
     MemoryBitmap& Picture() { return picture_; }
     const MemoryBitmap& Picture() const { return picture_; }
 
@@ -35,8 +39,9 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Takes the picture's size and has the uncovered and newly covered parts painted.
-    void PictureChanged();
+    // Takes the size and has the uncovered and newly covered parts painted; the same size has
+    // only the image painted again.
+    void PictureChanged(int width, int height);
     void Paint();
 
     MemoryBitmap picture_;

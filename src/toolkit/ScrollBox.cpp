@@ -26,6 +26,11 @@ void ScrollBox::SetContent(Window* content) {
 
 void ScrollBox::ContentResized() {
     position_ = std::clamp(position_, 0, RangeEnd());
+    // An unchanged bar is left alone: setting it again would have its frame drawn once more.
+    if (HandleAllocated() && BarShows(BarInfo())) {
+        PlaceContent();
+        return;
+    }
     // Showing, hiding or resizing the bar repaints the frame at once, which costs more than all
     // the rest of a new picture; with drawing held, the frame and the content are repainted
     // together with the next paint.
@@ -54,8 +59,7 @@ void ScrollBox::SetPosition(int position) {
     PlaceContent();
 }
 
-void ScrollBox::UpdateScrollBar(bool redraw) {
-    if (!HandleAllocated()) return;
+SCROLLINFO ScrollBox::BarInfo() const {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
@@ -63,11 +67,28 @@ void ScrollBox::UpdateScrollBar(bool redraw) {
     info.nMax = content_ && content_->HandleAllocated() ? content_->Height() - 1 : 0;
     info.nPage = static_cast<UINT>(std::max(0, VisibleHeight()));
     info.nPos = position_;
+    return info;
+}
+
+bool ScrollBox::BarShows(const SCROLLINFO& info) const {
+    SCROLLINFO shown{};
+    shown.cbSize = sizeof shown;
+    shown.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    return ::GetScrollInfo(Handle(), SB_VERT, &shown) && shown.nMin == info.nMin &&
+           shown.nMax == info.nMax && shown.nPage == info.nPage && shown.nPos == info.nPos;
+}
+
+void ScrollBox::UpdateScrollBar(bool redraw) {
+    if (!HandleAllocated()) return;
+    SCROLLINFO info = BarInfo();
     ::SetScrollInfo(Handle(), SB_VERT, &info, redraw);
 }
 
 void ScrollBox::PlaceContent() {
     if (!content_ || !content_->HandleAllocated()) return;
+    // Placing it where it is would cost a round of window moving all the same.
+    const RECT bounds = content_->BoundsRect();
+    if (bounds.left == 0 && bounds.top == -position_) return;
     ::SetWindowPos(content_->Handle(), nullptr, 0, -position_, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

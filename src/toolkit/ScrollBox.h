@@ -37,6 +37,9 @@ protected:
 private:
     void Scroll(WORD request);
     void UpdateScrollBar(bool redraw);
+    // What the bar shows for the content and the position.
+    SCROLLINFO BarInfo() const;
+    bool BarShows(const SCROLLINFO& info) const;
     void PlaceContent();
     int VisibleHeight() const;
 

@@ -10,6 +10,7 @@
 #include "support/DialogWatcher.h"
 #include "toolkit/Menu.h"
 #include "toolkit/Printer.h"
+#include "toolkit/UniqueHandle.h"
 
 namespace {
 
@@ -280,6 +281,54 @@ TEST_F(PickTest, TheWheelScrollsTheMapAndStopsAtBothEnds) {
     // A press on the scrolled map picks by the map's own coordinates.
     LeftClick(kPickX, kPickY);
     EXPECT_EQ(form->CharMap().State().currentChar, kPicked);
+}
+
+// Whether the scroll bar shows, the end of its range and its position.
+struct BarState {
+    bool shown;
+    int max;
+    int position;
+};
+
+BarState BarOf(HWND box) {
+    SCROLLBARINFO bar{};
+    bar.cbSize = sizeof bar;
+    ::GetScrollBarInfo(box, OBJID_VSCROLL, &bar);
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE | SIF_POS;
+    ::GetScrollInfo(box, SB_VERT, &info);
+    return {(bar.rgstate[0] & STATE_SYSTEM_INVISIBLE) == 0, info.nMax, info.nPos};
+}
+
+// A rebuild shows the waiting picture at the top of the box, as it always has, in the space of
+// the map: the bar stays with the map's range, the screen beyond the picture has the box's colour,
+// and the new map shows from its top.
+TEST_F(PickTest, ARebuildKeepsTheScrollBarAndShowsTheWaitingPictureAndTheMapFromTheTop) {
+    const HWND box = form->CharMap().Scroller().Handle();
+    Wheel(-240);
+    ASSERT_EQ(BarOf(box).position, 240);
+    ::RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    BarState during{};
+    COLORREF belowThePicture = 0;
+    charmaptest::DuringBuild probe([&] {
+        during = BarOf(box);
+        ::RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const tk::WindowDC screen(form->CharMap().Map().Handle());
+        belowThePicture = ::GetPixel(screen.get(), 0, 290);
+    });
+    // A resize that keeps five columns builds the map again.
+    form->SetBounds(0, 0, charmaptest::WidthForColumns(5) + 20, 600);
+    ASSERT_TRUE(probe.Ran());
+    EXPECT_TRUE(during.shown);
+    EXPECT_EQ(during.max, 3149);
+    EXPECT_EQ(during.position, 0);
+    EXPECT_EQ(belowThePicture, ::GetSysColor(COLOR_BTNFACE));
+    const BarState after = BarOf(box);
+    EXPECT_TRUE(after.shown);
+    EXPECT_EQ(after.max, 3149);
+    EXPECT_EQ(after.position, 0);
+    EXPECT_EQ(form->CharMap().Map().BoundsRect().top, 0);
 }
 
 TEST_F(PickTest, ClicksOnTheMapOrBesideItGiveTheFocusToTheScrollBox) {

@@ -1,4 +1,5 @@
 // Building the map that the character map page shows.
+#include <algorithm>
 #include <optional>
 
 #include "app/pages/CharMapPage.h"
@@ -52,19 +53,29 @@ void CharMapPage::Build(const std::string& fontName) {
         // Each build starts from the canvas a new bitmap has.
         bitmap.ResetCanvas();
         const std::string name = *request;
-        tk::FontSpec bufferFont = buffer_.GetFont();
-        bufferFont.name = name;
-        buffer_.SetFont(bufferFont);
-        fontLabel_.SetText("字体: " + name);
+        // A rebuild of the same font (a resize) leaves the buffer and the label as they are.
+        if (buffer_.GetFont().name != name) {
+            tk::FontSpec bufferFont = buffer_.GetFont();
+            bufferFont.name = name;
+            buffer_.SetFont(bufferFont);
+        }
+        const std::string label = "字体: " + name;
+        if (fontLabel_.Text() != label) fontLabel_.SetText(label);
         PrepareMapPicture(bitmap, state_.mapReady);
         // Asked of the canvas font the cells will take their style from.
         std::optional<logic::GlyphCoverage> missingMarks;
         if (settings_.markMissingGlyphs)
             missingMarks = MapGlyphCoverage(name, MapCellSize, bitmap.GetCanvas());
         ShowGlyphCount(missingMarks ? logic::CoverageText(*missingMarks) : "");
-        // The image shows the waiting picture; the bitmap gets back the last map, of the size the
-        // new one most likely has.
-        map_.TakePicture(bitmap);
+        // The image shows the waiting picture in the space of the map to come, so that the scroll
+        // box sees no change and its bar is not drawn again; the bitmap gets back the last map, of
+        // the size the new one most likely has. The box scrolls no further than the waiting
+        // picture reaches, so that it shows.
+        map_.TakeStandIn(bitmap, MapCellSize * state_.mapColumns,
+                         MapCellSize * logic::MapRowCount(state_.mapColumns));
+        const int waitingEnd =
+            map_.Picture().Height() - static_cast<int>(scroller_.ClientRect().bottom);
+        scroller_.SetPosition(std::min(scroller_.Position(), waitingEnd));
         // The new picture has no highlighted cell.
         state_.selectedPoint = {-1, -1};
         RenderCharMap(name, MapCellSize, state_.mapColumns, bitmap, progress_,
