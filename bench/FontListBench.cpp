@@ -258,7 +258,7 @@ int main(int argc, char** argv) {
     double namesCame = 0;
     const std::string self = tk::OwnProgramPath();
     double start = Now();
-    letterloom::Program program([&](std::stop_token stop) {
+    letterloom::Program program([&](const tk::StopSignal& stop) {
         namesAsked = Now();
         std::vector<std::string> names = letterloom::CollectFontNamesInHelper(self, stop);
         namesCame = Now();

@@ -1,7 +1,6 @@
 #pragma once
 // Everything one run of the program owns, made in the order start-up needs it. WinMain makes one
 // and runs its main window; a test makes its own, fresh.
-#include <stop_token>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,7 +21,7 @@
 namespace letterloom {
 
 // The font names collected on the worker's thread, in this process.
-inline std::vector<std::string> CollectFontNamesHere(std::stop_token) {
+inline std::vector<std::string> CollectFontNamesHere(const tk::StopSignal&) {
     return CollectInstalledFontNames();
 }
 

@@ -34,7 +34,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int) {
         app.HandleCurrentException();
     }
     try {
-        letterloom::Program program([self = tk::OwnProgramPath()](std::stop_token stop) {
+        letterloom::Program program([self = tk::OwnProgramPath()](const tk::StopSignal& stop) {
             return letterloom::CollectFontNamesInHelper(self, stop);
         });
         program.mainWindow.onFirstShowingEnd = [&splash] { splash.reset(); };

@@ -40,10 +40,10 @@ int WriteFontNames() {
 }
 
 std::vector<std::string> CollectFontNamesInHelper(const std::string& program,
-                                                  std::stop_token stop) {
+                                                  const tk::StopSignal& stop) {
     const std::optional<std::string> output =
         tk::RunForOutput("\"" + program + "\" " + kFontNamesSwitch, stop);
-    if (stop.stop_requested()) return {};
+    if (stop.Requested()) return {};
     // Every list holds "Default" at least: an empty one is a helper that went wrong.
     if (output) {
         std::vector<std::string> names = logic::SplitNameRecords(*output);

@@ -3,9 +3,10 @@
 // fonts in a process has the platform read every font file while it holds its font lock, so that
 // any text drawn by the process's other threads waits for it: a second of a frozen window with
 // ten thousand fonts. A helper process holds its own lock, and the window goes on drawing.
-#include <stop_token>
 #include <string>
 #include <vector>
+
+#include "toolkit/StopSignal.h"
 
 namespace letterloom {
 
@@ -22,6 +23,7 @@ int WriteFontNames();
 // Runs program as that helper and returns its names. When the helper cannot run or fails, the
 // names are collected in this process instead; when stop is requested, the helper is ended and
 // nothing is returned.
-std::vector<std::string> CollectFontNamesInHelper(const std::string& program, std::stop_token stop);
+std::vector<std::string> CollectFontNamesInHelper(const std::string& program,
+                                                  const tk::StopSignal& stop);
 
 }  // namespace letterloom

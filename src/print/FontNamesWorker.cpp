@@ -5,23 +5,29 @@
 namespace letterloom {
 
 FontNamesWorker::FontNamesWorker(FontNamesSource source)
-    : source_(std::move(source)), thread_([this](std::stop_token stop) { Run(stop); }) {}
+    : source_(std::move(source)), thread_([this] { Run(); }) {}
 
 FontNamesWorker::~FontNamesWorker() {
-    thread_.request_stop();
+    {
+        const std::lock_guard lock(mutex_);
+        stopping_ = true;
+    }
+    stop_.Request();
+    stepGiven_.notify_one();
     if (thread_.joinable()) thread_.join();
 }
 
-void FontNamesWorker::Run(std::stop_token stop) {
+void FontNamesWorker::Run() {
     // Nothing may leave a thread's function: what fails reaches Take.
     try {
-        names_ = source_(stop);
+        names_ = source_(stop_);
     } catch (...) {
         error_ = std::current_exception();
     }
     {
         std::unique_lock lock(mutex_);
-        if (!stepGiven_.wait(lock, stop, [this] { return hasStep_; })) return;
+        stepGiven_.wait(lock, [this] { return hasStep_ || stopping_; });
+        if (stopping_) return;
     }
     // step_ no longer changes once given. It only prepares: the names are as good without it.
     if (step_ && !error_) try {

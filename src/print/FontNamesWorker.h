@@ -7,15 +7,16 @@
 #include <exception>
 #include <functional>
 #include <mutex>
-#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "toolkit/StopSignal.h"
+
 namespace letterloom {
 
 // Collects the names; returns soon, with anything, once stop is requested.
-using FontNamesSource = std::function<std::vector<std::string>(std::stop_token stop)>;
+using FontNamesSource = std::function<std::vector<std::string>(const tk::StopSignal& stop)>;
 
 class FontNamesWorker {
 public:
@@ -40,12 +41,14 @@ public:
     std::vector<std::string> Take();
 
 private:
-    void Run(std::stop_token stop);
+    void Run();
 
     FontNamesSource source_;
+    tk::StopSignal stop_;
     mutable std::mutex mutex_;
-    std::condition_variable_any stepGiven_;
+    std::condition_variable stepGiven_;
     bool hasStep_ = false;
+    bool stopping_ = false;
     NamesStep step_;
     bool ready_ = false;
     HWND notifyWindow_ = nullptr;
@@ -54,7 +57,7 @@ private:
     std::vector<std::string> names_;
     std::exception_ptr error_;
     // Last, so that it starts once everything above is made and stops before it goes.
-    std::jthread thread_;
+    std::thread thread_;
 };
 
 }  // namespace letterloom

@@ -19,8 +19,8 @@ std::string OwnProgramPath() {
     }
 }
 
-std::optional<std::string> RunForOutput(const std::string& commandLine, std::stop_token stop) {
-    if (stop.stop_requested()) return std::nullopt;
+std::optional<std::string> RunForOutput(const std::string& commandLine, const StopSignal& stop) {
+    if (stop.Requested()) return std::nullopt;
     HANDLE readEnd = nullptr;
     HANDLE writeEnd = nullptr;
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
@@ -41,24 +41,35 @@ std::optional<std::string> RunForOutput(const std::string& commandLine, std::sto
         return std::nullopt;
     const UniqueKernelHandle process(started.hProcess);
     const UniqueKernelHandle thread(started.hThread);
-    // Once the program has its copy, the pipe ends when the program does.
+    // Once the program has its copy, the pipe breaks when the program ends and all is read.
     writing.reset();
-    {
-        // Ending the program ends the pipe, and with it the reading below.
-        const std::stop_callback endProgram(stop,
-                                            [&process] { ::TerminateProcess(process.get(), 1); });
-        std::string output;
-        char buffer[16384];
-        DWORD read = 0;
-        while (::ReadFile(reading.get(), buffer, sizeof buffer, &read, nullptr) && read > 0)
-            output.append(buffer, read);
-        ::WaitForSingleObject(process.get(), INFINITE);
-        DWORD exitCode = 1;
-        if (stop.stop_requested() || !::GetExitCodeProcess(process.get(), &exitCode) ||
-            exitCode != 0)
+
+    std::string output;
+    std::vector<char> buffer(65536);
+    for (;;) {
+        DWORD available = 0;
+        if (!::PeekNamedPipe(reading.get(), nullptr, 0, nullptr, &available, nullptr)) break;
+        if (available > 0) {
+            DWORD read = 0;
+            const DWORD size = available < buffer.size() ? available : buffer.size();
+            if (!::ReadFile(reading.get(), buffer.data(), size, &read, nullptr)) break;
+            output.append(buffer.data(), read);
+            continue;
+        }
+        // A blocking read could not be stopped: the pipe is looked at again after a stop, the
+        // program's end or a few milliseconds.
+        const HANDLE waits[] = {stop.Event(), process.get()};
+        if (::WaitForMultipleObjects(2, waits, FALSE, 5) == WAIT_OBJECT_0) {
+            ::TerminateProcess(process.get(), 1);
+            ::WaitForSingleObject(process.get(), INFINITE);
             return std::nullopt;
-        return output;
+        }
     }
+    ::WaitForSingleObject(process.get(), INFINITE);
+    DWORD exitCode = 1;
+    if (stop.Requested() || !::GetExitCodeProcess(process.get(), &exitCode) || exitCode != 0)
+        return std::nullopt;
+    return output;
 }
 
 }  // namespace tk

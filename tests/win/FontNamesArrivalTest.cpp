@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -26,11 +25,11 @@ class GatedNames {
 public:
     GatedNames() : gate_(::CreateEventA(nullptr, TRUE, FALSE, nullptr)) {}
     letterloom::FontNamesSource Source() {
-        return [this](std::stop_token stop) {
-            const std::stop_callback ended(stop, [this] { ::SetEvent(gate_.get()); });
-            ::WaitForSingleObject(gate_.get(), INFINITE);
+        return [this](const tk::StopSignal& stop) {
+            const HANDLE either[] = {gate_.get(), stop.Event()};
+            ::WaitForMultipleObjects(2, either, FALSE, INFINITE);
             ++collected;
-            return stop.stop_requested() ? std::vector<std::string>{} : names;
+            return stop.Requested() ? std::vector<std::string>{} : names;
         };
     }
     void Open() { ::SetEvent(gate_.get()); }
@@ -127,13 +126,12 @@ TEST(FontNamesHelperTest, TheHelperRunGivesTheNamesOfThisProcess) {
         {"stopped before it ran", self, true, {}},
     };
     for (const auto& c : cases) {
-        std::stop_source stop;
-        if (c.stopped) stop.request_stop();
-        EXPECT_EQ(letterloom::CollectFontNamesInHelper(c.program, stop.get_token()), c.names)
-            << c.what;
+        tk::StopSignal stop;
+        if (c.stopped) stop.Request();
+        EXPECT_EQ(letterloom::CollectFontNamesInHelper(c.program, stop), c.names) << c.what;
     }
-    std::stop_source stop;
-    EXPECT_EQ(tk::RunForOutput("\"" + self + "\" --font-names ", stop.get_token()),
+    const tk::StopSignal noStop;
+    EXPECT_EQ(tk::RunForOutput("\"" + self + "\" --font-names ", noStop),
               logic::JoinNameRecords(here));
 }
 
