@@ -89,6 +89,13 @@ LRESULT Image::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_NCHITTEST: {
+            // Beyond a stand-in the mouse reaches the parent, as it would without the image there.
+            POINT at{x, y};
+            ::ScreenToClient(Handle(), &at);
+            if (at.x >= picture_.Width() || at.y >= picture_.Height()) return HTTRANSPARENT;
+            return Window::HandleMessage(msg, wParam, lParam);
+        }
         case WM_LBUTTONDBLCLK:
             if (onDblClick) onDblClick();
             return report(onMouseDown, MouseButton::Left);

@@ -21,8 +21,8 @@ public:
     // bitmap then holds the picture shown before.
     void TakePicture(MemoryBitmap& bitmap);
     // As TakePicture, for a picture that stands in while one of width x height is made: the window
-    // takes that size, so that its parent sees no change when that picture comes, and shows its
-    // parent's background beyond the stand-in.
+    // takes that size, so that its parent sees no change when that picture comes, and beyond the
+    // stand-in shows its parent's background and leaves the mouse to the parent.
     void TakeStandIn(MemoryBitmap& bitmap, int width, int height);
     MemoryBitmap& Picture() { return picture_; }
     const MemoryBitmap& Picture() const { return picture_; }

@@ -311,11 +311,15 @@ TEST_F(PickTest, ARebuildKeepsTheScrollBarAndShowsTheWaitingPictureAndTheMapFrom
     ::RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     BarState during{};
     COLORREF belowThePicture = 0;
+    HWND underTheMouse = nullptr;
     charmaptest::DuringBuild probe([&] {
         during = BarOf(box);
         ::RedrawWindow(box, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         const tk::WindowDC screen(form->CharMap().Map().Handle());
         belowThePicture = ::GetPixel(screen.get(), 0, 290);
+        POINT below{10, 290};
+        ::ClientToScreen(box, &below);
+        underTheMouse = ::WindowFromPoint(below);
     });
     // A resize that keeps five columns builds the map again.
     form->SetBounds(0, 0, charmaptest::WidthForColumns(5) + 20, 600);
@@ -324,6 +328,7 @@ TEST_F(PickTest, ARebuildKeepsTheScrollBarAndShowsTheWaitingPictureAndTheMapFrom
     EXPECT_EQ(during.max, 3149);
     EXPECT_EQ(during.position, 0);
     EXPECT_EQ(belowThePicture, ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(underTheMouse, box);  // a press there is the box's, as beside the picture
     const BarState after = BarOf(box);
     EXPECT_TRUE(after.shown);
     EXPECT_EQ(after.max, 3149);
