@@ -259,19 +259,18 @@ void MainWindow::WaitForFontNames() {
 void MainWindow::OnFontNamesReady() {
     if (fontNamesArrived_ || !fontNamesWorker_.Ready()) return;
     fontNamesArrived_ = true;
-    if (fillListWithNames_) {
-        progressBar_.SetMarquee(false);
-        collectingStatus_.clear();
-        ShowStatus();
-        EnableNameCommands(true);
+    if (!fillListWithNames_) {
+        fontNames_ = fontNamesWorker_.Take();
+        return;
     }
+    progressBar_.SetMarquee(false);
+    collectingStatus_.clear();
+    ShowStatus();
+    EnableNameCommands(true);
     fontNames_ = fontNamesWorker_.Take();
-    if (!fillListWithNames_) return;
     // As the first showing does, but the window shows already: each of its parts paints as a
     // message of its own, so that the window's other messages run between them.
-    fontList_->ShowNames(fontNames_);
-    pages_.SetActivePage(&fontList_->Sheet());
-    SyncPages(true, Painting::Later);
+    ShowFontList(Painting::Later);
 }
 
 void MainWindow::EnableNameCommands(bool enabled) {

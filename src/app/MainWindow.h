@@ -110,7 +110,7 @@ private:
 
     // The font list shows the filter's families, or every family, from its first item on the
     // font-list page.
-    void ShowFontList();
+    void ShowFontList(Painting painting = Painting::Now);
     const std::vector<std::string>& ShownNames() const;
     void StopFontSearch();
     void OnFontSearchProgress(WPARAM id, LPARAM judged);

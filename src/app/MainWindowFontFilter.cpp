@@ -72,10 +72,10 @@ const std::vector<std::string>& MainWindow::ShownNames() const {
     return filter_ ? filter_->names : fontNames_;
 }
 
-void MainWindow::ShowFontList() {
+void MainWindow::ShowFontList(Painting painting) {
     fontList_->ShowNames(ShownNames());
     pages_.SetActivePage(&fontList_->Sheet());
-    SyncPages(true);
+    SyncPages(true, painting);
 }
 
 }  // namespace letterloom
